@@ -1,0 +1,29 @@
+// Rebuilding the board bitmap from the state, and the selection frame drawn over it.
+#pragma once
+
+#include "game/game_state.h"
+
+#include <QImage>
+
+namespace game {
+
+struct BoardLook
+{
+    bool gridOverlay = false;
+    bool dimIncorrect = false;
+};
+
+// Redraws every cell of board (the picture's size, 32-bit RGB) from the solution picture or
+// its dimmed copy, then the bevels. Clears dimAllOnce.
+void drawBitmap(GameState &state, const QImage &solution, const QImage &dimSource,
+                const BoardLook &look, QImage &board);
+
+// The 5-pixel frame around the clicked cell.
+void drawSelectionFrame(QImage &board, const GameState &state, QRgb colour);
+
+constexpr QRgb black = 0xff000000;
+constexpr QRgb white = 0xffffffff;
+constexpr QRgb red = 0xffff0000;
+constexpr QRgb yellow = 0xffffff00;
+
+} // namespace game

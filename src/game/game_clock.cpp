@@ -1,0 +1,34 @@
+// The game clock.
+#include "game/game_clock.h"
+
+#include <QDateTime>
+
+namespace game {
+
+GameClock::GameClock(Now now) : m_now(std::move(now))
+{
+    if (!m_now)
+        m_now = [] { return QDateTime::currentMSecsSinceEpoch(); };
+}
+
+void GameClock::StartTimer()
+{
+    m_running = true;
+    m_clockStart = m_now();
+}
+
+void GameClock::StopTimer()
+{
+    m_running = false;
+}
+
+QString GameClock::elapsedText() const
+{
+    const qint64 elapsed = std::max<qint64>(0, m_now() - m_clockStart);
+    const qint64 secondsOfDay = elapsed / 1000 % 86400;
+    const auto twoDigits = [](qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+    return twoDigits(secondsOfDay / 3600) + QStringLiteral(" : ") +
+           twoDigits(secondsOfDay / 60 % 60) + QStringLiteral(" : ") + twoDigits(secondsOfDay % 60);
+}
+
+} // namespace game

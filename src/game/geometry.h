@@ -1,0 +1,41 @@
+// Where tiles lie in the picture and where a press on the scaled board lands.
+#pragma once
+
+#include <QSize>
+#include <cmath>
+
+namespace game {
+
+// Rounds to the nearest integer, an exact half going to the even neighbour.
+inline int roundHalfEven(double value)
+{
+    return int(std::nearbyint(value));
+}
+
+// Size of one tile in picture pixels.
+QSize tileSizeFor(QSize picture, int rows, int cols);
+
+// How the proportionally scaled, centred picture sits in its control.
+struct ScreenLayout
+{
+    int offX = 0;
+    int offY = 0;
+    int tileWidth = 0;  // on the screen
+    int tileHeight = 0; // on the screen
+};
+
+ScreenLayout screenLayoutFor(QSize control, QSize picture, int rows, int cols);
+
+// A press counts only inside the shown picture, one pixel of slack on the left and top.
+bool pressInsidePicture(const ScreenLayout &layout, QSize control, int x, int y);
+
+struct CellPosition
+{
+    int row = 0;
+    int col = 0;
+};
+
+// The cell under an accepted press; a press on a boundary belongs to the tile left of or above it.
+CellPosition cellAtPress(const ScreenLayout &layout, int rows, int cols, int x, int y);
+
+} // namespace game
