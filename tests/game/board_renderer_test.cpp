@@ -1,0 +1,198 @@
+// Pixels of drawn boards: tile copies, black strips, bevels, the gap, dimming and the frame.
+#include "game/board_renderer.h"
+
+#include "game/geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+using namespace game;
+
+namespace {
+
+// Every pixel different, so a copy from the wrong place shows.
+QImage patternPicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x & 255, y & 255, 64 + (x >> 8) + ((y >> 8) << 3)));
+    return image;
+}
+
+// A plain, recognisable dim source.
+QImage flatPicture(QSize size, QRgb colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+GameState solvedState(int rows, int cols)
+{
+    GameState state;
+    state.rows = rows;
+    state.cols = cols;
+    state.tileCount = rows * cols;
+    state.blockList.resize(std::size_t(state.tileCount));
+    std::iota(state.blockList.begin(), state.blockList.end(), 1);
+    return state;
+}
+
+// Nearest neighbour at pixel centres, from a (size + 1)-pixel source span into size pixels.
+int sourceOffset(int offset, int size)
+{
+    return int((offset + 0.5) * (size + 1) / size);
+}
+
+constexpr QRgb dimColour = 0xff102030;
+
+} // namespace
+
+TEST(DrawBitmap, SolvedBoardIsTheShrunkPictureWithABlackStrip)
+{
+    const QImage picture = patternPicture(640, 200);
+    GameState state = solvedState(3, 3);
+    QImage board;
+    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {}, board);
+    ASSERT_EQ(board.size(), picture.size());
+
+    const QSize tile = tileSizeFor(picture.size(), 3, 3);
+    ASSERT_EQ(tile, QSize(213, 67));
+    int mismatches = 0;
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 640; ++x) {
+            QRgb expected = black;
+            const int col = x / tile.width(), row = y / tile.height();
+            if (col < 3 && row < 3) {
+                const int sx = col * tile.width() + sourceOffset(x % tile.width(), tile.width());
+                const int sy = row * tile.height() + sourceOffset(y % tile.height(), tile.height());
+                if (sx < 640 && sy < 200)
+                    expected = picture.pixel(sx, sy);
+            }
+            mismatches += board.pixel(x, y) != expected;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(board.pixel(639, 10), black);
+    // The middle source column of a tile is the one left out.
+    EXPECT_EQ(board.pixel(105, 5), picture.pixel(105, 5));
+    EXPECT_EQ(board.pixel(106, 5), picture.pixel(107, 5));
+    // Rows: 200 / 3 = 66.67 rounds to 67, so the last row of cells is cut at the edge and
+    // its last visible row reads past the picture as black.
+    EXPECT_EQ(board.pixel(10, 199), black);
+}
+
+TEST(DrawBitmap, TilesGoToTheCellsTheArrangementNames)
+{
+    const QImage picture = patternPicture(90, 60);
+    GameState state = solvedState(2, 3);
+    state.blockList = {6, 2, 3, 4, 5, 1}; // tiles 1 and 6 exchanged
+    QImage board;
+    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {}, board);
+    // Cell 1 shows tile 6 (home at x 60, y 30) and cell 6 shows tile 1.
+    EXPECT_EQ(board.pixel(0, 0), picture.pixel(60, 30));
+    EXPECT_EQ(board.pixel(60, 30), picture.pixel(0, 0));
+    EXPECT_EQ(board.pixel(30, 0), picture.pixel(30, 0));
+
+    // Dim Incorrect Tiles draws the two strays from the dim source only.
+    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {false, true}, board);
+    EXPECT_EQ(board.pixel(5, 5), dimColour);
+    EXPECT_EQ(board.pixel(65, 35), dimColour);
+    EXPECT_EQ(board.pixel(35, 5), picture.pixel(35, 5));
+}
+
+TEST(DrawBitmap, GridOverlayRaisesEveryTileButDimmedSelections)
+{
+    const QImage picture = flatPicture({300, 300}, 0xff808080);
+    GameState state = solvedState(3, 3);
+    state.dimmedCell = 5;
+    QImage board;
+    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {true, false}, board);
+
+    const int x0 = 100, y0 = 0; // cell 2
+    EXPECT_EQ(board.pixel(x0, y0), white);
+    EXPECT_EQ(board.pixel(x0 + 99, y0), white);     // top band survives at the top right
+    EXPECT_EQ(board.pixel(x0 + 99, y0 + 1), black); // right band below it
+    EXPECT_EQ(board.pixel(x0 + 97, y0 + 50), black);
+    EXPECT_EQ(board.pixel(x0 + 96, y0 + 50), 0xff808080u);
+    EXPECT_EQ(board.pixel(x0, y0 + 99), black); // bottom band survives at the bottom left
+    EXPECT_EQ(board.pixel(x0, y0 + 98), white); // left band above it
+    EXPECT_EQ(board.pixel(x0 + 2, y0 + 50), white);
+    EXPECT_EQ(board.pixel(x0 + 3, y0 + 50), 0xff808080u);
+    EXPECT_EQ(board.pixel(x0 + 50, y0 + 97), black);
+
+    // The picked tile is dimmed and has no bevel.
+    EXPECT_EQ(board.pixel(100, 100), dimColour);
+    EXPECT_EQ(board.pixel(199, 100), dimColour);
+}
+
+TEST(DrawBitmap, MoveBlocksGapIsSunkenAndDark)
+{
+    const QImage picture = flatPicture({300, 300}, 0xff808080);
+    GameState state = solvedState(3, 3);
+    state.gameType = MoveBlocks;
+    state.blockList = {1, 2, 3, 4, 9, 6, 7, 8, 5}; // the gap tile lies in the centre cell
+    state.gapCell = 4;
+    QImage board;
+    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {}, board);
+
+    EXPECT_EQ(board.pixel(150, 150), dimColour);
+    EXPECT_EQ(board.pixel(100, 100), black);       // top band, sunken
+    EXPECT_EQ(board.pixel(199, 100), black);       // its surviving corner
+    EXPECT_EQ(board.pixel(199, 101), white);       // right band
+    EXPECT_EQ(board.pixel(100, 199), white);       // bottom band's surviving corner
+    EXPECT_EQ(board.pixel(100, 198), black);       // left band
+    EXPECT_EQ(board.pixel(0, 0), 0xff808080u);     // no bevel elsewhere with the grid off
+    EXPECT_EQ(board.pixel(299, 299), 0xff808080u); // tile 5 in cell 9, drawn normally
+}
+
+TEST(DrawBitmap, DimAllOnceDimsEverythingOnce)
+{
+    const QImage picture = flatPicture({90, 90}, 0xff808080);
+    GameState state = solvedState(3, 3);
+    state.dimAllOnce = true;
+    QImage board;
+    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {true, false}, board);
+    EXPECT_FALSE(state.dimAllOnce);
+    EXPECT_EQ(board.pixel(0, 0), dimColour); // no bevel either
+    EXPECT_EQ(board.pixel(88, 88), dimColour);
+
+    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {}, board);
+    EXPECT_EQ(board.pixel(45, 45), 0xff808080u);
+}
+
+TEST(DrawBitmap, SourcesOfOtherFormatsAndSizesAreSafe)
+{
+    // A 24-bit solution and a dim source smaller than the board: no read past either.
+    const QImage picture = patternPicture(50, 40).convertToFormat(QImage::Format_RGB888);
+    GameState state = solvedState(3, 3);
+    state.blockList = {9, 2, 3, 4, 5, 6, 7, 8, 1};
+    state.dimmedCell = 9;
+    QImage board;
+    drawBitmap(state, picture, flatPicture({10, 10}, dimColour), {}, board);
+    EXPECT_EQ(board.size(), QSize(50, 40));
+    EXPECT_EQ(board.pixel(1, 1), picture.pixel(35, 27)); // tile 9 (home 34,26) in cell 1
+    EXPECT_EQ(board.pixel(36, 28), dimColour);
+    EXPECT_EQ(board.pixel(46, 37), black); // tile 1 read dim from beyond the small source
+}
+
+TEST(SelectionFrame, FiveWideAroundTheClickedCell)
+{
+    const QImage picture = flatPicture({300, 300}, 0xff808080);
+    GameState state = solvedState(3, 3);
+    QImage board;
+    drawBitmap(state, picture, picture, {}, board);
+    state.clickedCol = 1;
+    state.clickedRow = 2;
+    state.tileWidth = state.tileHeight = 100;
+    drawSelectionFrame(board, state, red);
+    EXPECT_EQ(board.pixel(100, 200), red);
+    EXPECT_EQ(board.pixel(199, 299), red);
+    EXPECT_EQ(board.pixel(104, 250), red);
+    EXPECT_EQ(board.pixel(105, 250), 0xff808080u);
+    EXPECT_EQ(board.pixel(150, 204), red);
+    EXPECT_EQ(board.pixel(150, 205), 0xff808080u);
+    EXPECT_EQ(board.pixel(99, 250), 0xff808080u);
+}
