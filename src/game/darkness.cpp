@@ -13,27 +13,29 @@ int clampByte(int value)
 
 namespace {
 
-// amount from 0 to 255: v * amount fits 16 bits, and for x below 65535
-// x / 255 == (x + 1 + (x >> 8)) >> 8, which vectorises where a division does not.
-void darkenRowFast(std::uint8_t *bytes, int count, std::uint16_t amount)
+// For amounts from 0 to 255 a channel times the amount fits 16 bits, and for x below 65535
+// x / 255 == (x + 1 + (x >> 8)) >> 8, which vectorises where a division does not. The loop
+// runs over all four bytes of each pixel; the padding byte is put back afterwards. Built for
+// AVX2 too, picked at load time where the processor has it.
+__attribute__((target_clones("avx2", "default"))) void darkenRowFast(QRgb *pixels, int count,
+                                                                     std::uint16_t amount)
 {
-    for (int i = 0; i < count; ++i) {
+    auto *bytes = reinterpret_cast<std::uint8_t *>(pixels);
+    for (int i = 0; i < count * 4; ++i) {
         const std::uint16_t product = std::uint16_t(bytes[i] * amount);
         bytes[i] = std::uint8_t(bytes[i] - ((product + 1 + (product >> 8)) >> 8));
     }
-}
-
-void darkenRowTable(std::uint8_t *bytes, int count, const std::array<std::uint8_t, 256> &table)
-{
-    for (int i = 0; i < count; ++i)
-        bytes[i] = table[bytes[i]];
-}
-
-// The byte loops darken the padding byte of each pixel too; 32-bit RGB keeps it at 0xff.
-void makeOpaque(QRgb *pixels, int count)
-{
     for (int i = 0; i < count; ++i)
         pixels[i] |= 0xff000000u;
+}
+
+// Any other amount: a table of the clamped formula.
+void darkenRowTable(QRgb *pixels, int count, const std::array<std::uint8_t, 256> &table)
+{
+    for (int i = 0; i < count; ++i) {
+        const QRgb p = pixels[i];
+        pixels[i] = qRgb(table[qRed(p)], table[qGreen(p)], table[qBlue(p)]);
+    }
 }
 
 } // namespace
@@ -54,12 +56,10 @@ void darkenBitmap(QImage &bitmap, int amount, const RowBreak &betweenRows)
         if (betweenRows)
             betweenRows();
         auto *line = reinterpret_cast<QRgb *>(bitmap.scanLine(y));
-        auto *bytes = reinterpret_cast<std::uint8_t *>(line);
         if (fast)
-            darkenRowFast(bytes, width * 4, std::uint16_t(amount));
+            darkenRowFast(line, width, std::uint16_t(amount));
         else
-            darkenRowTable(bytes, width * 4, table);
-        makeOpaque(line, width);
+            darkenRowTable(line, width, table);
     }
 }
 

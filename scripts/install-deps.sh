@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages that building, running and testing Pindrel need.
+# Packages already present are skipped, so a second run costs a few seconds.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libjpeg-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-comic-neue fonts-dejavu-core xvfb xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets up what is missing, then builds and runs every test twice: an optimised build, and one
+# with AddressSanitizer and UndefinedBehaviorSanitizer so memory faults fail the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j "$jobs"
+(cd build && ctest --output-on-failure -j "$jobs")
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPINDREL_SANITIZE=ON
+cmake --build build-sanitize -j "$jobs"
+(cd build-sanitize && ctest --output-on-failure -j "$jobs")

@@ -1,0 +1,255 @@
+// The main window's handlers: start-up, restart, the solution view, presses on the board,
+// the clock tick, the menu switches and shutdown.
+#include "app/mainform.h"
+
+#include "app/event_pump.h"
+#include "app/picture_view.h"
+#include "app/settings.h"
+#include "app/startup_picture.h"
+#include "app/wait_cursor.h"
+#include "game/board_renderer.h"
+#include "game/darkness.h"
+#include "game/shuffle.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QThread>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+game::PressButton pressButtonOf(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::RightButton:
+        return game::PressButton::Right;
+    case Qt::MiddleButton:
+        return game::PressButton::Middle;
+    default:
+        return game::PressButton::Left;
+    }
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
+{
+    m_boardPicture = startupPicture();
+    createWidgets();
+    createMenus();
+    connectCommands();
+    FormCreate();
+    resize(331, 331 + menuBar()->sizeHint().height());
+    tmrTimer->start();
+}
+
+TfrmMain::~TfrmMain()
+{
+    Timer1->stop();
+}
+
+void TfrmMain::FormCreate()
+{
+    setWindowTitle(QStringLiteral("Pindrel"));
+    restartVideo = true;
+    isVideo = false;
+    m_state.rows = m_state.cols = 3;
+    m_state.solutionShown = true;
+    openCount = 0;
+    m_solutionPicture = m_boardPicture;
+    m_dimPicture = m_boardPicture;
+    rebuildDimSource();
+    m_state.rows = m_state.cols = 4;
+    m_state.tileCount = 16;
+    mnuSolutionClick();
+    m_state.gameType = game::SwapBlocks;
+    Timer1->setInterval(settings::aviTimerFrom(settings::ReadSetting(QStringLiteral("avi_timer"))));
+}
+
+int TfrmMain::videoRefreshInterval() const
+{
+    return Timer1->interval();
+}
+
+void TfrmMain::setStatusText(const QString &text)
+{
+    txtStatus->setText(text);
+    txtStatus->repaint();
+}
+
+void TfrmMain::rebuildDimSource()
+{
+    game::Effect_Darkness(m_dimPicture, 100, FadeBlocks1->isChecked(), eventPumpBetweenRows());
+}
+
+void TfrmMain::randomBlocks()
+{
+    setStatusText(QStringLiteral("Randomizing"));
+    game::randomBlocks(m_state, game::clockSeed());
+}
+
+void TfrmMain::placeInfoLabels()
+{
+    const int paneHeight = fraSolution->height();
+    txtInfo->move(txtInfo->x() > 0 ? txtInfo->x() : 9, paneHeight - 27);
+    txtInfoShadow->move(txtInfo->x() - 1, paneHeight - 26);
+}
+
+void TfrmMain::drawBitmap()
+{
+    placeInfoLabels();
+    if (m_state.solutionShown)
+        return;
+    imgSolution->hide();
+    ProEffectImage1->hide();
+    game::drawBitmap(m_state, m_solutionPicture, m_dimPicture,
+                     {mnuShowGrid->isChecked(), mnuDimTiles->isChecked()}, m_boardPicture);
+    Image2->raise();
+    Image2->update();
+    txtInfoShadow->raise();
+    txtInfo->raise();
+}
+
+void TfrmMain::mnuSolutionClick()
+{
+    m_clock.StopTimer();
+    fraBrowser->hide();
+    fraBrowser->setEnabled(false);
+    m_state.solutionShown = true;
+    imgSolution->show();
+    imgSolution->update();
+    mnuSolution->setEnabled(false);
+    Image2->hide();
+    placeInfoLabels();
+    txtInfoShadow->adjustSize();
+    txtInfo->adjustSize();
+    txtInfoShadow->show();
+    txtInfo->show();
+    txtInfoShadow->raise();
+    txtInfo->raise();
+}
+
+void TfrmMain::btnRestartClick()
+{
+    {
+        WaitCursor busy;
+        Image2->hide();
+        m_state.solutionShown = false;
+        m_state.clearSelection();
+        randomBlocks();
+        drawBitmap();
+        mnuSolution->setEnabled(true);
+        setStatusText(QStringLiteral("00 : 00 : 00"));
+        txtMoveCount->setText(QStringLiteral("0"));
+        Image2->show();
+        txtInfo->clear();
+        txtInfoShadow->clear();
+        m_clock.StopTimer();
+        m_clock.StartTimer();
+    }
+    txtInfo->hide();
+    txtInfoShadow->hide();
+}
+
+void TfrmMain::Restart1Click()
+{
+    if (btnRestart->isEnabled())
+        btnRestartClick();
+}
+
+void TfrmMain::Image2MouseDown(Qt::MouseButton button, QPoint position)
+{
+    const game::Press press{pressButtonOf(button),
+                            position.x(),
+                            position.y(),
+                            Image2->size(),
+                            m_solutionPicture.size(),
+                            m_boardPicture.size(),
+                            FadeBlocks1->isChecked(),
+                            isVideo};
+    const game::PressOutcome outcome = game::pressBoard(m_state, press, *this);
+    if (outcome.countsMove)
+        txtMoveCount->setText(QString::number(txtMoveCount->text().toInt() + 1));
+    if (outcome.ruled && game::isSolved(m_state))
+        showCompletion();
+}
+
+void TfrmMain::showCompletion()
+{
+    const QString message =
+        QStringLiteral("Puzzle Completed! (") + txtMoveCount->text() + QStringLiteral(" moves)");
+    txtInfo->setText(message);
+    txtInfoShadow->setText(message);
+    txtInfo->show();
+    txtInfoShadow->show();
+    mnuSolutionClick();
+}
+
+void TfrmMain::redraw()
+{
+    drawBitmap();
+}
+
+void TfrmMain::showFrame(QRgb colour)
+{
+    game::drawSelectionFrame(m_boardPicture, m_state, colour);
+    Image2->repaint();
+}
+
+void TfrmMain::holdSwapFrame()
+{
+    // Blocking on purpose: the red frame stays up and no other press is handled meanwhile.
+    QThread::msleep(150);
+}
+
+void TfrmMain::tmrTimerTimer()
+{
+    if (m_clock.clockRunning())
+        txtStatus->setText(m_clock.elapsedText());
+}
+
+void TfrmMain::mnuShowGridClick()
+{
+    drawBitmap();
+}
+
+void TfrmMain::FadeBlocks1Click()
+{
+    if (!FadeBlocks1->isChecked())
+        return;
+    m_dimPicture = m_solutionPicture;
+    rebuildDimSource();
+}
+
+void TfrmMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    m_state.clearSelection();
+    drawBitmap();
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == fraSolution && event->type() == QEvent::Resize)
+        placeInfoLabels();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::mnuExitClick()
+{
+    m_state.solutionShown = true;
+    Timer1->stop();
+    QCoreApplication::quit();
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    Timer1->stop();
+    QCoreApplication::quit();
+    m_state.solutionShown = true;
+    event->accept();
+}

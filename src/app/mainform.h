@@ -1,0 +1,132 @@
+// The main window: the wiring of the game, its widgets, menus, timers and handlers.
+#pragma once
+
+#include "game/game_clock.h"
+#include "game/game_state.h"
+#include "game/press_rules.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+class PictureView;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+class TfrmMain : public QMainWindow, private game::PressView
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(QWidget *parent = nullptr);
+    ~TfrmMain() override;
+
+    // Game state, read by tests and by the dialogs.
+    const game::GameState &state() const { return m_state; }
+    const QImage &solutionPicture() const { return m_solutionPicture; }
+    const QImage &boardPicture() const { return m_boardPicture; }
+    const QImage &dimPicture() const { return m_dimPicture; }
+    bool clockRunning() const { return m_clock.clockRunning(); }
+    int videoRefreshInterval() const;
+
+    void btnRestartClick();
+    void mnuSolutionClick();
+    void drawBitmap();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Construction, in mainform_ui.cpp.
+    void createWidgets();
+    void createToolStrip(QWidget *parent);
+    void createPictureArea(QWidget *parent);
+    void createMenus();
+    void connectCommands();
+    void FormCreate();
+
+    // Handlers.
+    void Restart1Click();
+    void Image2MouseDown(Qt::MouseButton button, QPoint position);
+    void tmrTimerTimer();
+    void mnuShowGridClick();
+    void FadeBlocks1Click();
+    void mnuExitClick();
+
+    // Steps shared by the handlers.
+    void randomBlocks();
+    void showCompletion();
+    void placeInfoLabels();
+    void setStatusText(const QString &text);
+    void rebuildDimSource();
+
+    // How the press rules reach the window.
+    void redraw() override;
+    void showFrame(QRgb colour) override;
+    void holdSwapFrame() override;
+
+    game::GameState m_state;
+    game::GameClock m_clock;
+    bool isVideo = false;
+    bool restartVideo = true;
+    int openCount = 0;
+
+    // The three pictures, all of the picture's own size.
+    QImage m_solutionPicture;
+    QImage m_boardPicture;
+    QImage m_dimPicture;
+
+    // Tool strip.
+    QWidget *toolStrip = nullptr;
+    QFrame *bevelLine = nullptr;
+    QToolBar *toolBar = nullptr;
+    QToolButton *btnOpen = nullptr;
+    QToolButton *btnWeb = nullptr;
+    QToolButton *btnRestart = nullptr;
+    QToolButton *btnBack = nullptr;
+    QToolButton *btnForward = nullptr;
+    QToolButton *btnOptions = nullptr;
+    QLabel *txtMoveCount = nullptr;
+    QLabel *txtStatus = nullptr;
+    QProgressBar *progressBar = nullptr;
+
+    // Picture area.
+    QWidget *fraImages = nullptr;
+    QWidget *fraSolution = nullptr;
+    QWidget *fraBrowser = nullptr;
+    PictureView *Image2 = nullptr;
+    PictureView *imgSolution = nullptr;
+    PictureView *ProEffectImage1 = nullptr;
+    QLabel *txtInfo = nullptr;
+    QLabel *txtInfoShadow = nullptr;
+
+    // Menus.
+    QMenu *mnuImageFiles = nullptr;
+    QAction *mnuOpen = nullptr;
+    QAction *mnuOpenURL = nullptr;
+    QAction *mnuWeb = nullptr;
+    QAction *mnuExit = nullptr;
+    QAction *Restart1 = nullptr;
+    QAction *Back1 = nullptr;
+    QAction *Next1 = nullptr;
+    QAction *mnuSolution = nullptr;
+    QAction *mnuFullScreen = nullptr;
+    QAction *mnuSetup = nullptr;
+    QAction *mnuShowToolbar = nullptr;
+    QAction *FadeBlocks1 = nullptr;
+    QAction *mnuDimTiles = nullptr;
+    QAction *mnuShowGrid = nullptr;
+    QAction *mnuPlaySound = nullptr;
+    QAction *mnuAbout = nullptr;
+    QAction *mnuVisitOnline = nullptr;
+
+    QTimer *tmrTimer = nullptr;
+    QTimer *Timer1 = nullptr;
+};

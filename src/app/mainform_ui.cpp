@@ -1,0 +1,266 @@
+// Building the main window: tool strip, picture area, caption labels, menus and timers.
+#include "app/mainform.h"
+
+#include "app/picture_view.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStackedLayout>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QToolButton *addToolButton(QToolBar *bar, const char *name, const QString &text,
+                           const QString &hint, QStyle::StandardPixmap icon)
+{
+    auto *button = new QToolButton(bar);
+    button->setObjectName(QLatin1String(name));
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setIcon(bar->style()->standardIcon(icon));
+    button->setAutoRaise(true);
+    bar->addWidget(button);
+    return button;
+}
+
+QLabel *addPanel(QWidget *parent, const char *name, const QString &caption, const QString &hint,
+                 int width)
+{
+    auto *panel = new QLabel(caption, parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setToolTip(hint);
+    panel->setFixedWidth(width);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    font.setBold(true);
+    panel->setFont(font);
+    return panel;
+}
+
+QLabel *addCaptionLabel(QWidget *parent, const char *name, const QColor &colour)
+{
+    auto *label = new QLabel(QStringLiteral("Try Again? "), parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(16);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->adjustSize();
+    return label;
+}
+
+QAction *addItem(QMenu *menu, const char *name, const QString &caption,
+                 const QKeySequence &shortcut = {}, bool checkable = false, bool checked = false)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    action->setCheckable(checkable);
+    action->setChecked(checked);
+    return action;
+}
+
+} // namespace
+
+void TfrmMain::createWidgets()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    auto *column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    createToolStrip(client);
+    column->addWidget(toolStrip);
+    bevelLine = new QFrame(client);
+    bevelLine->setObjectName(QStringLiteral("bevelLine"));
+    bevelLine->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    bevelLine->setFixedHeight(2);
+    column->addWidget(bevelLine);
+    createPictureArea(client);
+    column->addWidget(fraImages, 1);
+    client->setMinimumSize(331, 331);
+    setCentralWidget(client);
+
+    tmrTimer = new QTimer(this);
+    tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
+    tmrTimer->setInterval(500);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(40);
+}
+
+void TfrmMain::createToolStrip(QWidget *parent)
+{
+    toolStrip = new QWidget(parent);
+    toolStrip->setObjectName(QStringLiteral("toolStrip"));
+    auto *row = new QHBoxLayout(toolStrip);
+    row->setContentsMargins(0, 0, 2, 0);
+    row->setSpacing(2);
+
+    toolBar = new QToolBar(toolStrip);
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setIconSize(QSize(16, 16));
+    toolBar->setMovable(false);
+    btnOpen = addToolButton(toolBar, "btnOpen", tr("Open"), QStringLiteral("Open image"),
+                            QStyle::SP_DialogOpenButton);
+    btnOpen->setPopupMode(QToolButton::MenuButtonPopup);
+    btnWeb = addToolButton(toolBar, "btnWeb", tr("Web"), QStringLiteral("Find images on the web"),
+                           QStyle::SP_DriveNetIcon);
+    toolBar->addSeparator();
+    btnRestart = addToolButton(toolBar, "btnRestart", tr("Restart Game"),
+                               QStringLiteral("Refresh/Restart"), QStyle::SP_BrowserReload);
+    btnBack = addToolButton(toolBar, "btnBack", QStringLiteral("Previous Image"),
+                            QStringLiteral("Back"), QStyle::SP_ArrowBack);
+    btnForward = addToolButton(toolBar, "btnForward", QStringLiteral("Next Image"),
+                               QStringLiteral("Forward"), QStyle::SP_ArrowForward);
+    toolBar->addSeparator();
+    btnOptions = addToolButton(toolBar, "btnOptions", tr("Options"), QStringLiteral("Options"),
+                               QStyle::SP_FileDialogDetailedView);
+    row->addWidget(toolBar);
+    row->addStretch(1);
+
+    txtMoveCount = addPanel(toolStrip, "txtMoveCount", QStringLiteral("0"),
+                            QStringLiteral("Moves taken"), 48);
+    txtStatus = addPanel(toolStrip, "txtStatus", QStringLiteral("00 : 00 : 00"),
+                         QStringLiteral("Time elapsed"), 88);
+    row->addWidget(txtMoveCount);
+    row->addWidget(txtStatus);
+
+    // Covers the time panel while something downloads.
+    progressBar = new QProgressBar(txtStatus);
+    progressBar->setObjectName(QStringLiteral("progressBar"));
+    progressBar->setTextVisible(false);
+    QPalette gauge = progressBar->palette();
+    gauge.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    progressBar->setPalette(gauge);
+    progressBar->hide();
+
+    mnuImageFiles = new QMenu(this);
+    mnuImageFiles->setObjectName(QStringLiteral("mnuImageFiles"));
+    btnOpen->setMenu(mnuImageFiles);
+}
+
+void TfrmMain::createPictureArea(QWidget *parent)
+{
+    fraImages = new QWidget(parent);
+    fraImages->setObjectName(QStringLiteral("fraImages"));
+    fraImages->setAutoFillBackground(true);
+    QPalette black = fraImages->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    fraImages->setPalette(black);
+    auto *fill = new QVBoxLayout(fraImages);
+    fill->setContentsMargins(0, 0, 0, 0);
+
+    fraSolution = new QWidget(fraImages);
+    fraSolution->setObjectName(QStringLiteral("fraSolution"));
+    fraSolution->setAutoFillBackground(true);
+    fraSolution->setPalette(black);
+    fill->addWidget(fraSolution);
+
+    // All controls lie on the same rectangle; which one shows is a matter of visibility and
+    // stacking order.
+    auto *stack = new QStackedLayout(fraSolution);
+    stack->setStackingMode(QStackedLayout::StackAll);
+    fraBrowser = new QWidget(fraSolution);
+    fraBrowser->setObjectName(QStringLiteral("fraBrowser"));
+    ProEffectImage1 = new PictureView(fraSolution);
+    ProEffectImage1->setObjectName(QStringLiteral("ProEffectImage1"));
+    imgSolution = new PictureView(fraSolution);
+    imgSolution->setObjectName(QStringLiteral("imgSolution"));
+    Image2 = new PictureView(fraSolution);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    for (QWidget *control : {fraBrowser, static_cast<QWidget *>(ProEffectImage1),
+                             static_cast<QWidget *>(imgSolution), static_cast<QWidget *>(Image2)})
+        stack->addWidget(control);
+    fraBrowser->hide();
+    fraBrowser->setEnabled(false);
+    ProEffectImage1->hide();
+    ProEffectImage1->setPicture(&m_dimPicture);
+    imgSolution->setPicture(&m_solutionPicture);
+    Image2->setPicture(&m_boardPicture);
+
+    txtInfoShadow = addCaptionLabel(fraSolution, "txtInfoShadow", Qt::black);
+    txtInfo = addCaptionLabel(fraSolution, "txtInfo", Qt::white);
+    fraSolution->installEventFilter(this);
+}
+
+void TfrmMain::createMenus()
+{
+    QMenu *game = menuBar()->addMenu(QStringLiteral("&Game"));
+    game->setObjectName(QStringLiteral("mnuGame"));
+    mnuOpen = addItem(game, "mnuOpen", QStringLiteral("&Open..."), QKeySequence(tr("Ctrl+O")));
+    mnuOpenURL = addItem(game, "mnuOpenURL", QStringLiteral("Open &URL..."),
+                         QKeySequence(tr("Ctrl+U")));
+    game->addSeparator();
+    mnuWeb = addItem(game, "mnuWeb", QStringLiteral("Puzzles on the &Web"),
+                     QKeySequence(tr("Ctrl+W")));
+    game->addSeparator();
+    mnuExit = addItem(game, "mnuExit", QStringLiteral("&Exit"), QKeySequence(tr("Ctrl+X")));
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    Restart1 = addItem(view, "Restart1", QStringLiteral("&Restart/Refresh"), QKeySequence(Qt::Key_F5));
+    Back1 = addItem(view, "Back1", QStringLiteral("&Back"), QKeySequence(tr("Ctrl+Alt+B")));
+    Next1 = addItem(view, "Next1", QStringLiteral("&Next"), QKeySequence(tr("Ctrl+Alt+N")));
+    view->addSeparator();
+    mnuSolution = addItem(view, "mnuSolution", QStringLiteral("Show &Solution"),
+                          QKeySequence(Qt::Key_F4));
+    view->addSeparator();
+    mnuFullScreen = addItem(view, "mnuFullScreen", QStringLiteral("&Full Screen"),
+                            QKeySequence(Qt::Key_F11), true, false);
+
+    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("mnuOptions"));
+    mnuSetup = addItem(options, "mnuSetup", QStringLiteral("&Setup..."), QKeySequence(tr("Ctrl+S")));
+    options->addSeparator();
+    mnuShowToolbar = addItem(options, "mnuShowToolbar", QStringLiteral("&Show Toolbar"),
+                             QKeySequence(tr("Ctrl+T")), true, true);
+    FadeBlocks1 = addItem(options, "FadeBlocks1", QStringLiteral("&Dim Selected Tiles"),
+                          QKeySequence(tr("Ctrl+F")), true, true);
+    mnuDimTiles = addItem(options, "mnuDimTiles", QStringLiteral("Dim Incorrect Tiles"), {}, true,
+                          false);
+    mnuShowGrid = addItem(options, "mnuShowGrid", QStringLiteral("&Grid Overlay"),
+                          QKeySequence(tr("Ctrl+G")), true, false);
+    mnuPlaySound = addItem(options, "mnuPlaySound", QStringLiteral("Play Sound"), {}, true, true);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    mnuAbout = addItem(help, "mnuAbout", QStringLiteral("&About Pindrel..."),
+                       QKeySequence(tr("Ctrl+A")));
+    help->addSeparator();
+    mnuVisitOnline = addItem(help, "mnuVisitOnline", QStringLiteral("Visit Pindrel Online..."));
+
+    // Commands of the parts still to come stay visible but unusable.
+    for (QAction *later : {mnuOpen, mnuOpenURL, mnuWeb, Back1, Next1, mnuFullScreen, mnuSetup,
+                           mnuShowToolbar, mnuPlaySound, mnuAbout, mnuVisitOnline})
+        later->setEnabled(false);
+    for (QToolButton *later : {btnOpen, btnWeb, btnBack, btnForward, btnOptions})
+        later->setEnabled(false);
+    mnuSolution->setEnabled(false);
+}
+
+void TfrmMain::connectCommands()
+{
+    connect(btnRestart, &QToolButton::clicked, this, &TfrmMain::btnRestartClick);
+    connect(Restart1, &QAction::triggered, this, &TfrmMain::Restart1Click);
+    connect(mnuSolution, &QAction::triggered, this, &TfrmMain::mnuSolutionClick);
+    connect(mnuShowGrid, &QAction::triggered, this, &TfrmMain::mnuShowGridClick);
+    connect(FadeBlocks1, &QAction::triggered, this, &TfrmMain::FadeBlocks1Click);
+    connect(mnuExit, &QAction::triggered, this, &TfrmMain::mnuExitClick);
+    connect(Image2, &PictureView::pressed, this, &TfrmMain::Image2MouseDown);
+    connect(tmrTimer, &QTimer::timeout, this, &TfrmMain::tmrTimerTimer);
+}

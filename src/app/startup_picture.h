@@ -1,0 +1,7 @@
+// The picture the window shows before the first game.
+#pragma once
+
+#include <QImage>
+
+// 329 x 125 pixels, drawn in code.
+QImage startupPicture();
