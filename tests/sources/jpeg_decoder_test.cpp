@@ -1,0 +1,267 @@
+// JPEG decoding against the shared corpus, Qt's own decoder and pictures encoded here.
+#include "sources/decode_error.h"
+#include "sources/jpeg_decoder.h"
+#include "support/corpus.h"
+#include "test_pictures.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include <jpeglib.h>
+
+using namespace sources;
+using namespace sourcestest;
+
+namespace {
+
+// Fatal libjpeg errors, 12-bit and lossless, not a JPEG, or beyond the size limits; every
+// other corpus file opens, the damaged ones as far as they decode.
+const QStringList refusedFiles = {
+    "12bit_extseq_149x227.jpg",        "12bit_rgb_420_99x92.jpg",
+    "lossless_sof3_16bit_256x256.jpg", "abbreviated_tables_only.jpg",
+    "not_jpeg_png_named_jpg.jpg",      "broken_soi_eoi_only_4bytes.jpg",
+    "broken_missing_sof_8bytes.jpg",   "broken_afl_undefined_huffman_32x32.jpg",
+    "broken_bad_jfif_dnl.jpg",         "broken_bogus_huffman_table_77x36.jpg",
+    "broken_dims_3360x0.jpg",          "broken_invalid_progressive_params_248x87.jpg",
+    "broken_two_soi_100x100.jpg",      "broken_undefined_huffman_table_196x140.jpg",
+    "broken_dims_65535x65535.jpg",
+    "broken_ossfuzz_36829.jpg", // 3x62728
+};
+
+// Rounding in upsampling and the IDCT may differ from Qt's settings.
+constexpr double tolerance = 2.0;
+
+void expectMatchesQt(const QImage &image, const QImage &reference, const QString &label)
+{
+    ASSERT_FALSE(reference.isNull()) << qPrintable(label) << ": Qt cannot read it";
+    ASSERT_EQ(image.size(), reference.size()) << qPrintable(label);
+    EXPECT_EQ(image.format(), QImage::Format_RGB32) << qPrintable(label);
+    EXPECT_TRUE(isOpaque(image)) << qPrintable(label);
+    EXPECT_LE(meanChannelDifference(image, reference), tolerance) << qPrintable(label);
+}
+
+QByteArray encodeJpeg(int width, int height, int components, J_COLOR_SPACE space,
+                      const std::vector<uchar> &pixels,
+                      const std::function<void(jpeg_compress_struct &)> &tweak)
+{
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char *out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = components;
+    info.in_color_space = space;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    tweak(info);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        auto *row = const_cast<uchar *>(&pixels[info.next_scanline * width * components]);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    const QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(size));
+    std::free(out);
+    return bytes;
+}
+
+// A 16x16 grey progressive picture sending its AC coefficients one band and one bit at a
+// time: 1 + 11 * bands scans.
+QByteArray manyScanJpeg(int bands)
+{
+    std::vector<jpeg_scan_info> scans{{1, {0}, 0, 0, 0, 0}};
+    for (int band = 1; band <= bands; ++band) {
+        scans.push_back({1, {0}, band, band, 0, 10});
+        for (int bit = 9; bit >= 0; --bit)
+            scans.push_back({1, {0}, band, band, bit + 1, bit});
+    }
+    std::vector<uchar> pixels(256);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = uchar(i * 7);
+    return encodeJpeg(16, 16, 1, JCS_GRAYSCALE, pixels, [&](jpeg_compress_struct &info) {
+        info.scan_info = scans.data();
+        info.num_scans = int(scans.size());
+    });
+}
+
+// Byte offset where the first scan's coded data starts, walking the marker segments.
+qsizetype firstScanData(const QByteArray &jpeg)
+{
+    for (qsizetype at = 2; at + 4 <= jpeg.size() && uchar(jpeg[at]) == 0xff;) {
+        const qsizetype end = at + 2 + (uchar(jpeg[at + 2]) << 8 | uchar(jpeg[at + 3]));
+        if (uchar(jpeg[at + 1]) == 0xda)
+            return end;
+        at = end;
+    }
+    return -1;
+}
+
+} // namespace
+
+TEST(JpegDecoder, CorpusFilesOpenLikeQtOrAreRefused)
+{
+    PINDREL_REQUIRE_CORPUS(corpus);
+    const QDir dir(corpus + "/jpeg");
+    const QStringList files = dir.entryList({"*.jpg"}, QDir::Files);
+    ASSERT_GE(files.size(), 71);
+    for (const QString &name : files) {
+        const QString path = dir.filePath(name);
+        if (refusedFiles.contains(name)) {
+            EXPECT_THROW(decodeJpegFile(path), DecodeError) << qPrintable(name);
+            continue;
+        }
+        QImage image;
+        ASSERT_NO_THROW(image = decodeJpegFile(path)) << qPrintable(name);
+        expectMatchesQt(image, qtReference(path, "jpeg"), name);
+    }
+}
+
+TEST(JpegDecoder, OversizeHeadersAreRefusedFromTheHeader)
+{
+    // Frame sizes libjpeg-turbo accepts, over a 16x16 picture's data: refused before decoding.
+    const QByteArray small = manyScanJpeg(0);
+    const qsizetype sof = small.indexOf("\xff\xc2");
+    ASSERT_GT(sof, 0);
+    for (QSize size : {QSize(32768, 8), QSize(8, 40000), QSize(20000, 6000), QSize(32767, 3052)}) {
+        QByteArray bytes = small;
+        const char frame[] = {char(size.height() >> 8), char(size.height()),
+                              char(size.width() >> 8), char(size.width())};
+        bytes.replace(sof + 5, 4, frame, 4);
+        try {
+            decodeJpegBytes(bytes);
+            ADD_FAILURE() << size.width() << "x" << size.height() << " was decoded";
+        } catch (const DecodeError &error) {
+            EXPECT_TRUE(strstr(error.what(), "outside the allowed limits")) << error.what();
+        }
+    }
+}
+
+TEST(JpegDecoder, AllEightOrientationsMatchQt)
+{
+    PINDREL_REQUIRE_CORPUS(corpus);
+    // Little-endian EXIF on a square picture, big-endian on a 2x1 one; the value's low byte
+    // follows the tag, type and count.
+    const std::pair<const char *, QByteArray> files[] = {
+        {"exif_orientation_2_128x128.jpg", QByteArray("\x12\x01\x03\x00\x01\x00\x00\x00", 8)},
+        {"exif_orientation_8_2x1.jpg", QByteArray("\x01\x12\x00\x03\x00\x00\x00\x01\x00", 9)},
+    };
+    for (const auto &[name, tag] : files) {
+        const QByteArray original = readFile(corpus + "/jpeg/" + name);
+        const qsizetype value = original.indexOf(tag) + tag.size();
+        ASSERT_GT(value, tag.size()) << name;
+        QImage upright;
+        for (int orientation = 1; orientation <= 8; ++orientation) {
+            QByteArray bytes = original;
+            bytes[value] = char(orientation);
+            const QImage image = decodeJpegBytes(bytes);
+            expectMatchesQt(image, qtReference(bytes, "jpeg"),
+                            QString("%1 as %2").arg(name).arg(orientation));
+            if (orientation == 1)
+                upright = image;
+            EXPECT_EQ(image.size(),
+                      orientation >= 5 ? upright.size().transposed() : upright.size());
+            // The square picture is not symmetric: every orientation but 1 moves its pixels.
+            if (orientation > 1 && image.width() == 128) {
+                EXPECT_GT(meanChannelDifference(image, upright), 10.0) << orientation;
+            }
+        }
+    }
+}
+
+TEST(JpegDecoder, CmykColoursWithAndWithoutAdobeMarker)
+{
+    // 8x8 blocks of red, green, blue and mid grey (from K alone) as plain CMYK.
+    const uchar cmyk[4][4] = {{0, 255, 255, 0}, {255, 0, 255, 0}, {255, 255, 0, 0}, {0, 0, 0, 128}};
+    const QRgb rgb[4] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(127, 127, 127)};
+    for (bool adobe : {false, true}) {
+        // Adobe applications store CMYK inverted and say so with their APP14 marker.
+        std::vector<uchar> pixels;
+        for (int i = 0; i < 256; ++i) {
+            for (uchar value : cmyk[(i / 128) * 2 + (i % 16) / 8])
+                pixels.push_back(adobe ? 255 - value : value);
+        }
+        const QByteArray jpeg =
+            encodeJpeg(16, 16, 4, JCS_CMYK, pixels,
+                       [&](jpeg_compress_struct &info) { info.write_Adobe_marker = adobe; });
+        ASSERT_EQ(jpeg.contains("Adobe"), adobe);
+        const QImage image = decodeJpegBytes(jpeg);
+        ASSERT_EQ(image.size(), QSize(16, 16));
+        for (int block = 0; block < 4; ++block) {
+            const QRgb got = image.pixel((block % 2) * 8 + 4, (block / 2) * 8 + 4);
+            EXPECT_LE(std::abs(qRed(got) - qRed(rgb[block])) +
+                          std::abs(qGreen(got) - qGreen(rgb[block])) +
+                          std::abs(qBlue(got) - qBlue(rgb[block])),
+                      6)
+                << "adobe " << adobe << ", block " << block << ": " << std::hex << got;
+        }
+    }
+}
+
+TEST(JpegDecoder, ScanCountIsBounded)
+{
+    // 111 scans is odd but legal and opens; 694, each sweeping the whole picture, is a bomb.
+    const QByteArray many = manyScanJpeg(10);
+    expectMatchesQt(decodeJpegBytes(many), qtReference(many, "jpeg"), "111 scans");
+    EXPECT_THROW(decodeJpegBytes(manyScanJpeg(63)), DecodeError);
+}
+
+TEST(JpegDecoder, FilesThatAreNotJpegsOrAreMissing)
+{
+    QTemporaryDir dir;
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 100, 50));
+    ASSERT_TRUE(picture.save(dir.filePath("bmp.jpg"), "BMP"));
+    ASSERT_TRUE(QFile(dir.filePath("empty.jpg")).open(QIODevice::WriteOnly));
+    for (const char *name : {"bmp.jpg", "empty.jpg", "missing.jpg", "."})
+        EXPECT_THROW(decodeJpegFile(dir.filePath(name)), DecodeError) << name;
+    EXPECT_THROW(decodeJpegBytes(QByteArray("\xff\xd8\xff", 3)), DecodeError);
+
+    ASSERT_TRUE(picture.save(dir.filePath("real.jpg"), "JPEG", 95));
+    const QImage image = decodeJpegFile(dir.filePath("real.jpg"));
+    EXPECT_EQ(image, decodeJpegBytes(readFile(dir.filePath("real.jpg"))));
+    EXPECT_LE(meanChannelDifference(image, picture), tolerance);
+}
+
+TEST(JpegDecoder, CutAndScrambledFilesNeverCrash)
+{
+    PINDREL_REQUIRE_CORPUS(corpus);
+    // Outcomes are pictures or DecodeErrors; the sanitizer build watches everything between.
+    QRandomGenerator random(20240611);
+    for (const char *name : {"progressive_420_exif_320x240.jpg", "arith_420_227x149.jpg",
+                             "ycck_adobe2_100x100.jpg", "restart_dri5_444_33x33.jpg"}) {
+        const QByteArray original = readFile(corpus + "/jpeg/" + name);
+        const bool progressive = original.contains("\xff\xc2");
+        const qsizetype scanData = firstScanData(original);
+        ASSERT_GT(scanData, 0) << name;
+        for (int i = 1; i <= 40; ++i) {
+            const qsizetype cut = original.size() * i / 41;
+            try {
+                EXPECT_FALSE(decodeJpegBytes(original.left(cut)).isNull());
+            } catch (const DecodeError &error) {
+                // One scan cut anywhere in its data still opens, as far as it goes.
+                EXPECT_TRUE(progressive || cut <= scanData)
+                    << name << " at " << cut << ": " << error.what();
+            }
+        }
+        for (int i = 0; i < 60; ++i) {
+            QByteArray bytes = original;
+            for (int flips = 0; flips <= i % 8; ++flips)
+                bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
+            try {
+                EXPECT_EQ(decodeJpegBytes(bytes).format(), QImage::Format_RGB32);
+            } catch (const DecodeError &) {
+            }
+        }
+    }
+}
