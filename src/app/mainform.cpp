@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -44,11 +45,13 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     connectCommands();
     FormCreate();
     resize(331, 331 + menuBar()->sizeHint().height());
+    updateMaximumSize();
     tmrTimer->start();
 }
 
 TfrmMain::~TfrmMain()
 {
+    qApp->removeEventFilter(this);
     Timer1->stop();
 }
 
@@ -67,12 +70,39 @@ void TfrmMain::FormCreate()
     m_state.tileCount = 16;
     mnuSolutionClick();
     m_state.gameType = game::SwapBlocks;
+    OpenDialog1->setDirectory(QCoreApplication::applicationDirPath());
+    qApp->installEventFilter(this);
     Timer1->setInterval(settings::aviTimerFrom(settings::ReadSetting(QStringLiteral("avi_timer"))));
 }
 
 int TfrmMain::videoRefreshInterval() const
 {
     return Timer1->interval();
+}
+
+void TfrmMain::setVideoRefreshInterval(int milliseconds)
+{
+    Timer1->setInterval(milliseconds);
+}
+
+int TfrmMain::moveCount() const
+{
+    return txtMoveCount->text().toInt();
+}
+
+bool TfrmMain::gameInProgress() const
+{
+    return mnuSolution->isEnabled();
+}
+
+void TfrmMain::applyOptions(int gameType, int rows, int cols, bool restartVideoOption)
+{
+    m_state.gameType = gameType;
+    m_state.rows = rows;
+    m_state.cols = cols;
+    m_state.tileCount = cols * rows;
+    restartVideo = restartVideoOption;
+    btnRestartClick();
 }
 
 void TfrmMain::setStatusText(const QString &text)
@@ -236,6 +266,8 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == fraSolution && event->type() == QEvent::Resize)
         placeInfoLabels();
+    if (handleAppMessage(event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

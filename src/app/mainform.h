@@ -10,6 +10,7 @@
 
 class PictureView;
 class QAction;
+class QFileDialog;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -37,6 +38,18 @@ public:
     void btnRestartClick();
     void mnuSolutionClick();
     void drawBitmap();
+    void openPuzzle(const QString &path);
+
+    // What the options dialog reads and sets.
+    int moveCount() const;
+    bool isVideoPuzzle() const { return isVideo; }
+    bool restartsVideo() const { return restartVideo; }
+    bool gameInProgress() const;
+    void setVideoRefreshInterval(int milliseconds);
+    void applyOptions(int gameType, int rows, int cols, bool restartVideoOption);
+
+    const QStringList &siblings() const { return siblingFiles; }
+    int siblingPosition() const { return siblingIndex; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -53,6 +66,23 @@ private:
     void FormCreate();
 
     // Handlers.
+    void mnuOpenClick();
+    void openStillPicture(const QString &path);
+    void findOtherFiles();
+    void openPuzzleFromMenu(QAction *item);
+    void btnBackClick();
+    void btnForwardClick();
+    void Back1Click();
+    void Next1Click();
+    bool handleAppMessage(QEvent *event);
+    void mnuSetupClick();
+    void mnuShowToolbarClick();
+    void mnuFullScreenClick();
+    void enterFullScreen();
+    void leaveFullScreen();
+    void mnuPlaySoundClick();
+    void mnuAboutClick();
+    void mnuVisitOnlineClick();
     void Restart1Click();
     void Image2MouseDown(Qt::MouseButton button, QPoint position);
     void tmrTimerTimer();
@@ -66,6 +96,10 @@ private:
     void placeInfoLabels();
     void setStatusText(const QString &text);
     void rebuildDimSource();
+    void setBackForwardEnabled(bool back, bool forward);
+    void stepThroughSiblings(int step);
+    void playLeavingEffect();
+    void updateMaximumSize();
 
     // How the press rules reach the window.
     void redraw() override;
@@ -77,6 +111,12 @@ private:
     bool isVideo = false;
     bool restartVideo = true;
     int openCount = 0;
+    QStringList siblingFiles;
+    // Position of the current picture in siblingFiles; -1 when it was not found there.
+    int siblingIndex = -1;
+    // The last file chosen in the Open dialog: Back and Forward step through its folder.
+    QString m_openDialogFileName;
+    QRect m_savedBounds; // the window's bounds before full-screen mode
 
     // The three pictures, all of the picture's own size.
     QImage m_solutionPicture;
@@ -109,6 +149,8 @@ private:
 
     // Menus.
     QMenu *mnuImageFiles = nullptr;
+    QMenu *PopupMenu1 = nullptr; // a copy of the main menu for full-screen mode
+    QFileDialog *OpenDialog1 = nullptr;
     QAction *mnuOpen = nullptr;
     QAction *mnuOpenURL = nullptr;
     QAction *mnuWeb = nullptr;

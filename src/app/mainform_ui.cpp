@@ -4,6 +4,7 @@
 #include "app/picture_view.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -101,6 +102,20 @@ void TfrmMain::createWidgets()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(40);
+
+    OpenDialog1 = new QFileDialog(this, QStringLiteral("Open picture"));
+    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    // Shown exactly as written; the patterns Qt matches by follow in the hidden last
+    // parentheses, since it takes "*.jpg;" as a pattern of its own.
+    OpenDialog1->setOption(QFileDialog::HideNameFilterDetails);
+    OpenDialog1->setNameFilters({
+        QStringLiteral("Supported File Types (*.jpg; *.jpeg; *.avi) (*.jpg *.jpeg *.avi)"),
+        QStringLiteral("JPEG Images (*.jpg; *.jpeg) (*.jpg *.jpeg)"),
+        QStringLiteral("AVI videos (*.avi) (*.avi)"),
+    });
 }
 
 void TfrmMain::createToolStrip(QWidget *parent)
@@ -152,6 +167,7 @@ void TfrmMain::createToolStrip(QWidget *parent)
     mnuImageFiles = new QMenu(this);
     mnuImageFiles->setObjectName(QStringLiteral("mnuImageFiles"));
     btnOpen->setMenu(mnuImageFiles);
+    txtStatus->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
 void TfrmMain::createPictureArea(QWidget *parent)
@@ -244,13 +260,17 @@ void TfrmMain::createMenus()
     help->addSeparator();
     mnuVisitOnline = addItem(help, "mnuVisitOnline", QStringLiteral("Visit Pindrel Online..."));
 
-    // Commands of the parts still to come stay visible but unusable.
-    for (QAction *later : {mnuOpen, mnuOpenURL, mnuWeb, Back1, Next1, mnuFullScreen, mnuSetup,
-                           mnuShowToolbar, mnuPlaySound, mnuAbout, mnuVisitOnline})
+    // The web pane is still to come: its commands stay visible but unusable.
+    for (QAction *later : {mnuOpenURL, mnuWeb})
         later->setEnabled(false);
-    for (QToolButton *later : {btnOpen, btnWeb, btnBack, btnForward, btnOptions})
-        later->setEnabled(false);
-    mnuSolution->setEnabled(false);
+    btnWeb->setEnabled(false);
+    for (QAction *item : {Back1, Next1, mnuSolution})
+        item->setEnabled(false);
+    for (QToolButton *button : {btnBack, btnForward})
+        button->setEnabled(false);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
 }
 
 void TfrmMain::connectCommands()
@@ -263,4 +283,23 @@ void TfrmMain::connectCommands()
     connect(mnuExit, &QAction::triggered, this, &TfrmMain::mnuExitClick);
     connect(Image2, &PictureView::pressed, this, &TfrmMain::Image2MouseDown);
     connect(tmrTimer, &QTimer::timeout, this, &TfrmMain::tmrTimerTimer);
+
+    connect(mnuOpen, &QAction::triggered, this, &TfrmMain::mnuOpenClick);
+    connect(btnOpen, &QToolButton::clicked, this, &TfrmMain::mnuOpenClick);
+    connect(txtStatus, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { mnuImageFiles->popup(txtStatus->mapToGlobal(at)); });
+    connect(btnBack, &QToolButton::clicked, this, &TfrmMain::btnBackClick);
+    connect(btnForward, &QToolButton::clicked, this, &TfrmMain::btnForwardClick);
+    connect(Back1, &QAction::triggered, this, &TfrmMain::Back1Click);
+    connect(Next1, &QAction::triggered, this, &TfrmMain::Next1Click);
+
+    connect(mnuSetup, &QAction::triggered, this, &TfrmMain::mnuSetupClick);
+    connect(btnOptions, &QToolButton::clicked, this, &TfrmMain::mnuSetupClick);
+    connect(mnuShowToolbar, &QAction::triggered, this, &TfrmMain::mnuShowToolbarClick);
+    connect(mnuFullScreen, &QAction::triggered, this, &TfrmMain::mnuFullScreenClick);
+    connect(mnuAbout, &QAction::triggered, this, &TfrmMain::mnuAboutClick);
+    connect(mnuVisitOnline, &QAction::triggered, this, &TfrmMain::mnuVisitOnlineClick);
+    for (QWidget *area : {centralWidget(), static_cast<QWidget *>(Image2)})
+        connect(area, &QWidget::customContextMenuRequested, this,
+                [this, area](QPoint at) { PopupMenu1->popup(area->mapToGlobal(at)); });
 }

@@ -23,4 +23,10 @@ int aviTimerFrom(const QVariant &stored)
     return ok ? interval : defaultAviTimer;
 }
 
+QUrl homeSiteBase()
+{
+    const QString stored = ReadSetting(QStringLiteral("home_site")).toString();
+    return QUrl(stored.isEmpty() ? QStringLiteral("https://pindrel.github.io/") : stored);
+}
+
 } // namespace settings

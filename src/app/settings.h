@@ -1,6 +1,7 @@
 // The one setting the game reads: how often a playing video refreshes the board.
 #pragma once
 
+#include <QUrl>
 #include <QVariant>
 
 namespace settings {
@@ -13,5 +14,8 @@ QVariant ReadSetting(const QString &valueName);
 // The refresh interval in milliseconds for a stored value: its integer value when it has
 // one, the default when it is absent, empty or not a number. No range check.
 int aviTimerFrom(const QVariant &stored);
+
+// The home site's base address: "home_site" in the store, else the project's own site.
+QUrl homeSiteBase();
 
 } // namespace settings

@@ -3,7 +3,14 @@
 
 #include "app/picture_view.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
+#include <QTimer>
 #include <QTest>
 #include <QToolButton>
 
@@ -37,4 +44,48 @@ void WindowTest::pressCell(int cell, Qt::MouseButton button)
                         shown.y() + int((index / state.cols + 0.5) * h));
     QTest::mousePress(board(), button, Qt::NoModifier, centre);
     QTest::mouseRelease(board(), button, Qt::NoModifier, centre);
+}
+
+void WindowTest::whenModal(const char *className, std::function<void(QWidget *)> act)
+{
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [className, act, poll] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible() && modal->inherits(className))
+            act(modal);
+        else
+            QTimer::singleShot(10, *poll);
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+void WindowTest::openThroughDialog(const QString &path)
+{
+    whenModal("QFileDialog", [path](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        // Typed text would open the completer's popup; set it whole, then press Open.
+        name->setText(path);
+        auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        ASSERT_NE(buttons, nullptr);
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Open), Qt::LeftButton);
+    });
+    action("mnuOpen")->trigger();
+}
+
+void WindowTest::expectMessage(QString *caption, QString *text)
+{
+    whenModal("QMessageBox", [caption, text](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        *caption = box->windowTitle();
+        *text = box->text();
+        box->defaultButton() ? box->defaultButton()->click() : box->accept();
+    });
 }

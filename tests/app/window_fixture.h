@@ -3,11 +3,13 @@
 
 #include "app/mainform.h"
 #include "app/picture_view.h"
+#include "support/qt_printers.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 
@@ -30,6 +32,14 @@ protected:
     void clickButton(const char *name);
     // A real press in the middle of the 1-based cell as shown on the screen.
     void pressCell(int cell, Qt::MouseButton button = Qt::LeftButton);
+
+    // Runs act on the next modal dialog of the class once it is showing, from inside its
+    // event loop.
+    void whenModal(const char *className, std::function<void(QWidget *)> act);
+    // Chooses a file in the Open dialog, or cancels it when path is empty.
+    void openThroughDialog(const QString &path);
+    // Closes the next message box with its default button and returns its caption and text.
+    void expectMessage(QString *caption, QString *text);
 
     QTemporaryDir settingsDir;
     std::unique_ptr<TfrmMain> window;

@@ -1,0 +1,121 @@
+// Opening pictures from disk: the Open command, the sibling search, starting a puzzle from
+// a file and reopening recent pictures.
+#include "app/mainform.h"
+
+#include "app/error_report.h"
+#include "app/event_pump.h"
+#include "app/picture_view.h"
+#include "app/recent_menu.h"
+#include "app/wait_cursor.h"
+#include "sources/bmp_decoder.h"
+#include "sources/jpeg_decoder.h"
+#include "sources/sibling_files.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+#include <QToolButton>
+#include <stdexcept>
+
+void TfrmMain::openPuzzle(const QString &path)
+{
+    Image2->hide();
+    ProEffectImage1->hide();
+    m_state.dimmedTarget = m_state.dimmedCell = m_state.selectedCell = -1;
+    setStatusText(QStringLiteral("Loadng"));
+    mnuSolution->setEnabled(true);
+    imgSolution->hide();
+
+    QImage picture;
+    try {
+        picture = sources::decodeJpegFile(path);
+        fraImages->raise();
+        fraBrowser->hide();
+        setWindowTitle(QStringLiteral("Pindrel - ") + QFileInfo(path).fileName());
+    } catch (const std::exception &) {
+        picture = sources::decodeBmpFile(path); // a failure here reaches the caller
+    }
+    m_clock.StopTimer();
+    m_clock.StartTimer();
+
+    ++openCount;
+    QAction *recent = recentmenu::addRecentPicture(mnuImageFiles, path, openCount);
+    connect(recent, &QAction::triggered, this, [this, recent] { openPuzzleFromMenu(recent); });
+
+    setStatusText(QStringLiteral("Processing"));
+    m_solutionPicture = picture;
+    m_boardPicture = m_solutionPicture;
+    m_dimPicture = m_solutionPicture;
+    rebuildDimSource();
+    m_state.solutionShown = false;
+    randomBlocks();
+    drawBitmap();
+    Image2->show();
+    txtInfo->clear();
+    txtInfoShadow->clear();
+    txtMoveCount->setText(QStringLiteral("0"));
+    setStatusText(QStringLiteral("00:00:00"));
+    btnRestart->setEnabled(true);
+    txtInfo->hide();
+    txtInfoShadow->hide();
+}
+
+void TfrmMain::mnuOpenClick()
+{
+    m_state.swapFlash = 0;
+    if (OpenDialog1->exec() == QDialog::Accepted && !OpenDialog1->selectedFiles().isEmpty()) {
+        m_openDialogFileName = OpenDialog1->selectedFiles().constFirst();
+        OpenDialog1->setDirectory(QFileInfo(m_openDialogFileName).absolutePath());
+        try {
+            const QString name = QFileInfo(m_openDialogFileName).fileName();
+            const int dot = name.lastIndexOf(QLatin1Char('.'));
+            if (dot >= 0 && name.mid(dot).toLower() == QLatin1String(".avi"))
+                throw std::runtime_error("video puzzles are not available yet");
+            openStillPicture(m_openDialogFileName);
+        } catch (const std::exception &) {
+            setWindowTitle(QStringLiteral("Pindrel"));
+            m_clock.StopTimer();
+            setStatusText(QStringLiteral("00 : 00 : 00"));
+            Timer1->stop();
+            QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Unable to open file."),
+                                  QMessageBox::Ok);
+        }
+    }
+    setStatusText(QStringLiteral("00 : 00 : 00"));
+    Image2->setEnabled(true);
+}
+
+void TfrmMain::openStillPicture(const QString &path)
+{
+    FadeBlocks1->setEnabled(true);
+    isVideo = false;
+    Timer1->stop();
+    repaint();
+    WaitCursor busy;
+    findOtherFiles();
+    openPuzzle(path);
+    repaint();
+    txtInfo->hide();
+    txtInfoShadow->hide();
+}
+
+void TfrmMain::findOtherFiles()
+{
+    setStatusText(QStringLiteral("Searching"));
+    const sources::SiblingList siblings = sources::findSiblingFiles(m_openDialogFileName);
+    siblingFiles = siblings.names;
+    siblingIndex = siblings.index;
+    setBackForwardEnabled(siblingFiles.size() >= 2, siblingFiles.size() >= 2);
+}
+
+void TfrmMain::openPuzzleFromMenu(QAction *item)
+{
+    runReportingFailures([&] {
+        WaitCursor busy;
+        openPuzzle(recentmenu::pathOfMenuText(item->text()));
+    });
+}

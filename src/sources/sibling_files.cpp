@@ -1,0 +1,31 @@
+// The sibling search through the folder listing.
+#include "sources/sibling_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace sources {
+
+SiblingList findSiblingFiles(const QString &chosenPath)
+{
+    const QFileInfo chosen(chosenPath);
+    const QString name = chosen.fileName();
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot >= 0 ? name.mid(dot) : QString();
+
+    const QDir folder = chosen.dir();
+    const QStringList mask{QStringLiteral("*") + extension};
+    SiblingList siblings;
+    siblings.names = folder.entryList(mask, QDir::Files | QDir::Hidden | QDir::System |
+                                                QDir::CaseSensitive,
+                                      QDir::Unsorted);
+    siblings.index = int(siblings.names.lastIndexOf(name));
+    return siblings;
+}
+
+QString siblingPath(const QString &chosenPath, const QString &name)
+{
+    return QFileInfo(chosenPath).dir().filePath(name);
+}
+
+} // namespace sources

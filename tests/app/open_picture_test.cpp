@@ -1,0 +1,165 @@
+// Opening pictures from disk: the Open dialog, failures, the recent-pictures menu.
+#include "window_fixture.h"
+
+#include "app/picture_view.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+QString savePicture(const QString &path, QSize size, QColor colour, const char *format = "JPG")
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    EXPECT_TRUE(image.save(path, format)) << path.toStdString();
+    return path;
+}
+
+QStringList menuTexts(QMenu *menu)
+{
+    QStringList texts;
+    for (QAction *item : menu->actions())
+        texts << item->text();
+    return texts;
+}
+
+} // namespace
+
+class OpenPictureTest : public WindowTest
+{
+protected:
+    QString file(const QString &name) { return pictures.filePath(name); }
+    QMenu *recentMenu() { return find<QMenu>("mnuImageFiles"); }
+    QTemporaryDir pictures;
+};
+
+TEST_F(OpenPictureTest, AChosenJpegBecomesAShuffledGame)
+{
+    const QString chosen = savePicture(file("cat.jpg"), {120, 90}, Qt::red);
+    savePicture(file("dog.jpg"), {40, 40}, Qt::blue);
+    savePicture(file(".hidden.jpg"), {40, 40}, Qt::green);
+    savePicture(file("upper.JPG"), {40, 40}, Qt::green);
+    savePicture(file("other.jpeg"), {40, 40}, Qt::green);
+    ASSERT_TRUE(QDir(pictures.path()).mkdir("old.jpg"));
+
+    openThroughDialog(chosen);
+    EXPECT_EQ(window->windowTitle(), "Pindrel - cat.jpg");
+    EXPECT_EQ(window->solutionPicture().size(), QSize(120, 90));
+    EXPECT_EQ(window->boardPicture().size(), QSize(120, 90));
+    EXPECT_FALSE(window->state().solutionShown);
+    EXPECT_TRUE(board()->isVisible());
+    EXPECT_TRUE(board()->isEnabled());
+    EXPECT_EQ(text("txtMoveCount"), "0");
+    EXPECT_EQ(text("txtStatus"), "00 : 00 : 00");
+    EXPECT_TRUE(window->clockRunning());
+    EXPECT_FALSE(find<QLabel>("txtInfo")->isVisible());
+
+    // The siblings: same extension as typed, hidden files in, folders and other cases out.
+    QStringList siblings = window->siblings();
+    EXPECT_EQ(window->siblings().at(window->siblingPosition()), "cat.jpg");
+    siblings.sort();
+    EXPECT_EQ(siblings, (QStringList{".hidden.jpg", "cat.jpg", "dog.jpg"}));
+    EXPECT_TRUE(action("Next1")->isEnabled());
+    EXPECT_TRUE(find<QToolButton>("btnBack")->isEnabled());
+
+    EXPECT_EQ(menuTexts(recentMenu()), QStringList{chosen});
+    EXPECT_EQ(recentMenu()->actions().first()->objectName(), "mnuI1");
+}
+
+TEST_F(OpenPictureTest, CancellingChangesOnlyTheTimePanel)
+{
+    openThroughDialog(QString());
+    EXPECT_EQ(window->windowTitle(), "Pindrel");
+    EXPECT_EQ(text("txtStatus"), "00 : 00 : 00");
+    EXPECT_TRUE(window->state().solutionShown);
+    EXPECT_TRUE(recentMenu()->actions().isEmpty());
+}
+
+TEST_F(OpenPictureTest, FilesThatAreNoPictureEndInTheFailureMessage)
+{
+    openThroughDialog(savePicture(file("good.jpg"), {60, 60}, Qt::yellow));
+    const std::vector<int> arrangement = window->state().blockList;
+
+    QFile text(file("notes.jpg"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a picture at all");
+    text.close();
+    QFile video(file("clip.avi"));
+    ASSERT_TRUE(video.open(QIODevice::WriteOnly));
+    video.write("RIFF");
+    video.close();
+
+    for (const QString &bad : {file("notes.jpg"), file("clip.avi")}) {
+        QString caption, message;
+        expectMessage(&caption, &message);
+        openThroughDialog(bad);
+        EXPECT_EQ(caption, "Error");
+        EXPECT_EQ(message, "Unable to open file.");
+        EXPECT_EQ(window->windowTitle(), "Pindrel");
+        EXPECT_FALSE(window->clockRunning());
+        EXPECT_EQ(this->text("txtStatus"), "00 : 00 : 00");
+    }
+    // Nothing of the game was lost, and the bad file did not enter the menu.
+    EXPECT_EQ(window->state().blockList, arrangement);
+    EXPECT_EQ(menuTexts(recentMenu()), QStringList{file("good.jpg")});
+}
+
+TEST_F(OpenPictureTest, ABitmapNamedJpgOpensAndKeepsTheCaption)
+{
+    openThroughDialog(savePicture(file("first.jpg"), {50, 50}, Qt::red));
+    const QString bitmap = savePicture(file("really_a_bitmap.jpg"), {30, 20}, Qt::blue, "BMP");
+    openThroughDialog(bitmap);
+    EXPECT_EQ(window->windowTitle(), "Pindrel - first.jpg");
+    EXPECT_EQ(window->solutionPicture().size(), QSize(30, 20));
+    EXPECT_EQ(window->solutionPicture().pixel(5, 5), QColor(Qt::blue).rgb());
+    EXPECT_EQ(menuTexts(recentMenu()).first(), bitmap);
+}
+
+TEST_F(OpenPictureTest, TheRecentMenuKeepsTheNewestEightOnce)
+{
+    QStringList opened;
+    for (int i = 1; i <= 9; ++i) {
+        opened.prepend(savePicture(file(QStringLiteral("p%1.jpg").arg(i)), {30, 30}, Qt::gray));
+        openThroughDialog(opened.first());
+    }
+    EXPECT_EQ(menuTexts(recentMenu()), opened.mid(0, 8));
+    EXPECT_EQ(recentMenu()->actions().first()->objectName(), "mnuI9");
+
+    // Reopening one from the menu moves it to the top under a new name.
+    QAction *third = recentMenu()->actions().at(2);
+    third->trigger();
+    EXPECT_EQ(window->windowTitle(), "Pindrel - p7.jpg");
+    EXPECT_EQ(recentMenu()->actions().size(), 8);
+    EXPECT_EQ(recentMenu()->actions().first()->text(), file("p7.jpg"));
+    EXPECT_EQ(recentMenu()->actions().first()->objectName(), "mnuI10");
+    EXPECT_EQ(menuTexts(recentMenu()).count(file("p7.jpg")), 1);
+}
+
+TEST_F(OpenPictureTest, AnAmpersandShowsLiterallyAndReopensTheSamePath)
+{
+    ASSERT_TRUE(QDir(pictures.path()).mkdir("Tom & Jerry"));
+    const QString path = savePicture(file("Tom & Jerry/a.jpg"), {40, 30}, Qt::cyan);
+    openThroughDialog(path);
+    QAction *item = recentMenu()->actions().first();
+    EXPECT_EQ(item->text(), QString(path).replace("&", "&&"));
+
+    openThroughDialog(savePicture(file("b.jpg"), {40, 30}, Qt::cyan));
+    recentMenu()->actions().at(1)->trigger();
+    EXPECT_EQ(window->windowTitle(), "Pindrel - a.jpg");
+}
+
+TEST_F(OpenPictureTest, AVanishedRecentPictureIsReportedWithItsReason)
+{
+    const QString path = savePicture(file("gone.jpg"), {40, 30}, Qt::cyan);
+    openThroughDialog(path);
+    ASSERT_TRUE(QFile::remove(path));
+    QString caption, message;
+    expectMessage(&caption, &message);
+    recentMenu()->actions().first()->trigger();
+    EXPECT_EQ(caption, "Pindrel");
+    EXPECT_TRUE(message.contains("gone.jpg")) << message.toStdString();
+}
