@@ -67,7 +67,10 @@ void TfrmMain::openPuzzle(const QString &path)
 void TfrmMain::mnuOpenClick()
 {
     m_state.swapFlash = 0;
-    if (OpenDialog1->exec() == QDialog::Accepted && !OpenDialog1->selectedFiles().isEmpty()) {
+    const bool chosen = OpenDialog1->exec() == QDialog::Accepted;
+    // Without a window manager nothing hands the focus back, and the menu shortcuts with it.
+    activateWindow();
+    if (chosen && !OpenDialog1->selectedFiles().isEmpty()) {
         m_openDialogFileName = OpenDialog1->selectedFiles().constFirst();
         OpenDialog1->setDirectory(QFileInfo(m_openDialogFileName).absolutePath());
         try {

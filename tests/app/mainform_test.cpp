@@ -118,7 +118,7 @@ TEST_F(WindowTest, RestartTurnsThePictureIntoAShuffledGame)
     EXPECT_EQ(text("txtStatus"), "00 : 00 : 01");
 
     // F5 starts a new game from the solution view.
-    QTest::keyClick(window.get(), Qt::Key_F5);
+    pressKeys(QStringLiteral("F5"));
     EXPECT_TRUE(board()->isVisible());
     EXPECT_EQ(text("txtStatus"), "00 : 00 : 00");
 }

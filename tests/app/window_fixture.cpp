@@ -33,6 +33,11 @@ void WindowTest::clickButton(const char *name)
     QTest::mouseClick(find<QToolButton>(name), Qt::LeftButton);
 }
 
+void WindowTest::pressKeys(const QString &keys)
+{
+    QTest::keySequence(window->windowHandle(), QKeySequence(keys));
+}
+
 void WindowTest::pressCell(int cell, Qt::MouseButton button)
 {
     const game::GameState &state = window->state();

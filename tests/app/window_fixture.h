@@ -30,6 +30,9 @@ protected:
     PictureView *board() { return find<PictureView>("Image2"); }
 
     void clickButton(const char *name);
+    // A key sequence typed at the window, as the window system delivers it: shortcuts work
+    // even where a closed dialog kept the offscreen platform's focus.
+    void pressKeys(const QString &keys);
     // A real press in the middle of the 1-based cell as shown on the screen.
     void pressCell(int cell, Qt::MouseButton button = Qt::LeftButton);
 
