@@ -1,0 +1,197 @@
+// The options dialog, the tool strip, full-screen mode, the about box and the home site.
+#include "window_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QMessageBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+// Stands in for the desktop's browser.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public slots:
+    void open(const QUrl &url) { opened << url; }
+
+public:
+    QList<QUrl> opened;
+};
+
+} // namespace
+
+class OptionsTest : public WindowTest
+{
+protected:
+    // Opens the options dialog, lets change adjust it, then presses OK or Cancel.
+    void runOptions(std::function<void(QDialog *)> change, bool ok = true)
+    {
+        whenModal("TfrmOptions", [change, ok](QWidget *modal) {
+            auto *dialog = static_cast<QDialog *>(modal);
+            change(dialog);
+            auto *button = dialog->findChild<QPushButton *>(ok ? "btnOK" : "btnCancel");
+            ASSERT_NE(button, nullptr);
+            QTest::mouseClick(button, Qt::LeftButton);
+        });
+        action("mnuSetup")->trigger();
+    }
+
+    static void choose(QDialog *dialog, const char *list, const QString &entry)
+    {
+        auto *box = dialog->findChild<QComboBox *>(list);
+        ASSERT_NE(box, nullptr);
+        box->setCurrentIndex(box->findText(entry));
+    }
+};
+
+TEST_F(OptionsTest, OkAppliesTheGridAndGameTypeAndRestarts)
+{
+    QString rows, cols;
+    bool restartVideoEnabled = true;
+    runOptions([&](QDialog *dialog) {
+        rows = dialog->findChild<QComboBox *>("cboRows")->currentText();
+        cols = dialog->findChild<QComboBox *>("cboColumns")->currentText();
+        restartVideoEnabled = dialog->findChild<QCheckBox *>("chkRestartVideo")->isEnabled();
+        choose(dialog, "cboRows", "15");
+        choose(dialog, "cboColumns", "3");
+        choose(dialog, "cboGameType", "Move Blocks");
+    });
+    EXPECT_EQ(rows, "4");
+    EXPECT_EQ(cols, "4");
+    EXPECT_FALSE(restartVideoEnabled); // greyed out for a still picture
+    const game::GameState &state = window->state();
+    EXPECT_EQ(state.rows, 15);
+    EXPECT_EQ(state.cols, 3);
+    EXPECT_EQ(state.tileCount, 45);
+    EXPECT_EQ(state.gameType, game::MoveBlocks);
+    EXPECT_EQ(state.gapCell, state.blockList.back() - 1);
+    EXPECT_TRUE(board()->isVisible());
+
+    // Reopening shows the new sizes and the game type being played.
+    QString type;
+    runOptions([&](QDialog *dialog) {
+        rows = dialog->findChild<QComboBox *>("cboRows")->currentText();
+        cols = dialog->findChild<QComboBox *>("cboColumns")->currentText();
+        type = dialog->findChild<QComboBox *>("cboGameType")->currentText();
+    }, false);
+    EXPECT_EQ(rows, "15");
+    EXPECT_EQ(cols, "3");
+    EXPECT_EQ(type, "Move Blocks");
+}
+
+TEST_F(OptionsTest, FiftyMovesAskBeforeTheGameIsLost)
+{
+    clickButton("btnRestart");
+    auto *moves = find<QLabel>("txtMoveCount");
+    moves->setText("49");
+    runOptions([](QDialog *dialog) { choose(dialog, "cboRows", "5"); });
+    EXPECT_EQ(window->state().rows, 5); // no question below 50
+
+    moves->setText("50");
+    QString caption, question;
+    whenModal("QMessageBox", [&](QWidget *modal) {
+        auto *box = static_cast<QMessageBox *>(modal);
+        caption = box->windowTitle();
+        question = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    runOptions([](QDialog *dialog) { choose(dialog, "cboRows", "9"); });
+    EXPECT_EQ(question, "You're current game will be lost.\n\nAre you sure you want to restart?");
+    EXPECT_EQ(window->state().rows, 5);
+    EXPECT_EQ(text("txtMoveCount"), "50");
+
+    // In the solution view nothing is in progress, so nobody is asked.
+    action("mnuSolution")->trigger();
+    runOptions([](QDialog *dialog) { choose(dialog, "cboRows", "9"); });
+    EXPECT_EQ(window->state().rows, 9);
+}
+
+TEST_F(OptionsTest, TheRefreshSliderActsAtOnceEvenOnCancel)
+{
+    runOptions([](QDialog *dialog) {
+        auto *slider = dialog->findChild<QSlider *>("trackRefresh");
+        EXPECT_EQ(slider->value(), 40);
+        slider->setValue(500);
+    }, false);
+    EXPECT_EQ(window->videoRefreshInterval(), 500);
+    EXPECT_EQ(window->state().rows, 4);
+}
+
+TEST_F(WindowTest, TheToolStripToggleAndFullScreenMode)
+{
+    auto *strip = find<QWidget>("toolStrip");
+    action("mnuShowToolbar")->trigger();
+    EXPECT_FALSE(strip->isVisible());
+    EXPECT_FALSE(action("mnuShowToolbar")->isChecked());
+
+    const QRect before = window->geometry();
+    for (int round = 0; round < 2; ++round) {
+        action("mnuFullScreen")->trigger();
+        QTest::qWait(20);
+        EXPECT_TRUE(action("mnuFullScreen")->isChecked());
+        EXPECT_FALSE(strip->isVisible());
+        EXPECT_FALSE(window->menuBar()->isVisible());
+        EXPECT_EQ(window->centralWidget()->size(), window->screen()->geometry().size());
+        auto *copy = find<QMenu>("PopupMenu1");
+        EXPECT_EQ(copy->actions().size(), 4); // one copy of the main menu, however often
+        EXPECT_EQ(copy->actions().at(1)->menu()->actions().size(), 7);
+
+        // The copied "&Full Screen" leaves full-screen mode; the tool strip comes back.
+        QAction *fullScreenCopy = copy->actions().at(1)->menu()->actions().at(6);
+        ASSERT_EQ(fullScreenCopy->text(), "&Full Screen");
+        fullScreenCopy->trigger();
+        QTest::qWait(20);
+        EXPECT_FALSE(action("mnuFullScreen")->isChecked());
+        EXPECT_TRUE(strip->isVisible());
+        EXPECT_TRUE(window->menuBar()->isVisible());
+        EXPECT_EQ(window->geometry(), before);
+    }
+}
+
+TEST_F(WindowTest, FullScreenMenuCopiesAreASnapshot)
+{
+    action("mnuFullScreen")->trigger();
+    QMenu *options = find<QMenu>("PopupMenu1")->actions().at(2)->menu();
+    QAction *dimIncorrect = options->actions().at(4);
+    QAction *grid = options->actions().at(5);
+    ASSERT_EQ(dimIncorrect->text(), "Dim Incorrect Tiles");
+    ASSERT_EQ(grid->text(), "&Grid Overlay");
+
+    dimIncorrect->trigger(); // no command of its own
+    EXPECT_FALSE(dimIncorrect->isChecked());
+    EXPECT_FALSE(action("mnuDimTiles")->isChecked());
+    grid->trigger(); // runs the command and flips its own mark too
+    EXPECT_TRUE(grid->isChecked());
+    EXPECT_TRUE(action("mnuShowGrid")->isChecked());
+    action("mnuFullScreen")->trigger();
+}
+
+TEST_F(WindowTest, AboutBoxAndHomeSite)
+{
+    QString title, about;
+    whenModal("TfrmAbout", [&](QWidget *modal) {
+        title = modal->windowTitle();
+        about = modal->findChild<QTextEdit *>("txtAbout")->toPlainText();
+        QTest::mouseClick(modal->findChild<QPushButton *>("btnOK"), Qt::LeftButton);
+    });
+    action("mnuAbout")->trigger();
+    EXPECT_EQ(title, "About Pindrel");
+    EXPECT_TRUE(about.startsWith("Pindrel v1.2"));
+
+    UrlRecorder browser;
+    QDesktopServices::setUrlHandler("https", &browser, "open");
+    action("mnuVisitOnline")->trigger();
+    QDesktopServices::unsetUrlHandler("https");
+    ASSERT_EQ(browser.opened.size(), 1);
+    EXPECT_EQ(browser.opened.first(), QUrl("https://pindrel.github.io/"));
+}
+
+#include "options_modes_test.moc"
