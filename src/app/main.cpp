@@ -1,13 +1,10 @@
 // Program entry: the application and its one main window.
 #include "app/mainform.h"
-
-#include <QApplication>
+#include "app/pindrel_application.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pindrel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pindrel"));
+    PindrelApplication app(argc, argv);
     TfrmMain window;
     window.show();
     return app.exec();

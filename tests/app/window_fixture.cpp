@@ -53,15 +53,16 @@ void WindowTest::pressCell(int cell, Qt::MouseButton button)
 
 void WindowTest::whenModal(const char *className, std::function<void(QWidget *)> act)
 {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [className, act, poll] {
+    auto *poll = new QTimer(window.get());
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, className, act] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible() && modal->inherits(className))
-            act(modal);
-        else
-            QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(0, *poll);
+        if (!modal || !modal->isVisible() || !modal->inherits(className))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        act(modal);
+    });
+    poll->start(10);
 }
 
 void WindowTest::openThroughDialog(const QString &path)

@@ -1,10 +1,11 @@
-// Test entry for tests that need widgets: one QApplication for the whole run.
-#include <QApplication>
+// Test entry for tests that need widgets: the game's own application object for the run.
+#include "app/pindrel_application.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    PindrelApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
