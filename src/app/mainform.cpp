@@ -64,7 +64,6 @@ void TfrmMain::FormCreate()
     m_state.solutionShown = true;
     openCount = 0;
     m_solutionPicture = m_boardPicture;
-    m_dimPicture = m_boardPicture;
     rebuildDimSource();
     m_state.rows = m_state.cols = 4;
     m_state.tileCount = 16;
@@ -113,7 +112,8 @@ void TfrmMain::setStatusText(const QString &text)
 
 void TfrmMain::rebuildDimSource()
 {
-    game::Effect_Darkness(m_dimPicture, 100, FadeBlocks1->isChecked(), eventPumpBetweenRows());
+    game::Effect_Darkness(m_solutionPicture, 100, FadeBlocks1->isChecked(), m_dimPicture,
+                          eventPumpBetweenRows());
 }
 
 void TfrmMain::randomBlocks()
@@ -249,10 +249,8 @@ void TfrmMain::mnuShowGridClick()
 
 void TfrmMain::FadeBlocks1Click()
 {
-    if (!FadeBlocks1->isChecked())
-        return;
-    m_dimPicture = m_solutionPicture;
-    rebuildDimSource();
+    if (FadeBlocks1->isChecked())
+        rebuildDimSource();
 }
 
 void TfrmMain::resizeEvent(QResizeEvent *event)

@@ -48,8 +48,8 @@ void TfrmMain::openPuzzle(const QString &path)
 
     setStatusText(QStringLiteral("Processing"));
     m_solutionPicture = picture;
-    m_boardPicture = m_solutionPicture;
-    m_dimPicture = m_solutionPicture;
+    // The board and the dim source are rebuilt from the solution picture in full, in the
+    // memory of the previous ones where it fits.
     rebuildDimSource();
     m_state.solutionShown = false;
     randomBlocks();

@@ -84,7 +84,10 @@ void drawBitmap(GameState &state, const QImage &solutionPicture, const QImage &d
     QImage convertedSolution, convertedDim;
     const QImage &solution = asRgb32(solutionPicture, convertedSolution);
     const QImage &dimSource = asRgb32(dimPicture, convertedDim);
-    if (board.size() != solution.size() || board.format() != QImage::Format_RGB32)
+    // A board shared with another picture gets new memory rather than a copy of what
+    // is about to be overwritten.
+    if (board.size() != solution.size() || board.format() != QImage::Format_RGB32 ||
+        !board.isDetached())
         board = QImage(solution.size(), QImage::Format_RGB32);
 
     const QSize tile = tileSizeFor(solution.size(), state.rows, state.cols);

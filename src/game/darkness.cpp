@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace game {
 
@@ -17,24 +18,52 @@ namespace {
 // x / 255 == (x + 1 + (x >> 8)) >> 8, which vectorises where a division does not. The loop
 // runs over all four bytes of each pixel; the padding byte is put back afterwards. Built for
 // AVX2 too, picked at load time where the processor has it.
-__attribute__((target_clones("avx2", "default"))) void darkenRowFast(QRgb *pixels, int count,
-                                                                     std::uint16_t amount)
+__attribute__((target_clones("avx2", "default"))) void
+darkenRowFast(const QRgb *in, QRgb *out, int count, std::uint16_t amount)
 {
-    auto *bytes = reinterpret_cast<std::uint8_t *>(pixels);
+    const auto *from = reinterpret_cast<const std::uint8_t *>(in);
+    auto *to = reinterpret_cast<std::uint8_t *>(out);
     for (int i = 0; i < count * 4; ++i) {
-        const std::uint16_t product = std::uint16_t(bytes[i] * amount);
-        bytes[i] = std::uint8_t(bytes[i] - ((product + 1 + (product >> 8)) >> 8));
+        const std::uint16_t product = std::uint16_t(from[i] * amount);
+        to[i] = std::uint8_t(from[i] - ((product + 1 + (product >> 8)) >> 8));
     }
     for (int i = 0; i < count; ++i)
-        pixels[i] |= 0xff000000u;
+        out[i] |= 0xff000000u;
 }
 
 // Any other amount: a table of the clamped formula.
-void darkenRowTable(QRgb *pixels, int count, const std::array<std::uint8_t, 256> &table)
+void darkenRowTable(const QRgb *in, QRgb *out, int count,
+                    const std::array<std::uint8_t, 256> &table)
 {
     for (int i = 0; i < count; ++i) {
-        const QRgb p = pixels[i];
-        pixels[i] = qRgb(table[qRed(p)], table[qGreen(p)], table[qBlue(p)]);
+        const QRgb p = in[i];
+        out[i] = qRgb(table[qRed(p)], table[qGreen(p)], table[qBlue(p)]);
+    }
+}
+
+// Darkens source into target row by row; the two may be the same picture.
+void darken(const QImage &source, QImage &target, int amount, const RowBreak &betweenRows)
+{
+    const bool fast = amount >= 0 && amount <= 255;
+    std::array<std::uint8_t, 256> table{};
+    if (!fast) {
+        for (int v = 0; v < 256; ++v)
+            table[std::size_t(v)] = std::uint8_t(clampByte(v - v * amount / 255));
+    }
+    const int width = source.width();
+    const qsizetype inStride = source.bytesPerLine();
+    const qsizetype outStride = target.bytesPerLine();
+    const uchar *inBits = source.constBits();
+    uchar *outBits = target.bits();
+    for (int y = 0; y < source.height(); ++y) {
+        if (betweenRows)
+            betweenRows();
+        const auto *in = reinterpret_cast<const QRgb *>(inBits + y * inStride);
+        auto *out = reinterpret_cast<QRgb *>(outBits + y * outStride);
+        if (fast)
+            darkenRowFast(in, out, width, std::uint16_t(amount));
+        else
+            darkenRowTable(in, out, width, table);
     }
 }
 
@@ -44,31 +73,31 @@ void darkenBitmap(QImage &bitmap, int amount, const RowBreak &betweenRows)
 {
     if (bitmap.format() != QImage::Format_RGB32)
         bitmap = bitmap.convertToFormat(QImage::Format_RGB32);
-    const bool fast = amount >= 0 && amount <= 255;
-    std::array<std::uint8_t, 256> table{};
-    if (!fast) {
-        for (int v = 0; v < 256; ++v)
-            table[std::size_t(v)] = std::uint8_t(clampByte(v - v * amount / 255));
-    }
-
-    const int width = bitmap.width();
-    for (int y = 0; y < bitmap.height(); ++y) {
-        if (betweenRows)
-            betweenRows();
-        auto *line = reinterpret_cast<QRgb *>(bitmap.scanLine(y));
-        if (fast)
-            darkenRowFast(line, width, std::uint16_t(amount));
-        else
-            darkenRowTable(line, width, table);
-    }
+    bitmap.detach();
+    darken(bitmap, bitmap, amount, betweenRows);
 }
 
-void Effect_Darkness(QImage &dimSource, int amount, bool dimSelected, const RowBreak &betweenRows)
+void darkenedCopy(const QImage &picture, int amount, QImage &target, const RowBreak &betweenRows)
 {
-    QImage work = dimSource.convertToFormat(QImage::Format_RGB32);
-    if (dimSelected)
-        darkenBitmap(work, amount, betweenRows);
-    dimSource = work;
+    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    if (target.size() != source.size() || target.format() != QImage::Format_RGB32 ||
+        !target.isDetached())
+        target = QImage(source.size(), QImage::Format_RGB32);
+    darken(source, target, amount, betweenRows);
+}
+
+void Effect_Darkness(const QImage &solution, int amount, bool dimSelected, QImage &dimSource,
+                     const RowBreak &betweenRows)
+{
+    if (!dimSelected) {
+        dimSource = solution.convertToFormat(QImage::Format_RGB32);
+        return;
+    }
+    // The old dim source lends its memory to the new one, which takes its place only
+    // once it is complete.
+    QImage work = std::exchange(dimSource, QImage());
+    darkenedCopy(solution, amount, work, betweenRows);
+    dimSource = std::move(work);
 }
 
 } // namespace game

@@ -15,9 +15,14 @@ using RowBreak = std::function<void()>;
 // Scales every colour channel down: v := clampByte(v - v * amount / 255), in 32-bit RGB.
 void darkenBitmap(QImage &bitmap, int amount, const RowBreak &betweenRows = {});
 
-// Rebuilds the dim source from its current content: darkened when dimming of selected tiles
-// is on, an unchanged copy otherwise. The dim source is replaced only once the work is done.
-void Effect_Darkness(QImage &dimSource, int amount, bool dimSelected,
+// Makes target a darkened copy of the picture, reusing target's memory when it fits and
+// nobody else shares it: a fresh picture of this size costs more than the darkening itself.
+void darkenedCopy(const QImage &picture, int amount, QImage &target,
+                  const RowBreak &betweenRows = {});
+
+// Rebuilds the dim source from the solution picture: darkened when dimming of selected
+// tiles is on, an unchanged copy otherwise.
+void Effect_Darkness(const QImage &solution, int amount, bool dimSelected, QImage &dimSource,
                      const RowBreak &betweenRows = {});
 
 } // namespace game

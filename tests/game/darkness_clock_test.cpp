@@ -69,14 +69,30 @@ TEST(Darkness, RowBreaksRunOncePerRowAndFormatsAreNormalised)
 
 TEST(Darkness, EffectDarknessOnlyDarkensWhenDimmingIsOn)
 {
-    QImage dimSource = filled(qRgb(200, 200, 200));
-    Effect_Darkness(dimSource, 100, false);
-    EXPECT_EQ(dimSource.pixel(0, 0), qRgb(200, 200, 200));
+    const QImage solution = filled(qRgb(200, 200, 200));
+    QImage dimSource;
+    Effect_Darkness(solution, 100, false, dimSource);
+    EXPECT_EQ(dimSource, solution);
 
-    const QImage shared = dimSource;
-    Effect_Darkness(dimSource, 100, true);
+    // Dimming on: a darkened copy; the solution picture and anyone sharing the old dim
+    // source keep their pixels.
+    const QImage earlier = dimSource;
+    Effect_Darkness(solution, 100, true, dimSource);
     EXPECT_EQ(dimSource.pixel(0, 0), qRgb(122, 122, 122));
-    EXPECT_EQ(shared.pixel(0, 0), qRgb(200, 200, 200)); // a copy was darkened, not the original
+    EXPECT_EQ(solution.pixel(0, 0), qRgb(200, 200, 200));
+    EXPECT_EQ(earlier.pixel(0, 0), qRgb(200, 200, 200));
+
+    // Rebuilding never darkens twice, and a dim source of the right size is written in place.
+    const uchar *memory = dimSource.constBits();
+    Effect_Darkness(solution, 100, true, dimSource);
+    EXPECT_EQ(dimSource.pixel(6, 4), qRgb(122, 122, 122));
+    EXPECT_EQ(dimSource.constBits(), memory);
+
+    // A picture of another size and format gets a dim source of its own.
+    const QImage wide = filled(qRgb(255, 0, 3), {9, 2}).convertToFormat(QImage::Format_RGB888);
+    Effect_Darkness(wide, 100, true, dimSource);
+    EXPECT_EQ(dimSource.size(), QSize(9, 2));
+    EXPECT_EQ(dimSource.pixel(8, 1), qRgb(155, 0, 2));
 }
 
 TEST(GameClock, ShowsWholeSecondsAndWrapsAfterADay)

@@ -1,0 +1,8 @@
+// A large photo-like JPEG written once for the open benchmarks.
+#pragma once
+
+#include <QString>
+
+// Writes a 6000 x 4000 JPEG (smooth shading with fine grain, so it compresses like a photo)
+// into the temporary folder and returns its path.
+QString writeLargeJpeg();

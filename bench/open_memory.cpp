@@ -1,0 +1,49 @@
+// Peak memory of opening a 6000 x 4000 JPEG, against the process's baseline.
+#include "app/mainform.h"
+#include "app/pindrel_application.h"
+#include "large_picture.h"
+
+#include <QFile>
+#include <cstdio>
+
+namespace {
+
+// A field of /proc/self/status in bytes.
+qint64 statusBytes(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong() * 1024;
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    PindrelApplication app(argc, argv);
+    const QString path = writeLargeJpeg();
+    TfrmMain window;
+    QCoreApplication::processEvents();
+
+    const qint64 baseline = statusBytes("VmRSS:");
+    QFile reset(QStringLiteral("/proc/self/clear_refs"));
+    if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1) {
+        std::fprintf(stderr, "cannot reset the peak of the resident set\n");
+        return 2;
+    }
+    reset.close();
+    window.openPuzzle(path);
+    const qint64 peak = statusBytes("VmHWM:");
+
+    const double picture = 6000.0 * 4000.0 * 4.0;
+    const double growth = double(peak - baseline) / picture;
+    std::printf("baseline %.0f MiB, peak %.0f MiB: growth %.2f x picture (target <= 4.00) %s\n",
+                baseline / 1048576.0, peak / 1048576.0, growth, growth <= 4.0 ? "met" : "MISSED");
+    return growth <= 4.0 ? 0 : 1;
+}
