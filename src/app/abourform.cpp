@@ -3,6 +3,7 @@
 
 #include "app/settings.h"
 #include "app/startup_picture.h"
+#include "app/widget_colour.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,10 +21,7 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
     row->setContentsMargins(0, 0, 8, 8);
     auto *side = new QLabel(this);
     side->setFixedWidth(105);
-    side->setAutoFillBackground(true);
-    QPalette white = side->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    side->setPalette(white);
+    setBackground(side, Qt::white);
     side->setAlignment(Qt::AlignCenter);
     side->setPixmap(QPixmap::fromImage(startupPicture().copy(0, 0, 125, 125).scaled(
         96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation)));

@@ -6,6 +6,7 @@
 #include "app/optsform.h"
 #include "app/picture_view.h"
 #include "app/settings.h"
+#include "app/widget_colour.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -77,10 +78,7 @@ void TfrmMain::enterFullScreen()
     }
 
     m_savedBounds = geometry();
-    QPalette black = centralWidget()->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    centralWidget()->setPalette(black);
-    centralWidget()->setAutoFillBackground(true);
+    setBackground(centralWidget(), Qt::black);
     menuBar()->hide();
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     showFullScreen();

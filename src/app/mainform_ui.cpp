@@ -2,6 +2,7 @@
 #include "app/mainform.h"
 
 #include "app/picture_view.h"
+#include "app/widget_colour.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -174,17 +175,13 @@ void TfrmMain::createPictureArea(QWidget *parent)
 {
     fraImages = new QWidget(parent);
     fraImages->setObjectName(QStringLiteral("fraImages"));
-    fraImages->setAutoFillBackground(true);
-    QPalette black = fraImages->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    fraImages->setPalette(black);
+    setBackground(fraImages, Qt::black);
     auto *fill = new QVBoxLayout(fraImages);
     fill->setContentsMargins(0, 0, 0, 0);
 
     fraSolution = new QWidget(fraImages);
     fraSolution->setObjectName(QStringLiteral("fraSolution"));
-    fraSolution->setAutoFillBackground(true);
-    fraSolution->setPalette(black);
+    setBackground(fraSolution, Qt::black);
     fill->addWidget(fraSolution);
 
     // All controls lie on the same rectangle; which one shows is a matter of visibility and

@@ -3,6 +3,7 @@
 #include "app/optsform.h"
 
 #include "app/mainform.h"
+#include "app/widget_colour.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -77,10 +78,7 @@ QWidget *TfrmOptions::createHeader()
 {
     auto *header = new QWidget(this);
     header->setFixedHeight(49);
-    header->setAutoFillBackground(true);
-    QPalette white = header->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    header->setPalette(white);
+    setBackground(header, Qt::white);
     auto *row = new QHBoxLayout(header);
     row->setContentsMargins(12, 0, 12, 0);
     QLabel *title = boldLabel(QStringLiteral("Game Options"), header);
