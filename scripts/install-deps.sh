@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-comic-neue fonts-dejavu-core xvfb xauth
+  fonts-comic-neue fonts-liberation2 fonts-dejavu-core xvfb xauth
 )
 
 missing=()

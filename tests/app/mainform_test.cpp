@@ -4,6 +4,7 @@
 #include "app/picture_view.h"
 #include "game/darkness.h"
 
+#include <QFontInfo>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
@@ -28,6 +29,10 @@ TEST_F(WindowTest, StartsInTheSolutionViewOfTheBuiltInPicture)
     EXPECT_EQ(text("txtStatus"), "00 : 00 : 00");
     EXPECT_TRUE(find<QLabel>("txtInfo")->isVisible());
     EXPECT_EQ(text("txtInfo"), "Try Again? ");
+    // The labels ask for Comic Sans MS; fontconfig substitutes the installed look-alike.
+    EXPECT_EQ(find<QLabel>("txtInfo")->font().family(), "Comic Sans MS");
+    EXPECT_EQ(QFontInfo(find<QLabel>("txtInfo")->font()).family(), "Comic Neue");
+    EXPECT_EQ(QFontInfo(find<QLabel>("txtStatus")->font()).family(), "Liberation Sans");
 
     // The dim source is the built-in picture darkened.
     QImage darkened = window->solutionPicture();

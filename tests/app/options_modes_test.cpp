@@ -154,6 +154,10 @@ TEST_F(WindowTest, TheToolStripToggleAndFullScreenMode)
         EXPECT_TRUE(window->menuBar()->isVisible());
         EXPECT_EQ(window->geometry(), before);
     }
+    // The window may grow until the area below the menu bar covers the screen.
+    const QSize screen = window->screen()->geometry().size();
+    EXPECT_EQ(window->maximumSize(),
+              QSize(screen.width(), screen.height() + window->menuBar()->sizeHint().height()));
 }
 
 TEST_F(WindowTest, FullScreenMenuCopiesAreASnapshot)
