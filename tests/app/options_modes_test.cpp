@@ -142,6 +142,12 @@ TEST_F(WindowTest, TheToolStripToggleAndFullScreenMode)
         EXPECT_EQ(window->centralWidget()->size(), window->screen()->geometry().size());
         auto *copy = find<QMenu>("PopupMenu1");
         EXPECT_EQ(copy->actions().size(), 4); // one copy of the main menu, however often
+
+        // A right click on the picture area opens the copy.
+        const QPoint onBoard = board()->mapTo(window.get(), board()->rect().center());
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, onBoard);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return copy->isVisible(); }, 2000));
+        copy->hide();
         EXPECT_EQ(copy->actions().at(1)->menu()->actions().size(), 7);
 
         // The copied "&Full Screen" leaves full-screen mode; the tool strip comes back.
