@@ -60,7 +60,6 @@ void TfrmMain::FormCreate()
     setWindowTitle(QStringLiteral("Pindrel"));
     restartVideo = true;
     isVideo = false;
-    m_state.rows = m_state.cols = 3;
     m_state.solutionShown = true;
     openCount = 0;
     m_solutionPicture = m_boardPicture;
