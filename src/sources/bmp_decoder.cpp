@@ -4,6 +4,7 @@
 #include "sources/decode_error.h"
 #include "sources/picture_limits.h"
 
+#include <QFile>
 #include <QImageReader>
 
 #include <mutex>
@@ -28,13 +29,16 @@ void allowLargestPicture()
 QImage decodeBmpFile(const QString &path)
 {
     allowLargestPicture();
-    QImageReader reader(path, "bmp");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DecodeError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+    QImageReader reader(&file, "bmp");
     // Otherwise Qt falls back to sniffing the content and would open a PNG named .bmp.
     reader.setAutoDetectImageFormat(false);
     // Qt reports a top-down BMP with its negative header height, and QSize() for a bad header.
     const QSize headerSize = reader.size();
     if (headerSize == QSize())
-        throw DecodeError(QStringLiteral("cannot read BMP header of %1").arg(path));
+        throw DecodeError(QStringLiteral("%1 is not a picture that can be opened").arg(path));
     const QSize size(headerSize.width(), qAbs(headerSize.height()));
     requirePictureSizeAllowed(size.width(), size.height());
 

@@ -162,6 +162,9 @@ bool decompress(Decompression &state, const uchar *data, size_t size)
         for (int i = 0; i < count; ++i)
             rows[i] = bits + (first + i) * stride;
         const int read = int(jpeg_read_scanlines(&info, rows, JDIMENSION(count)));
+        // The memory source never suspends, so no progress means libjpeg is stuck.
+        if (read == 0)
+            abandon(reinterpret_cast<j_common_ptr>(&info), "no rows decoded");
         if (cmyk) {
             for (int i = 0; i < read; ++i)
                 cmykToRgb32(rows[i], int(info.output_width), info.saw_Adobe_marker);
