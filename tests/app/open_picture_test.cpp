@@ -162,4 +162,5 @@ TEST_F(OpenPictureTest, AVanishedRecentPictureIsReportedWithItsReason)
     recentMenu()->actions().first()->trigger();
     EXPECT_EQ(caption, "Pindrel");
     EXPECT_TRUE(message.contains("gone.jpg")) << message.toStdString();
+    EXPECT_TRUE(message.contains("No such file")) << message.toStdString();
 }
