@@ -39,11 +39,7 @@ constexpr double tolerance = 2.0;
 
 void expectMatchesQt(const QImage &image, const QImage &reference, const QString &label)
 {
-    ASSERT_FALSE(reference.isNull()) << qPrintable(label) << ": Qt cannot read it";
-    ASSERT_EQ(image.size(), reference.size()) << qPrintable(label);
-    EXPECT_EQ(image.format(), QImage::Format_RGB32) << qPrintable(label);
-    EXPECT_TRUE(isOpaque(image)) << qPrintable(label);
-    EXPECT_LE(meanChannelDifference(image, reference), tolerance) << qPrintable(label);
+    sourcestest::expectMatchesQt(image, reference, label, tolerance);
 }
 
 QByteArray encodeJpeg(int width, int height, int components, J_COLOR_SPACE space,
@@ -112,19 +108,7 @@ qsizetype firstScanData(const QByteArray &jpeg)
 TEST(JpegDecoder, CorpusFilesOpenLikeQtOrAreRefused)
 {
     PINDREL_REQUIRE_CORPUS(corpus);
-    const QDir dir(corpus + "/jpeg");
-    const QStringList files = dir.entryList({"*.jpg"}, QDir::Files);
-    ASSERT_GE(files.size(), 71);
-    for (const QString &name : files) {
-        const QString path = dir.filePath(name);
-        if (refusedFiles.contains(name)) {
-            EXPECT_THROW(decodeJpegFile(path), DecodeError) << qPrintable(name);
-            continue;
-        }
-        QImage image;
-        ASSERT_NO_THROW(image = decodeJpegFile(path)) << qPrintable(name);
-        expectMatchesQt(image, qtReference(path, "jpeg"), name);
-    }
+    expectCorpusMatchesQt("jpeg", 71, refusedFiles, decodeJpegFile, "jpeg", tolerance);
 }
 
 TEST(JpegDecoder, OversizeHeadersAreRefusedFromTheHeader)

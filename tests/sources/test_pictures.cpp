@@ -1,11 +1,17 @@
 // Qt reference decodes and picture comparison for the decoder tests.
 #include "test_pictures.h"
 
+#include "sources/decode_error.h"
+#include "support/corpus.h"
+
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 
 #include <cstdlib>
+
+#include <gtest/gtest.h>
 
 namespace sourcestest {
 
@@ -67,6 +73,39 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void expectMatchesQt(const QImage &image, const QImage &reference, const QString &label,
+                     double tolerance)
+{
+    ASSERT_FALSE(reference.isNull()) << qPrintable(label) << ": Qt cannot read it";
+    ASSERT_EQ(image.size(), reference.size()) << qPrintable(label);
+    EXPECT_EQ(image.format(), QImage::Format_RGB32) << qPrintable(label);
+    EXPECT_TRUE(isOpaque(image)) << qPrintable(label);
+    EXPECT_LE(meanChannelDifference(image, reference), tolerance) << qPrintable(label);
+}
+
+void expectCorpusMatchesQt(const char *kind, int minimumFiles, const QStringList &refused,
+                           const DecodeFile &decode, const char *qtFormat, double tolerance,
+                           const PictureCheck &extraCheck)
+{
+    const QString corpus = testsupport::corpusDir();
+    ASSERT_FALSE(corpus.isEmpty());
+    const QDir dir(corpus + "/" + kind);
+    const QStringList files = dir.entryList(QDir::Files);
+    ASSERT_GE(files.size(), minimumFiles);
+    for (const QString &name : files) {
+        const QString path = dir.filePath(name);
+        if (refused.contains(name)) {
+            EXPECT_THROW(decode(path), sources::DecodeError) << qPrintable(name);
+            continue;
+        }
+        QImage image;
+        ASSERT_NO_THROW(image = decode(path)) << qPrintable(name);
+        expectMatchesQt(image, qtReference(path, qtFormat), name, tolerance);
+        if (extraCheck)
+            extraCheck(name, image);
+    }
 }
 
 } // namespace sourcestest
