@@ -1,0 +1,417 @@
+// The player control: opening, the frame clock with its loop, layout and drawing.
+#include "video/AVIPlay.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// a x b / c rounded half away from zero, as the stream's frame period has always been
+// computed; -1 when c is 0 or the result does not fit.
+qint32 mulDiv(qint32 a, qint32 b, qint32 c)
+{
+    if (c == 0)
+        return -1;
+    const double exact = double(qint64(a) * b) / c;
+    const double rounded = std::round(exact);
+    if (rounded > std::numeric_limits<qint32>::max() || rounded < std::numeric_limits<qint32>::min())
+        return -1;
+    return qint32(rounded);
+}
+
+// Holds a flag up for the length of a scope, also when the scope is left by an exception.
+class FlagScope
+{
+public:
+    explicit FlagScope(bool &flag) : m_flag(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = false; }
+    FlagScope(const FlagScope &) = delete;
+    FlagScope &operator=(const FlagScope &) = delete;
+
+private:
+    bool &m_flag;
+};
+
+} // namespace
+
+TDCAviPlayer::TDCAviPlayer(QWidget *parent) : QWidget(parent)
+{
+    m_color = palette().color(QPalette::Window);
+    resize(100, 50);
+}
+
+TDCAviPlayer::~TDCAviPlayer()
+{
+    Stop();
+    Close();
+    m_audio.reset();
+}
+
+QColor TDCAviPlayer::Color() const
+{
+    if (m_parentColor && parentWidget())
+        return parentWidget()->palette().color(QPalette::Window);
+    return m_color;
+}
+
+void TDCAviPlayer::setSoundCompanion(std::unique_ptr<video::SoundCompanion> audio)
+{
+    if (m_audio)
+        m_audio->Stop();
+    m_audio = std::move(audio);
+}
+
+void TDCAviPlayer::Open()
+{
+    if (m_fileName.isEmpty() || !m_opener)
+        return;
+    std::unique_ptr<video::VideoSource> source = m_opener(m_fileName);
+    if (!source)
+        return;
+    const video::VideoStreamInfo &info = source->videoInfo();
+    m_frameCount = info.length;
+    m_frameWidth = info.width;
+    m_frameHeight = info.height;
+    m_startFrame = info.start;
+    m_stopFrame = info.length - 1;
+    m_position = info.start;
+    m_source = std::move(source);
+    AdjustSize();
+    update();
+    DoOpen();
+}
+
+void TDCAviPlayer::Close()
+{
+    if (!Opened())
+        return;
+    if (m_active)
+        Stop();
+    m_source.reset();
+    m_frameCount = 0;
+    DoClose();
+}
+
+void TDCAviPlayer::Play(qint32 fromFrame, qint32 toFrame, int count)
+{
+    Stop();
+    if (!Opened())
+        return;
+    m_position = fromFrame;
+    m_startFrame = fromFrame;
+    m_stopFrame = toFrame;
+    m_repeatsLeft = count;
+    const video::VideoStreamInfo &info = m_source->videoInfo();
+    m_framePeriod = quint32(mulDiv(qint32(info.scale), 1000, qint32(info.rate)));
+    DoStart();
+    m_active = true;
+    StartSound(m_position, m_stopFrame);
+    // A refused period leaves the control playing with a frame that never advances.
+    m_ticker.start(this, m_framePeriod);
+}
+
+void TDCAviPlayer::Stop()
+{
+    m_ticker.stop();
+    if (!m_active)
+        return;
+    if (m_audio)
+        m_audio->Stop();
+    m_active = false;
+    DoStop();
+    Display();
+}
+
+bool TDCAviPlayer::event(QEvent *event)
+{
+    if (event->type() == video::FrameTickEvent::tickType) {
+        FrameTick();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TDCAviPlayer::FrameTick()
+{
+    // Every tick advances exactly one frame; a tick still queued after a stop advances too.
+    CheckLoop();
+    ++m_position;
+    if (m_active && !m_busy)
+        Display();
+}
+
+void TDCAviPlayer::CheckLoop()
+{
+    if (m_position < m_stopFrame)
+        return;
+    if (m_repeatsLeft > 0 && --m_repeatsLeft == 0) {
+        Stop();
+        return;
+    }
+    m_position = m_startFrame - 1;
+    StartSound(m_startFrame, m_stopFrame);
+}
+
+void TDCAviPlayer::StartSound(qint32 fromFrame, qint32 toFrame)
+{
+    if (!m_audio || !Opened() || !m_source->hasAudio() || !m_playSound)
+        return;
+    m_audio->Play(m_source->frameTimeMs(fromFrame), m_source->frameTimeMs(toFrame));
+}
+
+bool TDCAviPlayer::CannotPaint() const
+{
+    return m_busy || !parentWidget() || isHidden();
+}
+
+TDCAviPlayer::Layout TDCAviPlayer::CalcLayout() const
+{
+    Layout layout;
+    layout.sourceWidth = Opened() ? m_frameWidth : width();
+    layout.sourceHeight = Opened() ? m_frameHeight : height();
+    if (!m_stretch && m_center) {
+        // Truncating division: a frame larger than the control shows its middle.
+        layout.offsetX = (width() - layout.sourceWidth) / 2;
+        layout.offsetY = (height() - layout.sourceHeight) / 2;
+    }
+    layout.destination =
+        m_stretch ? size() : QSize(layout.sourceWidth, layout.sourceHeight);
+    return layout;
+}
+
+void TDCAviPlayer::Display(QPainter *paintSurface)
+{
+    if (CannotPaint())
+        return;
+    if (!paintSurface) {
+        // Widgets paint only inside a paint event. A control on screen repaints now; an
+        // unseen one still fetches its frame, so decoding keeps pace with the clock.
+        if (isVisible())
+            repaint();
+        else if (m_transparent || Opened())
+            DrawFrame(nullptr);
+        return;
+    }
+    if (m_transparent || Opened())
+        DrawFrame(paintSurface);
+    else
+        paintSurface->fillRect(rect(), Color());
+}
+
+void TDCAviPlayer::DrawFrame(QPainter *target)
+{
+    if (CannotPaint())
+        return;
+    FlagScope busy(m_busy);
+    const QImage frame = Opened() ? m_source->frame(m_position) : QImage();
+    const Layout layout = CalcLayout();
+    if (!target || frame.isNull())
+        return;
+    target->setRenderHint(QPainter::SmoothPixmapTransform, m_stretch);
+    target->drawImage(QRect(QPoint(layout.offsetX, layout.offsetY), layout.destination), frame,
+                      QRect(0, 0, layout.sourceWidth, layout.sourceHeight));
+}
+
+void TDCAviPlayer::EraseBackground(QPainter &painter)
+{
+    const Layout l = CalcLayout();
+    const int w = width(), h = height();
+    const QRect bands[] = {
+        QRect(QPoint(0, 0), QPoint(w, l.offsetY)),
+        QRect(QPoint(0, l.offsetY), QPoint(l.offsetX, h)),
+        QRect(QPoint(l.offsetX, l.offsetY + l.sourceHeight), QPoint(w, h)),
+        QRect(QPoint(l.offsetX + l.sourceWidth, l.offsetY), QPoint(w, l.offsetY + l.sourceHeight)),
+    };
+    for (const QRect &corners : bands) {
+        // The corners are given as (left, top) and (right, bottom), the right and bottom
+        // edges excluded.
+        const QRect band(corners.left(), corners.top(), corners.right() - corners.left(),
+                         corners.bottom() - corners.top());
+        if (band.width() > 0 && band.height() > 0)
+            painter.fillRect(band, Color());
+    }
+}
+
+void TDCAviPlayer::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!CannotPaint() && !m_transparent && !m_stretch)
+        EraseBackground(painter);
+    Display(&painter);
+}
+
+void TDCAviPlayer::PaintTo(QImage &picture, int x, int y)
+{
+    if (CannotPaint())
+        return;
+    const Layout layout = CalcLayout();
+    const QSize frameSize(layout.sourceWidth, layout.sourceHeight);
+    const bool identity = Opened() && !m_transparent && x == 0 && y == 0 &&
+                          layout.offsetX == 0 && layout.offsetY == 0 &&
+                          layout.destination == frameSize && size() == frameSize &&
+                          picture.size() == frameSize;
+    if (identity) {
+        // The frame covers the picture exactly: share its pixels instead of copying them.
+        QImage frame;
+        {
+            FlagScope busy(m_busy);
+            frame = m_source->frame(m_position);
+        }
+        if (frame.isNull() || frame.format() == picture.format()) {
+            if (!frame.isNull())
+                picture = frame;
+            return;
+        }
+    }
+    QPainter painter(&picture);
+    painter.translate(x, y);
+    painter.setClipRect(rect());
+    Display(&painter);
+}
+
+void TDCAviPlayer::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    Display();
+}
+
+void TDCAviPlayer::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    AdjustSize();
+    if (!m_active)
+        Display();
+}
+
+void TDCAviPlayer::AdjustSize()
+{
+    // The parent repaints what the control no longer covers by itself.
+    if (m_autoSize && Opened())
+        resize(m_frameWidth, m_frameHeight);
+}
+
+qint32 TDCAviPlayer::Clamp(qint32 value) const
+{
+    if (!Opened())
+        return value;
+    if (value > m_frameCount - 1)
+        value = m_frameCount - 1;
+    return value < 0 ? 0 : value;
+}
+
+void TDCAviPlayer::SetActive(bool value)
+{
+    if (value == m_active)
+        return;
+    if (value)
+        Play(m_startFrame, m_stopFrame, m_repetitions);
+    else
+        Stop();
+}
+
+void TDCAviPlayer::SetAutoSize(bool value)
+{
+    if (value == m_autoSize)
+        return;
+    m_autoSize = value;
+    AdjustSize();
+}
+
+void TDCAviPlayer::SetCenter(bool value)
+{
+    if (value == m_center)
+        return;
+    m_center = value;
+    if (!m_transparent)
+        update();
+    Display();
+}
+
+void TDCAviPlayer::SetFileName(const QString &value)
+{
+    if (value == m_fileName)
+        return;
+    m_fileName = value;
+    const bool wasPlaying = m_active;
+    Close();
+    Open();
+    update();
+    Display();
+    if (value.isEmpty() && parentWidget())
+        parentWidget()->repaint();
+    if (wasPlaying)
+        SetActive(true);
+}
+
+void TDCAviPlayer::SetRepetitions(int value)
+{
+    m_repetitions = value;
+}
+
+void TDCAviPlayer::SetStartFrame(int value)
+{
+    m_startFrame = Clamp(value);
+}
+
+void TDCAviPlayer::SetStopFrame(int value)
+{
+    m_stopFrame = Clamp(value);
+}
+
+void TDCAviPlayer::SetTransparent(bool value)
+{
+    if (value == m_transparent)
+        return;
+    m_transparent = value;
+    update();
+    Display();
+}
+
+void TDCAviPlayer::SetStretch(bool value)
+{
+    if (value == m_stretch)
+        return;
+    m_stretch = value;
+    if (!value)
+        update();
+    if (!m_active)
+        Display();
+}
+
+void TDCAviPlayer::SetPlaySound(bool value)
+{
+    if (value == m_playSound)
+        return;
+    m_playSound = value;
+    if (!m_active)
+        return;
+    if (value)
+        StartSound(m_position, m_stopFrame);
+    else if (m_audio)
+        m_audio->Stop();
+}
+
+void TDCAviPlayer::SetPosition(int value)
+{
+    if (value == m_position)
+        return;
+    Stop();
+    m_position = Clamp(value);
+    update();
+}
+
+void TDCAviPlayer::SetColor(const QColor &value)
+{
+    m_color = value;
+    m_parentColor = false;
+    update();
+}
+
+void TDCAviPlayer::SetParentColor(bool value)
+{
+    m_parentColor = value;
+    update();
+}

@@ -1,0 +1,41 @@
+// What the player control needs of a video file: its stream facts and its frames by number.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+#include <memory>
+
+namespace video {
+
+// What the container says about the first video stream, in the stream's own frame numbering.
+struct VideoStreamInfo
+{
+    qint32 start = 0;  // number of the first frame (the stream header's start field)
+    qint32 length = 0; // frames in the stream, from the index (the header's length can lie)
+    qint32 width = 0;  // frame size in pixels
+    qint32 height = 0;
+    quint32 scale = 0; // a frame lasts scale / rate seconds
+    quint32 rate = 0;
+};
+
+class VideoSource
+{
+public:
+    virtual ~VideoSource() = default;
+
+    virtual const VideoStreamInfo &videoInfo() const = 0;
+    virtual bool hasAudio() const = 0;
+    // Frame `number` as a Format_RGB32 picture of the frame size; null when that frame is
+    // outside the stream or cannot be decoded. Asking twice for a number costs nothing.
+    virtual QImage frame(qint32 number) = 0;
+    // When frame `number` starts, in milliseconds from the stream's frame 0.
+    virtual qint64 frameTimeMs(qint32 number) const = 0;
+};
+
+// Opens a video file; nullptr when it cannot be played.
+using VideoOpener = std::function<std::unique_ptr<VideoSource>(const QString &path)>;
+
+} // namespace video

@@ -1,0 +1,224 @@
+// The player control over in-memory videos: its frame clock, loops, events, sound calls
+// and drawing.
+#include "fake_video.h"
+#include "support/qt_printers.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+using testvideo::colourOfFrame;
+using testvideo::FakeVideo;
+
+namespace {
+
+video::VideoStreamInfo streamOf(qint32 length, quint32 scale = 1, quint32 rate = 25,
+                                QSize size = {30, 20}, qint32 start = 0)
+{
+    return {start, length, size.width(), size.height(), scale, rate};
+}
+
+class PlayerTest : public ::testing::Test
+{
+protected:
+    PlayerTest()
+    {
+        player = new TDCAviPlayer(&parent);
+        player->SetTransparent(false);
+        for (auto [signal, name] : {std::pair{&TDCAviPlayer::OnOpen, "open"},
+                                    {&TDCAviPlayer::OnClose, "close"},
+                                    {&TDCAviPlayer::OnStart, "start"},
+                                    {&TDCAviPlayer::OnStop, "stop playing"}})
+            QObject::connect(player, signal, [this, name] { log << QLatin1String(name); });
+        player->setSoundCompanion(std::make_unique<testvideo::RecordingSound>(log));
+    }
+
+    // Every file name opens the stream given, or fails when there is none.
+    void open(std::optional<video::VideoStreamInfo> info, const QString &name = "a.avi",
+              bool audio = false, QPoint marker = {-1, -1})
+    {
+        player->setVideoOpener([=](const QString &) -> std::unique_ptr<video::VideoSource> {
+            if (!info)
+                return nullptr;
+            return std::make_unique<FakeVideo>(*info, audio, marker);
+        });
+        player->SetFileName(name);
+    }
+
+    void tick()
+    {
+        video::FrameTickEvent event;
+        QCoreApplication::sendEvent(player, &event);
+    }
+
+    QRgb paintedColour(QPoint at = {0, 0})
+    {
+        QImage picture(player->size(), QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        player->PaintTo(picture, 0, 0);
+        return picture.pixel(at);
+    }
+
+    QStringList log; // outlives the player, which still reports while it is destroyed
+    QWidget parent;
+    TDCAviPlayer *player;
+};
+
+TEST_F(PlayerTest, TicksAdvanceOneFrameAndLoopOverTheRange)
+{
+    // A rate of 0 refuses the ticker's period, so only the ticks sent here advance.
+    struct Case
+    {
+        qint32 from, to;
+        int count;
+        std::vector<qint32> positions; // after each tick
+        int stopsAfterTick;            // 0: never stops
+    } cases[] = {
+        {0, 3, 0, {1, 2, 3, 0, 1, 2, 3, 0}, 0},
+        {1, 3, 2, {2, 3, 1, 2, 3, 4}, 6},
+        {3, 1, 0, {3, 3, 3}, 0},
+        {65534, 69999, 0, {65535, 65536, 65537}, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "Play(" << c.from << ", " << c.to << ", " << c.count << ")");
+        open(streamOf(70000, 1, 0), QString::number(c.from));
+        player->Play(c.from, c.to, c.count);
+        EXPECT_TRUE(player->Active());
+        for (std::size_t i = 0; i < c.positions.size(); ++i) {
+            tick();
+            EXPECT_EQ(player->Position(), c.positions[i]) << "tick " << i + 1;
+            EXPECT_EQ(player->Active(), c.stopsAfterTick == 0 || int(i + 1) < c.stopsAfterTick);
+        }
+        EXPECT_EQ(paintedColour(), colourOfFrame(player->Position()));
+    }
+}
+
+TEST_F(PlayerTest, FramePeriodIsTheStreamRateRoundedToMilliseconds)
+{
+    const struct
+    {
+        quint32 scale, rate, period;
+    } cases[] = {{1, 25, 40}, {1001, 30000, 33}, {1, 15, 67}, {0, 25, 0}, {1, 0, 0xffffffffu}};
+    for (const auto &c : cases) {
+        open(streamOf(10, c.scale, c.rate), QStringLiteral("%1/%2").arg(c.scale).arg(c.rate));
+        log.clear();
+        player->Play(0, 9, 0);
+        EXPECT_EQ(player->FramePeriod(), c.period) << c.scale << "/" << c.rate;
+        // A refused period still counts as playing.
+        EXPECT_TRUE(player->Active());
+        EXPECT_EQ(log, QStringList{"start"});
+        player->Stop();
+    }
+}
+
+TEST_F(PlayerTest, TheTickerPostsTicksWhilePlaying)
+{
+    open(streamOf(1000, 1, 100));
+    player->Play(0, 999, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player->Position() >= 3; }, 5000));
+    player->Stop();
+    EXPECT_FALSE(player->Active());
+}
+
+TEST_F(PlayerTest, EventsAndSoundCallsComeInOrder)
+{
+    open(streamOf(4, 1, 0), "a.avi", true);
+    player->Play(0, 3, 0);
+    for (int i = 0; i < 4; ++i)
+        tick();
+    EXPECT_EQ(log, (QStringList{"open", "start", "play 0-120", "play 0-120"}));
+
+    // Another file while playing: it plays its own whole range.
+    log.clear();
+    open(streamOf(6, 1, 0, {30, 20}, 2), "b.avi");
+    EXPECT_EQ(log, (QStringList{"stop", "stop playing", "close", "open", "start"}));
+    EXPECT_TRUE(player->Active());
+    EXPECT_EQ(player->StartFrame(), 2);
+    EXPECT_EQ(player->StopFrame(), 5);
+    EXPECT_EQ(player->Position(), 2);
+
+    // The same name again does nothing; a new position stops playback for good.
+    log.clear();
+    player->SetFileName("b.avi");
+    player->SetPosition(2);
+    EXPECT_TRUE(log.isEmpty());
+    player->SetPosition(100);
+    EXPECT_EQ(log, (QStringList{"stop", "stop playing"}));
+    EXPECT_EQ(player->Position(), 5);
+    player->SetPosition(-3);
+    EXPECT_EQ(player->Position(), 0);
+    EXPECT_FALSE(player->Active());
+}
+
+TEST_F(PlayerTest, SoundFollowsThePlaySoundSwitch)
+{
+    open(streamOf(10, 1, 0), "a.avi", true);
+    player->Play(0, 9, 0);
+    tick();
+    tick();
+    log.clear();
+    player->SetPlaySound(false);
+    player->SetPlaySound(true);
+    player->Stop();
+    EXPECT_EQ(log, (QStringList{"stop", "play 80-360", "stop", "stop playing"}));
+
+    // No sound track: nothing is asked of the sound side.
+    open(streamOf(10, 1, 0), "silent.avi", false);
+    log.clear();
+    player->Play(0, 9, 0);
+    for (int i = 0; i < 12; ++i)
+        tick();
+    EXPECT_EQ(log, QStringList{"start"});
+}
+
+TEST_F(PlayerTest, AFailedOpenHoldsNothingAndKeepsTheLastFrameSize)
+{
+    open(streamOf(8, 1, 25, {64, 48}));
+    log.clear();
+    open(std::nullopt, "not-a-video.avi");
+    EXPECT_EQ(log, QStringList{"close"});
+    EXPECT_EQ(player->FrameCount(), 0);
+    EXPECT_EQ(player->FrameWidth(), 64);
+    EXPECT_EQ(player->FrameHeight(), 48);
+    log.clear();
+    player->Play(0, 65535, 0);
+    EXPECT_FALSE(player->Active());
+    EXPECT_TRUE(log.isEmpty());
+
+    // Clearing the name closes nothing more and leaves the control filled with its colour.
+    player->SetColor(Qt::blue);
+    player->SetFileName(QString());
+    EXPECT_TRUE(log.isEmpty());
+    EXPECT_EQ(paintedColour(), QColor(Qt::blue).rgb());
+    EXPECT_EQ(player->grab().toImage().pixel(5, 5), QColor(Qt::blue).rgb());
+}
+
+TEST_F(PlayerTest, FramesAreLaidOutAsTheSwitchesSay)
+{
+    // The white marker sits at (10, 5) of every 30 x 20 frame.
+    const QPoint marker(10, 5);
+    open(streamOf(3, 1, 0), "a.avi", false, marker);
+    EXPECT_EQ(player->size(), QSize(30, 20)); // AutoSize takes the frame's size
+    EXPECT_EQ(paintedColour(marker), qRgb(255, 255, 255));
+    EXPECT_EQ(paintedColour(), colourOfFrame(0));
+
+    player->SetAutoSize(false);
+    player->SetColor(Qt::blue);
+    // Centred in a smaller control: negative offsets show the middle of the frame.
+    player->resize(10, 10);
+    EXPECT_EQ(paintedColour({0, 0}), qRgb(255, 255, 255));
+    // Centred in a larger control: the bands around the frame take the colour on screen.
+    player->resize(50, 40);
+    const QImage onScreen = player->grab().toImage();
+    EXPECT_EQ(onScreen.pixel(0, 0), QColor(Qt::blue).rgb());
+    EXPECT_EQ(onScreen.pixel(49, 39), QColor(Qt::blue).rgb());
+    EXPECT_EQ(onScreen.pixel(10 + marker.x(), 10 + marker.y()), qRgb(255, 255, 255));
+    // Stretched over the whole control.
+    player->SetStretch(true);
+    EXPECT_EQ(paintedColour({0, 0}), colourOfFrame(0));
+    EXPECT_EQ(paintedColour({49, 39}), colourOfFrame(0));
+    // A hidden control paints nothing.
+    player->hide();
+    EXPECT_EQ(paintedColour(), qRgb(0, 0, 0));
+}
+
+} // namespace
