@@ -99,6 +99,8 @@ void TfrmMain::applyOptions(int gameType, int rows, int cols, bool restartVideoO
     m_state.rows = rows;
     m_state.cols = cols;
     m_state.tileCount = cols * rows;
+    if (isVideo && restartVideoOption)
+        restartVideoPlayback();
     restartVideo = restartVideoOption;
     btnRestartClick();
 }
@@ -180,6 +182,8 @@ void TfrmMain::btnRestartClick()
         m_clock.StopTimer();
         m_clock.StartTimer();
     }
+    if (isVideo && restartVideo)
+        restartVideoPlayback();
     txtInfo->hide();
     txtInfoShadow->hide();
 }
@@ -271,13 +275,13 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 void TfrmMain::mnuExitClick()
 {
     m_state.solutionShown = true;
-    Timer1->stop();
+    closeVideo();
     QCoreApplication::quit();
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
-    Timer1->stop();
+    closeVideo();
     QCoreApplication::quit();
     m_state.solutionShown = true;
     event->accept();

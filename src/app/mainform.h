@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 class PictureView;
+class TDCAviPlayer;
 class QAction;
 class QFileDialog;
 class QFrame;
@@ -37,6 +38,8 @@ public:
 
     void btnRestartClick();
     void mnuSolutionClick();
+    // The video refresh tick.
+    void Timer1Timer();
     void drawBitmap();
     void openPuzzle(const QString &path);
 
@@ -62,12 +65,14 @@ private:
     void createToolStrip(QWidget *parent);
     void createPictureArea(QWidget *parent);
     void createMenus();
+    void createVideoPlayer();
     void connectCommands();
     void FormCreate();
 
     // Handlers.
     void mnuOpenClick();
     void openStillPicture(const QString &path);
+    void openVideo(const QString &path);
     void findOtherFiles();
     void openPuzzleFromMenu(QAction *item);
     void btnBackClick();
@@ -100,6 +105,10 @@ private:
     void stepThroughSiblings(int step);
     void playLeavingEffect();
     void updateMaximumSize();
+    void startVideoRefresh();
+    void closeVideo();
+    void leaveVideoPuzzle();
+    void restartVideoPlayback();
 
     // How the press rules reach the window.
     void redraw() override;
@@ -169,6 +178,7 @@ private:
     QAction *mnuAbout = nullptr;
     QAction *mnuVisitOnline = nullptr;
 
+    TDCAviPlayer *avi = nullptr;
     QTimer *tmrTimer = nullptr;
     QTimer *Timer1 = nullptr;
 };

@@ -19,7 +19,6 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QToolButton>
-#include <stdexcept>
 
 void TfrmMain::openPuzzle(const QString &path)
 {
@@ -39,6 +38,9 @@ void TfrmMain::openPuzzle(const QString &path)
     } catch (const std::exception &) {
         picture = sources::decodeBmpFile(path); // a failure here reaches the caller
     }
+    // A recent picture chosen during a video puzzle: the video would paint over it.
+    if (isVideo)
+        leaveVideoPuzzle();
     m_clock.StopTimer();
     m_clock.StartTimer();
 
@@ -77,13 +79,14 @@ void TfrmMain::mnuOpenClick()
             const QString name = QFileInfo(m_openDialogFileName).fileName();
             const int dot = name.lastIndexOf(QLatin1Char('.'));
             if (dot >= 0 && name.mid(dot).toLower() == QLatin1String(".avi"))
-                throw std::runtime_error("video puzzles are not available yet");
-            openStillPicture(m_openDialogFileName);
+                openVideo(m_openDialogFileName);
+            else
+                openStillPicture(m_openDialogFileName);
         } catch (const std::exception &) {
             setWindowTitle(QStringLiteral("Pindrel"));
             m_clock.StopTimer();
             setStatusText(QStringLiteral("00 : 00 : 00"));
-            Timer1->stop();
+            closeVideo();
             QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Unable to open file."),
                                   QMessageBox::Ok);
         }
@@ -94,9 +97,7 @@ void TfrmMain::mnuOpenClick()
 
 void TfrmMain::openStillPicture(const QString &path)
 {
-    FadeBlocks1->setEnabled(true);
-    isVideo = false;
-    Timer1->stop();
+    leaveVideoPuzzle();
     repaint();
     WaitCursor busy;
     findOtherFiles();

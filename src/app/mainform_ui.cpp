@@ -93,6 +93,7 @@ void TfrmMain::createWidgets()
     bevelLine->setFixedHeight(2);
     column->addWidget(bevelLine);
     createPictureArea(client);
+    createVideoPlayer();
     column->addWidget(fraImages, 1);
     client->setMinimumSize(331, 331);
     setCentralWidget(client);
@@ -280,6 +281,7 @@ void TfrmMain::connectCommands()
     connect(mnuExit, &QAction::triggered, this, &TfrmMain::mnuExitClick);
     connect(Image2, &PictureView::pressed, this, &TfrmMain::Image2MouseDown);
     connect(tmrTimer, &QTimer::timeout, this, &TfrmMain::tmrTimerTimer);
+    connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
 
     connect(mnuOpen, &QAction::triggered, this, &TfrmMain::mnuOpenClick);
     connect(btnOpen, &QToolButton::clicked, this, &TfrmMain::mnuOpenClick);
@@ -294,6 +296,7 @@ void TfrmMain::connectCommands()
     connect(btnOptions, &QToolButton::clicked, this, &TfrmMain::mnuSetupClick);
     connect(mnuShowToolbar, &QAction::triggered, this, &TfrmMain::mnuShowToolbarClick);
     connect(mnuFullScreen, &QAction::triggered, this, &TfrmMain::mnuFullScreenClick);
+    connect(mnuPlaySound, &QAction::triggered, this, &TfrmMain::mnuPlaySoundClick);
     connect(mnuAbout, &QAction::triggered, this, &TfrmMain::mnuAboutClick);
     connect(mnuVisitOnline, &QAction::triggered, this, &TfrmMain::mnuVisitOnlineClick);
     for (QWidget *area : {centralWidget(), static_cast<QWidget *>(Image2)})

@@ -1,0 +1,111 @@
+// Video puzzles: starting one from the Open command, refreshing the board from the playing
+// video, restarting and closing the video.
+#include "app/mainform.h"
+
+#include "app/picture_view.h"
+#include "app/wait_cursor.h"
+#include "game/board_renderer.h"
+#include "sources/decode_error.h"
+#include "video/AVIPlay.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
+
+void TfrmMain::createVideoPlayer()
+{
+    // The player is only a frame source: it sits in a panel that never shows.
+    auto *videoPanel = new QWidget(this);
+    videoPanel->setObjectName(QStringLiteral("pnlVideo"));
+    videoPanel->hide();
+    avi = new TDCAviPlayer(videoPanel);
+    avi->setObjectName(QStringLiteral("avi"));
+    avi->SetTransparent(false);
+}
+
+void TfrmMain::openVideo(const QString &path)
+{
+    Timer1->stop();
+    repaint();
+    WaitCursor busy;
+    setWindowTitle(QStringLiteral("Pindrel"));
+    // Before anything can fail: the siblings belong to another folder than the one the
+    // dialog now names, so stepping through them would open nonexistent paths.
+    setBackForwardEnabled(false, false);
+    avi->SetFileName(path);
+    if (avi->FrameCount() <= 0)
+        throw sources::DecodeError(QStringLiteral("%1: not a playable AVI video").arg(path));
+    isVideo = true;
+    FadeBlocks1->setEnabled(false);
+    FadeBlocks1->setChecked(true);
+
+    QImage blank(avi->FrameWidth(), avi->height(), QImage::Format_RGB32);
+    blank.fill(Qt::black);
+    m_solutionPicture = m_boardPicture = m_dimPicture = blank;
+    // The board is rebuilt in its own memory every tick; it must not share the blank.
+    m_boardPicture.detach();
+    for (PictureView *view : {Image2, imgSolution, ProEffectImage1})
+        view->update();
+    fraBrowser->hide();
+    fraBrowser->setEnabled(false);
+
+    btnRestartClick();
+    startVideoRefresh();
+    avi->Play(0, avi->FrameCount() - 1, 0);
+    setWindowTitle(QStringLiteral("Pindrel - ") + QFileInfo(path).fileName());
+    txtInfo->hide();
+    txtInfoShadow->hide();
+}
+
+void TfrmMain::startVideoRefresh()
+{
+    // An interval of 0 or less from the settings store means no refresh at all.
+    if (Timer1->interval() > 0)
+        Timer1->start();
+}
+
+void TfrmMain::closeVideo()
+{
+    Timer1->stop();
+    avi->SetFileName(QString());
+}
+
+void TfrmMain::leaveVideoPuzzle()
+{
+    FadeBlocks1->setEnabled(true);
+    isVideo = false;
+    closeVideo();
+}
+
+void TfrmMain::restartVideoPlayback()
+{
+    avi->SetPosition(0);
+    avi->Play(0, avi->FrameCount() - 1, 0);
+}
+
+void TfrmMain::Timer1Timer()
+{
+    // The board's copy shows only in the solution view; otherwise the rebuild below
+    // overwrites all of it.
+    avi->PaintTo(m_dimPicture, 0, 0);
+    if (m_state.solutionShown)
+        avi->PaintTo(m_boardPicture, 0, 0);
+    avi->PaintTo(m_solutionPicture, 0, 0);
+    imgSolution->repaint();
+    ProEffectImage1->repaint();
+    drawBitmap();
+    if (m_state.swapFlash > 1)
+        m_state.swapFlash -= 10;
+    if (m_state.gameType == game::MoveBlocks ||
+        (m_state.dimmedCell == -1 && m_state.swapFlash <= 0))
+        return;
+    game::drawSelectionFrame(m_boardPicture, m_state,
+                             m_state.swapFlash > 0 ? game::red : game::yellow);
+    Image2->repaint();
+}
+
+void TfrmMain::mnuPlaySoundClick()
+{
+    avi->SetPlaySound(mnuPlaySound->isChecked());
+}

@@ -1,0 +1,218 @@
+// Video puzzles in the window: opening, the board refreshed from the playing video, the
+// selection frames, restart, completion and the failure path.
+#include "window_fixture.h"
+
+#include "../video/fake_video.h"
+#include "game/board_renderer.h"
+#include "video/AVIPlay.h"
+
+#include <QFile>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using testvideo::colourOfFrame;
+
+class VideoPuzzleTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        player = find<TDCAviPlayer>("avi");
+        refresh = find<QTimer>("Timer1");
+    }
+
+    // A file whose name the Open dialog accepts; the player opens it as the stream given.
+    QString videoFile(const char *name, std::optional<video::VideoStreamInfo> stream)
+    {
+        const QString path = folder.filePath(QLatin1String(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        player->setVideoOpener([stream](const QString &) -> std::unique_ptr<video::VideoSource> {
+            if (!stream)
+                return nullptr;
+            return std::make_unique<testvideo::FakeVideo>(*stream);
+        });
+        return path;
+    }
+
+    // Refresh ticks are driven by hand from here on; the player keeps its own clock.
+    void takeOverRefresh()
+    {
+        ASSERT_TRUE(refresh->isActive());
+        refresh->stop();
+    }
+
+    QRgb boardPixel(QPoint at) { return window->boardPicture().pixel(at); }
+
+    QTemporaryDir folder;
+    TDCAviPlayer *player = nullptr;
+    QTimer *refresh = nullptr;
+};
+
+namespace {
+
+const video::VideoStreamInfo clip{0, 500, 120, 90, 1, 100};
+
+} // namespace
+
+TEST_F(VideoPuzzleTest, AChosenVideoPlaysOnTheBoard)
+{
+    QImage still(60, 60, QImage::Format_RGB32);
+    still.fill(Qt::red);
+    ASSERT_TRUE(still.save(folder.filePath("a.jpg")));
+    ASSERT_TRUE(still.save(folder.filePath("b.jpg")));
+    openThroughDialog(folder.filePath("a.jpg"));
+    const QStringList recent = [&] {
+        QStringList texts;
+        for (QAction *item : find<QMenu>("mnuImageFiles")->actions())
+            texts << item->text();
+        return texts;
+    }();
+
+    openThroughDialog(videoFile("clip.avi", clip));
+    EXPECT_EQ(window->windowTitle(), "Pindrel - clip.avi");
+    EXPECT_TRUE(window->isVideoPuzzle());
+    EXPECT_TRUE(player->Active());
+    EXPECT_EQ(player->StopFrame(), 499);
+    EXPECT_TRUE(refresh->isActive());
+    EXPECT_EQ(window->boardPicture().size(), QSize(120, 90));
+    EXPECT_TRUE(action("FadeBlocks1")->isChecked());
+    EXPECT_FALSE(action("FadeBlocks1")->isEnabled());
+    // Videos have no siblings and never enter the recent menu.
+    for (const char *name : {"btnBack", "btnForward"})
+        EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
+    EXPECT_FALSE(action("Back1")->isEnabled());
+    EXPECT_EQ(window->siblings().size(), 2);
+    EXPECT_EQ(find<QMenu>("mnuImageFiles")->actions().size(), recent.size());
+
+    // Every refresh tick shows the frame the player is at, in every tile.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player->Position() >= 3; }, 5000));
+    takeOverRefresh();
+    window->Timer1Timer();
+    const QRgb shown = colourOfFrame(player->Position());
+    EXPECT_EQ(window->solutionPicture().pixel(60, 45), shown);
+    EXPECT_EQ(window->boardPicture().pixel(15, 11), shown);
+    EXPECT_EQ(window->boardPicture().pixel(105, 78), shown);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colourOfFrame(player->Position()) != shown; }, 5000));
+    window->Timer1Timer();
+    EXPECT_NE(window->boardPicture().pixel(15, 11), shown);
+
+    // A still picture afterwards closes the video.
+    openThroughDialog(folder.filePath("b.jpg"));
+    EXPECT_FALSE(refresh->isActive());
+    EXPECT_TRUE(player->FileName().isEmpty());
+    EXPECT_FALSE(window->isVideoPuzzle());
+    EXPECT_TRUE(action("FadeBlocks1")->isEnabled());
+}
+
+TEST_F(VideoPuzzleTest, SelectionFramesFollowTheRefreshTicks)
+{
+    openThroughDialog(videoFile("clip.avi", clip));
+    takeOverRefresh();
+    const game::GameState &state = window->state();
+    // Two tiles not at home, so a swap is a move and does not finish the game.
+    int first = 1;
+    while (state.blockList[std::size_t(first - 1)] == first)
+        ++first;
+    const int firstCell = state.blockList[std::size_t(first - 1)];
+    const auto frameCorner = [&] {
+        return QPoint(state.clickedCol * state.tileWidth + 1, state.clickedRow * state.tileHeight + 1);
+    };
+
+    pressCell(first);
+    window->Timer1Timer();
+    EXPECT_EQ(boardPixel(frameCorner()), game::yellow);
+
+    pressCell(firstCell);
+    EXPECT_EQ(text("txtMoveCount"), "1");
+    for (int tick = 1; tick <= 5; ++tick) {
+        window->Timer1Timer();
+        const bool red = boardPixel(frameCorner()) == game::red;
+        EXPECT_EQ(red, tick <= 4) << "tick " << tick;
+    }
+    EXPECT_NE(boardPixel(frameCorner()), game::yellow);
+}
+
+TEST_F(VideoPuzzleTest, MoveBlocksShowsNoFrame)
+{
+    openThroughDialog(videoFile("clip.avi", clip));
+    window->applyOptions(game::MoveBlocks, 3, 3, false);
+    takeOverRefresh();
+    const game::GameState &state = window->state();
+    // A tile next to the gap slides; the tick draws no frame over it.
+    const int gapCol = state.gapCell % 3;
+    const int neighbour = state.gapCell + (gapCol > 0 ? 0 : 2); // the cell left or right, 1-based
+    pressCell(neighbour);
+    window->Timer1Timer();
+    const QImage board = window->boardPicture();
+    int framePixels = 0;
+    for (int y = 0; y < board.height(); ++y)
+        for (int x = 0; x < board.width(); ++x)
+            framePixels += board.pixel(x, y) == game::red || board.pixel(x, y) == game::yellow;
+    EXPECT_EQ(framePixels, 0);
+}
+
+TEST_F(VideoPuzzleTest, CompletionAndRestartKeepTheVideoPlaying)
+{
+    openThroughDialog(videoFile("clip.avi", clip));
+    window->applyOptions(game::SwapBlocks, 3, 3, false);
+    const game::GameState &state = window->state();
+    for (int tile = 1; tile <= 9 && !game::isSolved(state); ++tile) {
+        const int cell = state.blockList[std::size_t(tile - 1)];
+        if (cell != tile) {
+            pressCell(tile);
+            pressCell(cell);
+        }
+    }
+    ASSERT_TRUE(game::isSolved(state));
+    EXPECT_FALSE(window->clockRunning());
+    EXPECT_TRUE(player->Active());
+    EXPECT_TRUE(refresh->isActive());
+    // The solution view goes on showing the running video.
+    takeOverRefresh();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player->Position() > 5; }, 5000));
+    window->Timer1Timer();
+    EXPECT_EQ(window->solutionPicture().pixel(0, 0), colourOfFrame(player->Position()));
+
+    // Restart keeps the video's place unless the video is to restart too.
+    const qint32 before = player->Position();
+    window->btnRestartClick();
+    EXPECT_GE(player->Position(), before);
+    window->applyOptions(game::SwapBlocks, 3, 3, true);
+    EXPECT_EQ(player->Position(), 0);
+    EXPECT_TRUE(player->Active());
+}
+
+TEST_F(VideoPuzzleTest, AFailedVideoLeavesNothingHalfDone)
+{
+    QImage still(60, 60, QImage::Format_RGB32);
+    still.fill(Qt::red);
+    ASSERT_TRUE(still.save(folder.filePath("a.jpg")));
+    ASSERT_TRUE(still.save(folder.filePath("b.jpg")));
+    openThroughDialog(folder.filePath("a.jpg"));
+    const QStringList siblings = window->siblings();
+
+    QString caption, message;
+    expectMessage(&caption, &message);
+    openThroughDialog(videoFile("broken.avi", std::nullopt));
+    EXPECT_EQ(caption, "Error");
+    EXPECT_EQ(message, "Unable to open file.");
+    EXPECT_EQ(window->windowTitle(), "Pindrel");
+    EXPECT_FALSE(refresh->isActive());
+    EXPECT_FALSE(window->isVideoPuzzle());
+    EXPECT_EQ(window->siblings(), siblings);
+    // The dialog now names the video's folder: stepping through the old names is off.
+    EXPECT_FALSE(find<QToolButton>("btnForward")->isEnabled());
+    EXPECT_FALSE(action("Next1")->isEnabled());
+}
+
+TEST_F(VideoPuzzleTest, ARefreshIntervalOfZeroLeavesTheBoardStill)
+{
+    window->setVideoRefreshInterval(0);
+    openThroughDialog(videoFile("clip.avi", clip));
+    EXPECT_TRUE(player->Active());
+    EXPECT_FALSE(refresh->isActive());
+}
