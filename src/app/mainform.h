@@ -42,6 +42,8 @@ public:
     void Timer1Timer();
     void drawBitmap();
     void openPuzzle(const QString &path);
+    // What the Open command does with the file chosen in its dialog.
+    void openChosenFile(const QString &path);
 
     // What the options dialog reads and sets.
     int moveCount() const;

@@ -72,27 +72,31 @@ void TfrmMain::mnuOpenClick()
     const bool chosen = OpenDialog1->exec() == QDialog::Accepted;
     // Without a window manager nothing hands the focus back, and the menu shortcuts with it.
     activateWindow();
-    if (chosen && !OpenDialog1->selectedFiles().isEmpty()) {
-        m_openDialogFileName = OpenDialog1->selectedFiles().constFirst();
-        OpenDialog1->setDirectory(QFileInfo(m_openDialogFileName).absolutePath());
-        try {
-            const QString name = QFileInfo(m_openDialogFileName).fileName();
-            const int dot = name.lastIndexOf(QLatin1Char('.'));
-            if (dot >= 0 && name.mid(dot).toLower() == QLatin1String(".avi"))
-                openVideo(m_openDialogFileName);
-            else
-                openStillPicture(m_openDialogFileName);
-        } catch (const std::exception &) {
-            setWindowTitle(QStringLiteral("Pindrel"));
-            m_clock.StopTimer();
-            setStatusText(QStringLiteral("00 : 00 : 00"));
-            closeVideo();
-            QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Unable to open file."),
-                                  QMessageBox::Ok);
-        }
-    }
+    if (chosen && !OpenDialog1->selectedFiles().isEmpty())
+        openChosenFile(OpenDialog1->selectedFiles().constFirst());
     setStatusText(QStringLiteral("00 : 00 : 00"));
     Image2->setEnabled(true);
+}
+
+void TfrmMain::openChosenFile(const QString &path)
+{
+    m_openDialogFileName = path;
+    OpenDialog1->setDirectory(QFileInfo(path).absolutePath());
+    try {
+        const QString name = QFileInfo(path).fileName();
+        const int dot = name.lastIndexOf(QLatin1Char('.'));
+        if (dot >= 0 && name.mid(dot).toLower() == QLatin1String(".avi"))
+            openVideo(path);
+        else
+            openStillPicture(path);
+    } catch (const std::exception &) {
+        setWindowTitle(QStringLiteral("Pindrel"));
+        m_clock.StopTimer();
+        setStatusText(QStringLiteral("00 : 00 : 00"));
+        closeVideo();
+        QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Unable to open file."),
+                              QMessageBox::Ok);
+    }
 }
 
 void TfrmMain::openStillPicture(const QString &path)
