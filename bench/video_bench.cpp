@@ -1,0 +1,125 @@
+// A video puzzle played in a shown window: its CPU time against FFmpeg decoding the same
+// file alone, and with --memory its resident set after 1 and after 10 minutes of looping.
+#include "app/mainform.h"
+#include "app/pindrel_application.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cmath>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+double seconds(const timeval &t)
+{
+    return double(t.tv_sec) + double(t.tv_usec) / 1e6;
+}
+
+double cpuSeconds(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+bool runFfmpeg(const QStringList &arguments)
+{
+    QProcess ffmpeg;
+    ffmpeg.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    ffmpeg.start(QStringLiteral("ffmpeg"), QStringList{"-v", "error", "-nostdin"} + arguments);
+    return ffmpeg.waitForFinished(-1) && ffmpeg.exitStatus() == QProcess::NormalExit &&
+           ffmpeg.exitCode() == 0;
+}
+
+// A 1280 x 720, 25 frames a second MPEG-4 AVI of moving test patterns.
+QString writeVideo(const QTemporaryDir &folder, int durationSeconds)
+{
+    const QString path = folder.filePath(QStringLiteral("hd.avi"));
+    const bool made = runFfmpeg({"-f", "lavfi", "-i",
+                                 QStringLiteral("testsrc2=size=1280x720:rate=25:duration=%1")
+                                     .arg(durationSeconds),
+                                 "-c:v", "mpeg4", "-q:v", "4", "-y", path});
+    return made ? path : QString();
+}
+
+qint64 residentBytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
+    return -1;
+}
+
+void playFor(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void openVideoPuzzle(TfrmMain &window, const QString &path)
+{
+    window.resize(1024, 700);
+    window.show();
+    window.openChosenFile(path);
+    window.applyOptions(game::SwapBlocks, 15, 15, false);
+}
+
+int measureCpu(TfrmMain &window, const QString &path)
+{
+    const double before = cpuSeconds(RUSAGE_CHILDREN);
+    if (!runFfmpeg({"-threads", "1", "-i", path, "-pix_fmt", "bgra", "-f", "null", "-"}))
+        return 2;
+    const double baseline = cpuSeconds(RUSAGE_CHILDREN) - before;
+
+    openVideoPuzzle(window, path);
+    const double start = cpuSeconds(RUSAGE_SELF);
+    playFor(20000);
+    const double game = cpuSeconds(RUSAGE_SELF) - start;
+    const double ratio = game / baseline;
+    std::printf("ffmpeg decode alone: %.2f s CPU; 20 s of the 15x15 video puzzle: %.2f s CPU\n"
+                "ratio %.2f (target <= 2.00) %s\n",
+                baseline, game, ratio, ratio <= 2.0 ? "met" : "MISSED");
+    return ratio <= 2.0 ? 0 : 1;
+}
+
+int measureMemory(TfrmMain &window, const QString &path)
+{
+    openVideoPuzzle(window, path);
+    playFor(60 * 1000);
+    const qint64 atOneMinute = residentBytes();
+    playFor(9 * 60 * 1000);
+    const qint64 atTenMinutes = residentBytes();
+    const double growth = double(atTenMinutes - atOneMinute) / double(atOneMinute);
+    std::printf("resident set after 1 min %.1f MiB, after 10 min %.1f MiB: %+.1f %% "
+                "(target within 5 %%) %s\n",
+                atOneMinute / 1048576.0, atTenMinutes / 1048576.0, growth * 100,
+                std::abs(growth) <= 0.05 ? "met" : "MISSED");
+    return std::abs(growth) <= 0.05 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PindrelApplication app(argc, argv);
+    const bool memory = app.arguments().contains(QStringLiteral("--memory"));
+    QTemporaryDir folder;
+    // The memory run loops a short clip many times; the CPU run plays 20 s once through.
+    const QString path = writeVideo(folder, memory ? 4 : 20);
+    if (path.isEmpty()) {
+        std::fprintf(stderr, "cannot make the test video with the ffmpeg command\n");
+        return 2;
+    }
+    TfrmMain window;
+    return memory ? measureMemory(window, path) : measureCpu(window, path);
+}
