@@ -86,7 +86,7 @@ std::unique_ptr<AviMedia> AviMedia::open(const QString &path)
     if (!fitsQint32(first) || !fitsQint32(length) || !fitsQint32(first + length) ||
         timeBase.num <= 0 || timeBase.den <= 0)
         return nullptr;
-    media->m_info = {qint32(first),     qint32(length),       parameters.width,
+    media->m_info = {qint32(first),     qint32(length),        parameters.width,
                      parameters.height, quint32(timeBase.num), quint32(timeBase.den)};
     if (!media->startDecoding())
         return nullptr;
@@ -120,8 +120,8 @@ QImage AviMedia::frame(qint32 number)
     if (m_lastNumber == number)
         return m_image;
     const bool following = m_lastNumber && qint64(number) == qint64(*m_lastNumber) + 1;
-    const bool decoded = following || canDecodeForwardTo(number) ? decodeTo(number)
-                                                                 : seekAndDecode(number);
+    const bool decoded =
+        following || canDecodeForwardTo(number) ? decodeTo(number) : seekAndDecode(number);
     if (!decoded || !m_converter.convert(*m_current, {m_info.width, m_info.height}, m_image))
         m_image = QImage();
     m_lastNumber = number;
@@ -179,7 +179,7 @@ bool AviMedia::seekTo(qint64 keyFrame)
         avcodec_flush_buffers(m_codec.get());
     m_lastDecodedTime = keyFrame + m_delay - 1;
     return m_codec && av_seek_frame(m_format.get(), m_stream->index, keyFrame,
-                         AVSEEK_FLAG_BACKWARD | AVSEEK_FLAG_ANY) >= 0;
+                                    AVSEEK_FLAG_BACKWARD | AVSEEK_FLAG_ANY) >= 0;
 }
 
 // Decodes until the frame showing at `number` is in m_current. False when that frame did not

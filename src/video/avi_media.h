@@ -26,7 +26,7 @@ struct VideoStreamInfo
 
 class AviMedia
 {
-public:
+  public:
     // Opens the first video stream of an AVI file and a decoder for it. nullptr when the file
     // is not an AVI, has no video stream or no stored frame, its codec cannot be decoded, or
     // its frame exceeds 8192 x 8192. Never throws, never prints.
@@ -45,7 +45,7 @@ public:
     // When frame `number` starts, in milliseconds from the stream's frame 0.
     qint64 frameTimeMs(qint32 number) const;
 
-private:
+  private:
     AviMedia() = default;
 
     bool startDecoding();

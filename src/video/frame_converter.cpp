@@ -32,12 +32,13 @@ void makeOpaque(QImage &image)
 bool FrameConverter::convert(const AVFrame &frame, QSize size, QImage &image)
 {
     const auto format = AVPixelFormat(frame.format);
-    if (!fitsFrameLimits(frame.width, frame.height) || !fitsFrameLimits(size.width(), size.height()))
+    if (!fitsFrameLimits(frame.width, frame.height) ||
+        !fitsFrameLimits(size.width(), size.height()))
         return false;
     // sws_getCachedContext frees the old context when it cannot reuse it, also on failure.
     m_scaler.reset(sws_getCachedContext(m_scaler.release(), frame.width, frame.height, format,
-                                        size.width(), size.height(), AV_PIX_FMT_BGRA,
-                                        SWS_BILINEAR, nullptr, nullptr, nullptr));
+                                        size.width(), size.height(), AV_PIX_FMT_BGRA, SWS_BILINEAR,
+                                        nullptr, nullptr, nullptr));
     if (!m_scaler)
         return false;
     if (image.size() != size || image.format() != QImage::Format_RGB32 || !image.isDetached())

@@ -10,13 +10,13 @@ namespace video {
 
 class FrameConverter
 {
-public:
+  public:
     // Writes `frame`, scaled to `size` when the decoder's size differs, into `image` as
     // Format_RGB32. The image's memory is reused when nothing else shares it. False when the
     // frame cannot be converted; `image` is then unspecified.
     bool convert(const AVFrame &frame, QSize size, QImage &image);
 
-private:
+  private:
     ScalerPtr m_scaler;
 };
 

@@ -9,7 +9,7 @@ namespace video {
 
 class StreamIndex
 {
-public:
+  public:
     // Makes sure the stream has an index, reading the whole file once to build one when the
     // file carries none, and leaves the file at its first frame. False when the stream has no
     // stored frame.
@@ -26,7 +26,7 @@ public:
     // without a stored frame of their own repeat the frame before them.
     qint64 storedFrameAtOrBefore(qint64 number) const;
 
-private:
+  private:
     qint64 entryFrame(int entry) const;
 
     AVStream *m_stream = nullptr;
