@@ -48,7 +48,7 @@ class AviMedia
   private:
     AviMedia() = default;
 
-    bool startDecoding();
+    void startDecoding();
     bool canDecodeForwardTo(qint64 number) const;
     bool seekAndDecode(qint64 number);
     bool seekTo(qint64 keyFrame);
