@@ -39,7 +39,8 @@ class AviMedia
     // Frame `number` (start <= number < start + length) as a Format_RGB32 image of the frame
     // size; null when the number is outside the stream or the frame cannot be decoded. The
     // same number again returns the same shared image; number == last + 1 decodes forward;
-    // any other number seeks back to the key frame at or before it.
+    // any other number seeks back to the key frame at or before it, unless the number lies
+    // ahead with no key frame in between, when decoding on is the cheaper way there.
     QImage frame(qint32 number);
 
     // When frame `number` starts, in milliseconds from the stream's frame 0.
