@@ -1,6 +1,8 @@
 // The player control: opening, the frame clock with its loop, layout and drawing.
 #include "video/AVIPlay.h"
 
+#include "video/avi_media.h"
+
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -37,7 +39,10 @@ private:
 
 } // namespace
 
-TDCAviPlayer::TDCAviPlayer(QWidget *parent) : QWidget(parent)
+TDCAviPlayer::TDCAviPlayer(QWidget *parent)
+    : QWidget(parent), m_opener([](const QString &path) -> std::unique_ptr<video::VideoSource> {
+          return video::AviMedia::open(path);
+      })
 {
     m_color = palette().color(QPalette::Window);
     resize(100, 50);

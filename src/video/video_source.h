@@ -17,7 +17,7 @@ struct VideoStreamInfo
     qint32 length = 0; // frames in the stream, from the index (the header's length can lie)
     qint32 width = 0;  // frame size in pixels
     qint32 height = 0;
-    quint32 scale = 0; // a frame lasts scale / rate seconds
+    quint32 scale = 0; // a frame lasts scale / rate seconds (reduced to lowest terms)
     quint32 rate = 0;
 };
 

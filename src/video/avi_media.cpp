@@ -1,0 +1,250 @@
+// Opening an AVI's video stream, and decoding frame N with timestamps, seeks and key frames.
+#include "video/avi_media.h"
+
+#include "video/stream_index.h"
+#include "video/video_limits.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <limits>
+#include <mutex>
+
+namespace video {
+
+namespace {
+
+// A game has no console to speak of; FFmpeg's chatter about damaged files goes nowhere.
+void silenceFfmpeg()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+}
+
+AVStream *firstStream(AVFormatContext *format, AVMediaType type)
+{
+    for (unsigned i = 0; i < format->nb_streams; ++i) {
+        if (format->streams[i]->codecpar->codec_type == type)
+            return format->streams[i];
+    }
+    return nullptr;
+}
+
+CodecPtr openDecoder(const AVCodecParameters &parameters)
+{
+    const AVCodec *decoder = avcodec_find_decoder(parameters.codec_id);
+    CodecPtr codec(decoder ? avcodec_alloc_context3(decoder) : nullptr);
+    if (!codec || avcodec_parameters_to_context(codec.get(), &parameters) < 0)
+        return {};
+    // A second thread spent as much CPU time in all on 720p MPEG-4, and ties up both cores.
+    codec->thread_count = 1;
+    if (avcodec_open2(codec.get(), decoder, nullptr) < 0)
+        return {};
+    return codec;
+}
+
+bool fitsQint32(qint64 value)
+{
+    return value >= std::numeric_limits<qint32>::min() &&
+           value <= std::numeric_limits<qint32>::max();
+}
+
+} // namespace
+
+std::unique_ptr<AviMedia> AviMedia::open(const QString &path)
+{
+    silenceFfmpeg();
+    const AVInputFormat *avi = av_find_input_format("avi");
+    if (!avi || path.isEmpty())
+        return nullptr;
+    // The file: prefix keeps a colon in the name from being read as a protocol.
+    const QByteArray url = "file:" + QFile::encodeName(path);
+    AVFormatContext *opened = nullptr;
+    if (avformat_open_input(&opened, url.constData(), avi, nullptr) < 0)
+        return nullptr;
+    std::unique_ptr<AviMedia> media(new AviMedia);
+    media->m_format.reset(opened);
+    media->m_stream = firstStream(opened, AVMEDIA_TYPE_VIDEO);
+    if (!media->m_stream)
+        return nullptr;
+    media->m_hasAudio = firstStream(opened, AVMEDIA_TYPE_AUDIO) != nullptr;
+    const AVCodecParameters &parameters = *media->m_stream->codecpar;
+    if (!fitsFrameLimits(parameters.width, parameters.height))
+        return nullptr;
+    media->m_codec = openDecoder(parameters);
+    media->m_packet.reset(av_packet_alloc());
+    media->m_current.reset(av_frame_alloc());
+    media->m_next.reset(av_frame_alloc());
+    if (!media->m_codec || !media->m_packet || !media->m_current || !media->m_next ||
+        !media->m_index.load(opened, media->m_stream))
+        return nullptr;
+
+    // Video timestamps count frames: the time base is the header's scale / rate.
+    const qint64 first = media->m_index.firstFrame();
+    const qint64 length = media->m_index.lastFrame() - first + 1;
+    const AVRational timeBase = media->m_stream->time_base;
+    if (!fitsQint32(first) || !fitsQint32(length) || !fitsQint32(first + length) ||
+        timeBase.num <= 0 || timeBase.den <= 0)
+        return nullptr;
+    media->m_info = {qint32(first),     qint32(length),        parameters.width,
+                     parameters.height, quint32(timeBase.num), quint32(timeBase.den)};
+    media->startDecoding();
+    return media;
+}
+
+AviMedia::~AviMedia() = default;
+
+// Decodes the first picture to learn the decoder's delay: with B-frames (or packed B-frames)
+// it comes out under the second chunk's time. When nothing decodes every frame will be null.
+void AviMedia::startDecoding()
+{
+    m_lastDecodedTime = m_info.start - 1;
+    if (receiveFrame())
+        m_delay = std::max<qint64>(0, *m_nextTime - m_info.start);
+}
+
+qint64 AviMedia::frameTimeMs(qint32 number) const
+{
+    return m_info.rate == 0 ? 0 : qint64(number) * m_info.scale * 1000 / m_info.rate;
+}
+
+QImage AviMedia::frame(qint32 number)
+{
+    if (number < m_info.start || qint64(number) - m_info.start >= m_info.length)
+        return {};
+    if (m_lastNumber == number)
+        return m_image;
+    const bool following = m_lastNumber && qint64(number) == qint64(*m_lastNumber) + 1;
+    const bool decoded =
+        following || canDecodeForwardTo(number) ? decodeTo(number) : seekAndDecode(number);
+    if (!decoded || !m_converter.convert(*m_current, {m_info.width, m_info.height}, m_image))
+        m_image = QImage();
+    m_lastNumber = number;
+    return m_image;
+}
+
+// Going on from the current position reaches `number` without a seek when it lies ahead and
+// no key frame between here and there would let a seek skip work.
+bool AviMedia::canDecodeForwardTo(qint64 number) const
+{
+    const std::optional<qint64> latest = m_nextTime ? m_nextTime : m_currentTime;
+    if (!latest)
+        return false;
+    const qint64 target = number + m_delay;
+    const qint64 earliest = m_currentTime ? *m_currentTime : *m_nextTime;
+    return target >= earliest && m_index.keyFrameAtOrBefore(number) + m_delay <= *latest;
+}
+
+bool AviMedia::seekAndDecode(qint64 number)
+{
+    qint64 keyFrame = m_index.keyFrameAtOrBefore(number);
+    if (keyFrame < 0)
+        keyFrame = m_index.firstFrame();
+    // B-frames that follow a key frame in the file but show before it are lost after a seek
+    // to it; then the frame asked for lies behind the key frame, so start one key frame back.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!seekTo(keyFrame)) {
+            m_lastNumber.reset();
+            return false;
+        }
+        const bool decoded = decodeTo(number);
+        if (decoded || m_currentTime)
+            return decoded;
+        const qint64 earlier = m_index.keyFrameAtOrBefore(keyFrame - 1);
+        if (earlier < 0)
+            return false;
+        keyFrame = earlier;
+    }
+    return false;
+}
+
+bool AviMedia::seekTo(qint64 keyFrame)
+{
+    av_frame_unref(m_current.get());
+    av_frame_unref(m_next.get());
+    m_currentTime.reset();
+    m_nextTime.reset();
+    m_draining = false;
+    // Back at the first frame, a fresh decoder starts as it did at open: some decoders keep
+    // their last picture through a flush and paint the first frame's skipped blocks from it.
+    // Elsewhere a flush keeps what the decoder learnt of the stream (such as its B-frame delay).
+    if (keyFrame == m_index.firstFrame())
+        m_codec = openDecoder(*m_stream->codecpar);
+    else if (m_codec)
+        avcodec_flush_buffers(m_codec.get());
+    m_lastDecodedTime = keyFrame + m_delay - 1;
+    return m_codec && av_seek_frame(m_format.get(), m_stream->index, keyFrame,
+                                    AVSEEK_FLAG_BACKWARD | AVSEEK_FLAG_ANY) >= 0;
+}
+
+// Decodes until the frame showing at `number` is in m_current. False when that frame did not
+// decode: nothing at or before it came out, or a stored frame after m_current is missing.
+bool AviMedia::decodeTo(qint64 number)
+{
+    const qint64 target = number + m_delay;
+    for (;;) {
+        if (m_nextTime && *m_nextTime > target)
+            break;
+        if (m_nextTime) {
+            av_frame_unref(m_current.get());
+            av_frame_move_ref(m_current.get(), m_next.get());
+            m_currentTime = m_nextTime;
+            m_nextTime.reset();
+        }
+        if (!receiveFrame())
+            break;
+    }
+    return m_currentTime && *m_currentTime <= target &&
+           m_index.storedFrameAtOrBefore(number) <= *m_currentTime - m_delay;
+}
+
+// Decodes the next frame into m_next. False at the end of the stream.
+bool AviMedia::receiveFrame()
+{
+    if (!m_codec)
+        return false;
+    for (;;) {
+        const int received = avcodec_receive_frame(m_codec.get(), m_next.get());
+        if (received == 0)
+            break;
+        if (received == AVERROR_EOF || !feedDecoder())
+            return false;
+    }
+    // AVI chunks carry decode times only, and a picture comes out with the time of the chunk
+    // that completed it: its own, or one `m_delay` chunks later. The demuxer's guessed
+    // presentation times of packed B-frames disagree before and after a seek, so they are not
+    // used. Pictures a draining decoder held back are the last ones of the stream; placing
+    // them too late at worst makes a seek start one key frame earlier.
+    qint64 time = m_next->pkt_dts;
+    if (time == AV_NOPTS_VALUE) {
+        time = m_lastDecodedTime + 1;
+        if (m_draining) {
+            const int heldBack = std::max(1, m_codec->has_b_frames);
+            time = std::max(time, m_index.lastFrame() + m_delay - heldBack + 1);
+        }
+    }
+    m_lastDecodedTime = time;
+    m_nextTime = m_lastDecodedTime;
+    return true;
+}
+
+// Sends the stream's next chunk to the decoder, or the end-of-stream signal after the last.
+bool AviMedia::feedDecoder()
+{
+    if (m_draining)
+        return false;
+    while (av_read_frame(m_format.get(), m_packet.get()) >= 0) {
+        // An empty chunk repeats the previous frame; sent to the decoder it would end the stream.
+        const bool ours = m_packet->stream_index == m_stream->index && m_packet->size > 0;
+        if (ours)
+            avcodec_send_packet(m_codec.get(), m_packet.get()); // a damaged chunk is skipped
+        av_packet_unref(m_packet.get());
+        if (ours)
+            return true;
+    }
+    m_draining = true;
+    avcodec_send_packet(m_codec.get(), nullptr);
+    return true;
+}
+
+} // namespace video

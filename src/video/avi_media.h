@@ -1,0 +1,73 @@
+// Reads and decodes the first video stream of an AVI file, frame by frame, through FFmpeg.
+#pragma once
+
+#include "video/ffmpeg_handles.h"
+#include "video/frame_converter.h"
+#include "video/stream_index.h"
+#include "video/video_source.h"
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace video {
+
+class AviMedia : public VideoSource
+{
+  public:
+    // Opens the first video stream of an AVI file and a decoder for it. nullptr when the file
+    // is not an AVI, has no video stream or no stored frame, its codec cannot be decoded, or
+    // its frame exceeds 8192 x 8192. Never throws, never prints.
+    static std::unique_ptr<AviMedia> open(const QString &path);
+    ~AviMedia() override;
+
+    const VideoStreamInfo &videoInfo() const override { return m_info; }
+    bool hasAudio() const override { return m_hasAudio; }
+
+    // Frame `number` (start <= number < start + length) as a Format_RGB32 image of the frame
+    // size; null when the number is outside the stream or the frame cannot be decoded. The
+    // same number again returns the same shared image; number == last + 1 decodes forward;
+    // any other number seeks back to the key frame at or before it, unless the number lies
+    // ahead with no key frame in between, when decoding on is the cheaper way there.
+    QImage frame(qint32 number) override;
+
+    // When frame `number` starts, in milliseconds from the stream's frame 0.
+    qint64 frameTimeMs(qint32 number) const override;
+
+  private:
+    AviMedia() = default;
+
+    void startDecoding();
+    bool canDecodeForwardTo(qint64 number) const;
+    bool seekAndDecode(qint64 number);
+    bool seekTo(qint64 keyFrame);
+    bool decodeTo(qint64 number);
+    bool receiveFrame();
+    bool feedDecoder();
+
+    FormatPtr m_format;
+    CodecPtr m_codec;
+    PacketPtr m_packet;
+    AVStream *m_stream = nullptr;
+    StreamIndex m_index;
+    VideoStreamInfo m_info;
+    bool m_hasAudio = false;
+
+    // Decoders with delay hand out frame N under the timestamp of a later chunk.
+    qint64 m_delay = 0;
+    // The last decoded frame at or before the frame asked for, and the first one after it.
+    FramePtr m_current;
+    FramePtr m_next;
+    std::optional<qint64> m_currentTime;
+    std::optional<qint64> m_nextTime;
+    qint64 m_lastDecodedTime = 0;
+    bool m_draining = false;
+
+    std::optional<qint32> m_lastNumber;
+    QImage m_image;
+    FrameConverter m_converter;
+};
+
+} // namespace video

@@ -1,0 +1,120 @@
+// AviMedia on every real-world AVI of the shared corpus: what opens, its index, its frames.
+#include "support/corpus.h"
+#include "video/avi_media.h"
+
+#include <QDir>
+#include <QHash>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace video;
+
+namespace {
+
+enum class Frames
+{
+    All,
+    SomeDamaged,
+    Refused
+};
+
+struct Expectation
+{
+    qint32 width = 0;
+    qint32 height = 0;
+    qint32 length = 0; // frames by the index; header lengths that differ are noted
+    bool audio = false;
+    Frames frames = Frames::All;
+};
+
+const std::map<QString, Expectation> expectations = {
+    {"audio_only_adpcm_ima_dk3.avi", {0, 0, 0, false, Frames::Refused}},
+    {"broken_xvid_truncated_10KB.avi", {0, 0, 0, false, Frames::Refused}}, // no frame stored
+    // Truncated without index: the scan finds what is left (headers say 326, 2822, 50848).
+    {"broken_cinepak_truncated_400x187.avi", {400, 187, 79, true, Frames::SomeDamaged}},
+    {"broken_msvideo1_truncated_200x100.avi", {200, 100, 116, true, Frames::SomeDamaged}},
+    {"broken_tscc_truncated_1024x768.avi", {1024, 768, 161, true, Frames::SomeDamaged}},
+    {"cinepak_176x144.avi", {176, 144, 30}},
+    {"corrupt_xvid_frames_720x528.avi", {720, 528, 270}}, // decodes, to damaged pictures
+    {"divx5_mp3_512x384.avi", {512, 384, 600, true}},
+    {"huffyuv_176x144.avi", {176, 144, 30}},
+    {"indeo5_176x144.avi", {176, 144, 30}},
+    {"mjpeg_422_ac3_468x312.avi", {468, 312, 9, true}}, // 3 stored frames span 9
+    {"mjpeg_pcm_s16le_32x24.avi", {32, 24, 20, true}},
+    {"mpeg4_fmp4_1024x768.avi", {1024, 768, 10}},
+    {"mpeg4_fmp4_mp3_320x180.avi", {320, 180, 30, true}},
+    {"mpeg4_mp2_190x240.avi", {190, 240, 60, true}},
+    {"mpeg4_single_frame_240x240.avi", {240, 240, 1}},
+    {"msrle8_272x60.avi", {272, 60, 34}},
+    {"msvideo1_pal8_160x120.avi", {160, 120, 225}},
+    {"msvideo1_rgb555_148x148.avi", {148, 148, 30}},
+    {"raw_bgr24_176x144.avi", {176, 144, 1}},
+    {"raw_uyvy_176x144.avi", {176, 144, 1}},
+    {"raw_y8_gray_176x144.avi", {176, 144, 1}},
+    {"raw_yuy2_176x144.avi", {176, 144, 1}},
+    {"vcr2_pcm_s16le_176x144.avi", {176, 144, 157, true}},
+    {"wmv3_176x144.avi", {176, 144, 30}},
+    {"xvid_ac3_720x528.avi", {720, 528, 270, true}},
+    {"xvid_mp3_10x5.avi", {10, 5, 39, true}},
+};
+
+size_t pixelHash(const QImage &image)
+{
+    return image.isNull() ? 0 : qHash(QByteArrayView(image.constBits(), image.sizeInBytes()));
+}
+
+// Every frame in order, then a spread of them out of order, which must match.
+void checkFrames(AviMedia &media, const Expectation &expected)
+{
+    const VideoStreamInfo &info = media.videoInfo();
+    QHash<qint32, size_t> inOrder;
+    for (qint32 number = info.start; number < info.start + info.length; ++number) {
+        const QImage image = media.frame(number);
+        if (expected.frames == Frames::All || !image.isNull()) {
+            ASSERT_EQ(image.size(), QSize(info.width, info.height)) << "frame " << number;
+            ASSERT_EQ(image.format(), QImage::Format_RGB32);
+        }
+        inOrder.insert(number, pixelHash(image));
+    }
+    if (expected.frames == Frames::SomeDamaged) {
+        EXPECT_NE(inOrder.value(info.start), 0u) << "the first frame decodes";
+    }
+    for (qint32 step = 0; step < 24; ++step) {
+        const qint32 number = info.start + qint32((step * 7919LL) % info.length);
+        const qint32 fromEnd = info.start + info.length - 1 - qint32((step * 31LL) % info.length);
+        for (qint32 n : {number, fromEnd})
+            EXPECT_EQ(pixelHash(media.frame(n)), inOrder.value(n)) << "frame " << n;
+    }
+}
+
+TEST(AviCorpus, EveryFileOpensAsRecordedAndItsFramesDecode)
+{
+    PINDREL_REQUIRE_CORPUS(corpus);
+    const QDir dir(corpus + "/avi");
+    const QStringList files = dir.entryList({"*.avi"}, QDir::Files, QDir::Name);
+    EXPECT_GE(files.size(), 27);
+    for (const QString &file : files) {
+        SCOPED_TRACE(file.toStdString());
+        const auto found = expectations.find(file);
+        ASSERT_NE(found, expectations.end()) << "no expectation recorded for a new corpus file";
+        const Expectation &expected = found->second;
+        const auto media = AviMedia::open(dir.filePath(file));
+        if (expected.frames == Frames::Refused) {
+            EXPECT_EQ(media, nullptr);
+            continue;
+        }
+        ASSERT_TRUE(media);
+        const VideoStreamInfo &info = media->videoInfo();
+        EXPECT_EQ(info.start, 0);
+        EXPECT_EQ(info.length, expected.length);
+        EXPECT_EQ(QSize(info.width, info.height), QSize(expected.width, expected.height));
+        EXPECT_GT(info.scale, 0u);
+        EXPECT_GT(info.rate, 0u);
+        EXPECT_EQ(media->hasAudio(), expected.audio);
+        checkFrames(*media, expected);
+    }
+}
+
+} // namespace

@@ -1,0 +1,141 @@
+// Generating pattern videos with ffmpeg and patching AVI headers for the video tests.
+#include "avi_fixtures.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtEndian>
+
+namespace videotest {
+
+namespace {
+
+QByteArray runFfmpeg(const QStringList &arguments, bool *ok = nullptr)
+{
+    QProcess process;
+    process.start("ffmpeg", QStringList{"-hide_banner", "-nostdin", "-v", "error"} + arguments);
+    const bool finished = process.waitForFinished(300000);
+    if (ok)
+        *ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return process.readAllStandardOutput();
+}
+
+QByteArray patternFrames(const Pattern &pattern)
+{
+    const int width = pattern.size.width();
+    const int height = pattern.size.height();
+    const int blocksPerRow = width / pattern.block;
+    QByteArray frames(qsizetype(width) * height * pattern.frames, '\0');
+    char *pixel = frames.data();
+    for (int number = 0; number < pattern.frames; ++number) {
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const int bit = (y / pattern.block) * blocksPerRow + x / pattern.block;
+                *pixel++ = char((number >> bit) & 1 ? 255 : 0);
+            }
+        }
+    }
+    return frames;
+}
+
+// The offset of the first chunk with this id at or after `from`, or -1.
+qsizetype findChunk(const QByteArray &avi, const char *id, qsizetype from = 0)
+{
+    return avi.indexOf(QByteArray(id, 4), from);
+}
+
+void putLe32(QByteArray &avi, qsizetype offset, quint32 value)
+{
+    qToLittleEndian(value, avi.data() + offset);
+}
+
+} // namespace
+
+bool ffmpegAvailable()
+{
+    return !QStandardPaths::findExecutable("ffmpeg").isEmpty();
+}
+
+bool hasEncoder(const QString &name)
+{
+    const QByteArray encoders = runFfmpeg({"-encoders"});
+    return encoders.contains(" " + name.toLatin1() + " ");
+}
+
+bool makePatternVideo(const QString &path, const Pattern &pattern, const QStringList &options)
+{
+    const QString raw = path + ".gray";
+    if (!writeFile(raw, patternFrames(pattern)))
+        return false;
+    const QString size = QString("%1x%2").arg(pattern.size.width()).arg(pattern.size.height());
+    bool ok = false;
+    runFfmpeg(
+        QStringList{"-y", "-f", "rawvideo", "-pix_fmt", "gray", "-s", size, "-r", "25", "-i", raw} +
+            options + QStringList{path},
+        &ok);
+    QFile::remove(raw);
+    return ok;
+}
+
+int patternNumber(const QImage &image, const Pattern &pattern)
+{
+    if (image.isNull() || image.size() != pattern.size)
+        return -1;
+    const int blocksPerRow = pattern.size.width() / pattern.block;
+    const int blocks = blocksPerRow * (pattern.size.height() / pattern.block);
+    int number = 0;
+    for (int bit = 0; bit < blocks; ++bit) {
+        const int x = (bit % blocksPerRow) * pattern.block + pattern.block / 2;
+        const int y = (bit / blocksPerRow) * pattern.block + pattern.block / 2;
+        if (qGreen(image.pixel(x, y)) > 128)
+            number |= 1 << bit;
+    }
+    return number;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool setVideoStart(QByteArray &avi, quint32 start)
+{
+    // strh: id, size, fccType, fccHandler, flags, priority + language, initial frames, scale,
+    // rate, then start.
+    const qsizetype header = findChunk(avi, "strh");
+    if (header < 0 || avi.mid(header + 8, 4) != "vids")
+        return false;
+    putLe32(avi, header + 36, start);
+    return true;
+}
+
+bool setVideoFrameSize(QByteArray &avi, qint32 width, qint32 height)
+{
+    // strf of a video stream: id, size, then a BITMAPINFOHEADER (size, width, height, ...).
+    const qsizetype format = findChunk(avi, "strf", findChunk(avi, "strh"));
+    if (format < 0)
+        return false;
+    putLe32(avi, format + 12, quint32(width));
+    putLe32(avi, format + 16, quint32(height));
+    return true;
+}
+
+bool removeIndex(QByteArray &avi)
+{
+    const qsizetype index = avi.lastIndexOf("idx1"); // it follows the frames
+    if (index < 0)
+        return false;
+    const quint32 size = qFromLittleEndian<quint32>(avi.constData() + index + 4);
+    avi.remove(index, 8 + size + (size & 1));
+    putLe32(avi, 4, quint32(avi.size() - 8));
+    return true;
+}
+
+} // namespace videotest

@@ -1,0 +1,44 @@
+// AVI files made for the video tests with the ffmpeg command-line tool, and byte patches to them.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace videotest {
+
+// Frames whose number is drawn as black and white blocks, bit i of the number in block i
+// (row by row), so any codec keeps it readable.
+struct Pattern
+{
+    QSize size{64, 48};
+    int block = 16;
+    int frames = 60;
+};
+
+bool ffmpegAvailable();
+bool hasEncoder(const QString &name);
+
+// Encodes the pattern's frames at 25 fps with the given ffmpeg output options (codec and
+// its settings) into `path`. False when ffmpeg fails.
+bool makePatternVideo(const QString &path, const Pattern &pattern, const QStringList &options);
+
+// The number a pattern frame shows, or -1 for a null image or one of another size.
+int patternNumber(const QImage &image, const Pattern &pattern);
+
+QByteArray readFile(const QString &path);
+bool writeFile(const QString &path, const QByteArray &bytes);
+
+// Patches of an AVI file's bytes; each returns false when the file lacks the chunk.
+bool setVideoStart(QByteArray &avi, quint32 start); // the video stream header's start
+bool setVideoFrameSize(QByteArray &avi, qint32 width, qint32 height); // the format's size
+bool removeIndex(QByteArray &avi); // drops idx1, fixing the RIFF size
+
+} // namespace videotest
+
+// Skips the calling test with a message when the ffmpeg tool is missing.
+#define PINDREL_REQUIRE_FFMPEG()                                                                   \
+    if (!videotest::ffmpegAvailable())                                                             \
+    GTEST_SKIP() << "the ffmpeg command-line tool is missing"

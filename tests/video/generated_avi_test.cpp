@@ -1,0 +1,110 @@
+// AviMedia on pattern videos made with ffmpeg in every codec family the game meets.
+#include "avi_fixtures.h"
+#include "video/avi_media.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace video;
+using namespace videotest;
+
+namespace {
+
+struct Codec
+{
+    const char *name;
+    const char *encoder;
+    QStringList options;
+};
+
+// Key frames every 12 frames where the codec has inter frames, so random access seeks.
+const Codec codecs[] = {
+    {"mjpeg", "mjpeg", {"-c:v", "mjpeg", "-q:v", "3"}},
+    {"mpeg4 with B-frames", "mpeg4", {"-c:v", "mpeg4", "-bf", "2", "-g", "12", "-q:v", "3"}},
+    {"h264 with B-frames", "libx264", {"-c:v", "libx264", "-bf", "2", "-g", "12", "-crf", "18"}},
+    {"msvideo1", "msvideo1", {"-c:v", "msvideo1", "-g", "12"}},
+    {"cinepak", "cinepak", {"-c:v", "cinepak", "-g", "12"}},
+    {"rawvideo bgr24", "rawvideo", {"-c:v", "rawvideo", "-pix_fmt", "bgr24"}},
+    {"huffyuv", "huffyuv", {"-c:v", "huffyuv"}},
+};
+
+// Backwards, forwards skipping, across key frames, the ends, and repeats.
+const int randomOrder[] = {59, 0, 30, 31, 29, 45, 12, 13, 11, 58, 1, 59, 35, 23, 24, 47, 2};
+
+TEST(GeneratedAvi, EveryCodecGivesEachFrameByNumberInAnyOrder)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const Pattern pattern;
+    int tested = 0;
+    for (const Codec &codec : codecs) {
+        SCOPED_TRACE(codec.name);
+        if (!hasEncoder(codec.encoder)) {
+            std::printf("ffmpeg has no %s encoder; not tested\n", codec.encoder);
+            continue;
+        }
+        const QString path = dir.filePath(QString(codec.encoder) + ".avi");
+        ASSERT_TRUE(makePatternVideo(path, pattern, codec.options));
+        const auto media = AviMedia::open(path);
+        ASSERT_TRUE(media);
+        const VideoStreamInfo &info = media->videoInfo();
+        EXPECT_EQ(info.start, 0);
+        EXPECT_EQ(info.length, pattern.frames);
+        EXPECT_EQ(QSize(info.width, info.height), pattern.size);
+        EXPECT_EQ(info.scale * 25, info.rate);
+        EXPECT_FALSE(media->hasAudio());
+
+        for (int number = 0; number < pattern.frames; ++number)
+            EXPECT_EQ(patternNumber(media->frame(number), pattern), number) << "in order";
+        for (int number : randomOrder) {
+            const QImage image = media->frame(number);
+            EXPECT_EQ(image.format(), QImage::Format_RGB32);
+            EXPECT_EQ(patternNumber(image, pattern), number) << "out of order";
+        }
+        ++tested;
+    }
+    EXPECT_GE(tested, 6);
+}
+
+TEST(GeneratedAvi, ImagesAreSharedForTheSameNumberAndNeverOverwrittenWhileHeld)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    const Pattern pattern;
+    const QString path = dir.filePath("mpeg4.avi");
+    ASSERT_TRUE(makePatternVideo(path, pattern, codecs[1].options));
+    const auto media = AviMedia::open(path);
+    ASSERT_TRUE(media);
+
+    const QImage first = media->frame(7);
+    const QImage again = media->frame(7);
+    EXPECT_EQ(again.constBits(), first.constBits()); // no second decode
+    const QImage held = media->frame(7);
+    const QImage next = media->frame(8);
+    EXPECT_NE(next.constBits(), held.constBits());
+    EXPECT_EQ(patternNumber(held, pattern), 7);
+    EXPECT_EQ(patternNumber(next, pattern), 8);
+    EXPECT_EQ(patternNumber(media->frame(20), pattern), 20);
+    EXPECT_EQ(patternNumber(next, pattern), 8);
+}
+
+TEST(GeneratedAvi, FrameTimesFollowTheFrameRate)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("mjpeg.avi");
+    ASSERT_TRUE(makePatternVideo(path, Pattern{}, codecs[0].options));
+    const auto media = AviMedia::open(path);
+    ASSERT_TRUE(media);
+    const struct
+    {
+        qint32 number;
+        qint64 ms;
+    } times[] = {{0, 0}, {1, 40}, {25, 1000}, {59, 2360}, {70000, 2800000}};
+    for (const auto &time : times)
+        EXPECT_EQ(media->frameTimeMs(time.number), time.ms) << time.number;
+}
+
+} // namespace
