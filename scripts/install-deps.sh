@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core xvfb xauth
+  openbox xdotool x11-utils imagemagick
 )
 
 missing=()
