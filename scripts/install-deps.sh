@@ -9,6 +9,7 @@ packages=(
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core xvfb xauth
+  openbox xdotool x11-utils imagemagick
 )
 
 missing=()

@@ -20,6 +20,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -46,6 +47,9 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     FormCreate();
     resize(331, 331 + menuBar()->sizeHint().height());
     updateMaximumSize();
+    // Creating the window handle now lets the limit follow the window to another screen.
+    winId();
+    connect(windowHandle(), &QWindow::screenChanged, this, &TfrmMain::updateMaximumSize);
     tmrTimer->start();
 }
 

@@ -110,6 +110,7 @@ private:
     void startVideoRefresh();
     void closeVideo();
     void leaveVideoPuzzle();
+    void setSmoothPictures(bool smooth);
     void restartVideoPlayback();
 
     // How the press rules reach the window.

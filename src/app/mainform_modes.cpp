@@ -45,6 +45,9 @@ void TfrmMain::enterFullScreen()
     mnuShowToolbarClick();
 
     // A snapshot of the main menu: later changes of check marks are not carried over.
+    // Clearing drops the entries but not the submenus they open, so those go first.
+    for (QAction *copy : PopupMenu1->actions())
+        delete copy->menu();
     PopupMenu1->clear();
     for (QAction *top : menuBar()->actions()) {
         QMenu *copy = PopupMenu1->addMenu(top->text());
@@ -85,10 +88,13 @@ void TfrmMain::enterFullScreen()
 
     for (QWidget *area : {centralWidget(), static_cast<QWidget *>(Image2)})
         area->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Escape leaves full screen too; only then, so it stays with dialogs and menus otherwise.
+    mnuFullScreen->setShortcuts({QKeySequence(Qt::Key_F11), QKeySequence(Qt::Key_Escape)});
 }
 
 void TfrmMain::leaveFullScreen()
 {
+    mnuFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     // The tool strip is always shown after leaving, whatever it was before.
     mnuShowToolbar->setChecked(true);
     mnuShowToolbarClick();
@@ -106,9 +112,12 @@ void TfrmMain::leaveFullScreen()
 
 void TfrmMain::updateMaximumSize()
 {
-    // The window may grow until the area below its menu bar equals the screen.
+    if (mnuFullScreen->isChecked())
+        return;
+    // The window may grow until the area below its menu bar equals the screen. The menu bar
+    // counts before the window is first shown as well.
     const QSize screen = this->screen()->geometry().size();
-    const int menuHeight = menuBar()->isVisible() ? menuBar()->sizeHint().height() : 0;
+    const int menuHeight = menuBar()->isVisibleTo(this) ? menuBar()->sizeHint().height() : 0;
     setMaximumSize(screen.width(), screen.height() + menuHeight);
 }
 

@@ -4,7 +4,9 @@
 #include "app/picture_view.h"
 #include "app/widget_colour.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -117,6 +119,13 @@ void TfrmMain::createWidgets()
         QStringLiteral("Supported File Types (*.jpg; *.jpeg; *.avi) (*.jpg *.jpeg *.avi)"),
         QStringLiteral("JPEG Images (*.jpg; *.jpeg) (*.jpg *.jpeg)"),
         QStringLiteral("AVI videos (*.avi) (*.avi)"),
+    });
+    // Enter in the file name field can accept the dialog while its completion list is up;
+    // the list would then stay over the board and keep the keyboard.
+    connect(OpenDialog1, &QDialog::finished, this, [this] {
+        for (QCompleter *completer : OpenDialog1->findChildren<QCompleter *>())
+            if (completer->popup()->isVisible())
+                completer->popup()->hide();
     });
 }
 
@@ -266,6 +275,13 @@ void TfrmMain::createMenus()
         item->setEnabled(false);
     for (QToolButton *button : {btnBack, btnForward})
         button->setEnabled(false);
+
+    // The window holds every command as well, so their shortcuts keep working while the menu
+    // bar is hidden in full-screen mode.
+    for (QAction *top : menuBar()->actions())
+        for (QAction *item : top->menu()->actions())
+            if (!item->isSeparator())
+                addAction(item);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));

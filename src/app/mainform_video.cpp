@@ -45,8 +45,8 @@ void TfrmMain::openVideo(const QString &path)
     m_solutionPicture = m_boardPicture = m_dimPicture = blank;
     // The board is rebuilt in its own memory every tick; it must not share the blank.
     m_boardPicture.detach();
-    for (PictureView *view : {Image2, imgSolution, ProEffectImage1})
-        view->update();
+    // Smoothing a picture that changes every tick would cost a full rescale each time.
+    setSmoothPictures(false);
     fraBrowser->hide();
     fraBrowser->setEnabled(false);
 
@@ -71,8 +71,17 @@ void TfrmMain::closeVideo()
     avi->SetFileName(QString());
 }
 
+void TfrmMain::setSmoothPictures(bool smooth)
+{
+    for (PictureView *view : {Image2, imgSolution, ProEffectImage1}) {
+        view->setSmoothScaling(smooth);
+        view->update();
+    }
+}
+
 void TfrmMain::leaveVideoPuzzle()
 {
+    setSmoothPictures(true);
     FadeBlocks1->setEnabled(true);
     isVideo = false;
     closeVideo();

@@ -1,5 +1,6 @@
 // The scaled picture control. Its fitting uses the same rounding as the board's press
-// geometry, so what the player sees and where a press lands agree to the pixel.
+// geometry, so what the player sees and where a press lands agree to the pixel; smoothing
+// changes the pixels drawn, never where they go.
 #include "app/picture_view.h"
 
 #include "game/geometry.h"
@@ -15,6 +16,7 @@ PictureView::PictureView(QWidget *parent) : QWidget(parent)
 void PictureView::setPicture(const QImage *picture)
 {
     m_picture = picture;
+    m_scaled = QImage();
     update();
 }
 
@@ -26,15 +28,43 @@ QRect PictureView::pictureRect() const
     return QRect(layout.offX, layout.offY, width() - 2 * layout.offX, height() - 2 * layout.offY);
 }
 
+void PictureView::setSmoothScaling(bool smooth)
+{
+    m_smooth = smooth;
+    m_scaled = QImage();
+    update();
+}
+
+const QImage &PictureView::smoothlyScaled(QSize size)
+{
+    // Every write to a picture's pixels (bits(), scanLine(), a painter) gives it a new
+    // cacheKey(), so a picture rebuilt in the same memory is noticed.
+    if (m_scaled.size() != size || m_scaledKey != m_picture->cacheKey()) {
+        m_scaled = m_picture->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaledKey = m_picture->cacheKey();
+    }
+    return m_scaled;
+}
+
 void PictureView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    if (m_picture && !m_picture->isNull())
-        painter.drawImage(pictureRect(), *m_picture);
+    if (!m_picture || m_picture->isNull())
+        return;
+    const QRect shown = pictureRect();
+    if (m_smooth && shown.size() != m_picture->size() && !shown.isEmpty())
+        painter.drawImage(shown.topLeft(), smoothlyScaled(shown.size()));
+    else
+        painter.drawImage(shown, *m_picture);
 }
 
 void PictureView::mousePressEvent(QMouseEvent *event)
 {
-    emit pressed(event->button(), event->position().toPoint());
+    // The side buttons step Back and Forward on their release; they are no board presses.
+    const Qt::MouseButtons boardButtons = Qt::LeftButton | Qt::MiddleButton | Qt::RightButton;
+    if (boardButtons & event->button())
+        emit pressed(event->button(), event->position().toPoint());
+    else
+        event->ignore();
 }

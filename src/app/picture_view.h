@@ -16,6 +16,12 @@ public:
     void setPicture(const QImage *picture);
     const QImage *picture() const { return m_picture; }
 
+    // On (the default), the picture is shown smoothly scaled from a copy made for the shown
+    // size, remade only when the size or the picture changes. Off, it is scaled by nearest
+    // neighbour at every paint: cheaper for a picture rebuilt many times a second.
+    void setSmoothScaling(bool smooth);
+    bool smoothScaling() const { return m_smooth; }
+
     // Where the picture is drawn inside the control.
     QRect pictureRect() const;
 
@@ -27,5 +33,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    const QImage &smoothlyScaled(QSize size);
+
     const QImage *m_picture = nullptr;
+    bool m_smooth = true;
+    QImage m_scaled;        // the picture at the size last shown
+    qint64 m_scaledKey = 0; // the picture's cacheKey() when m_scaled was made
 };

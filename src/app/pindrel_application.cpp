@@ -5,8 +5,9 @@
 
 PindrelApplication::PindrelApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
+    // No display name: Qt would append it to every window title, and the window already
+    // names the game itself.
     setApplicationName(QStringLiteral("Pindrel"));
-    setApplicationDisplayName(QStringLiteral("Pindrel"));
 }
 
 bool PindrelApplication::notify(QObject *receiver, QEvent *event)

@@ -2,6 +2,7 @@
 #include "sources/bmp_decoder.h"
 
 #include "sources/decode_error.h"
+#include "sources/picture_file.h"
 #include "sources/picture_limits.h"
 
 #include <QFile>
@@ -30,8 +31,7 @@ QImage decodeBmpFile(const QString &path)
 {
     allowLargestPicture();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DecodeError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+    openPictureFile(file);
     QImageReader reader(&file, "bmp");
     // Otherwise Qt falls back to sniffing the content and would open a PNG named .bmp.
     reader.setAutoDetectImageFormat(false);

@@ -3,6 +3,7 @@
 
 #include "sources/decode_error.h"
 #include "sources/exif_orientation.h"
+#include "sources/picture_file.h"
 #include "sources/picture_limits.h"
 
 #include <QFile>
@@ -193,8 +194,7 @@ QImage decodeJpegBytes(const QByteArray &bytes)
 QImage decodeJpegFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DecodeError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+    openPictureFile(file);
     if (file.size() > maxFileBytes)
         throw DecodeError(QStringLiteral("%1 is too large for a JPEG picture").arg(path));
     const QByteArray bytes = file.readAll();

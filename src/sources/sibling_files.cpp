@@ -16,9 +16,13 @@ SiblingList findSiblingFiles(const QString &chosenPath)
     const QDir folder = chosen.dir();
     const QStringList mask{QStringLiteral("*") + extension};
     SiblingList siblings;
-    siblings.names = folder.entryList(mask, QDir::Files | QDir::Hidden | QDir::System |
-                                                QDir::CaseSensitive,
-                                      QDir::Unsorted);
+    // Regular files only (links to them included): a FIFO or a device named like a picture
+    // would block whoever opens it.
+    const QFileInfoList entries = folder.entryInfoList(
+        mask, QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::Unsorted);
+    for (const QFileInfo &entry : entries)
+        if (entry.isFile())
+            siblings.names << entry.fileName();
     siblings.index = int(siblings.names.lastIndexOf(name));
     return siblings;
 }

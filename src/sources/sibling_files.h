@@ -11,8 +11,9 @@ struct SiblingList
     int index = -1;    // position of the chosen file, -1 when it is not listed
 };
 
-// Lists the files of the chosen file's folder whose names end in its extension exactly as
-// typed (case kept), hidden ones included, folders left out, unsorted.
+// Lists the regular files of the chosen file's folder whose names end in its extension
+// exactly as typed (case kept), hidden ones included, folders and special files left out,
+// unsorted.
 SiblingList findSiblingFiles(const QString &chosenPath);
 
 // The path of a sibling: the folder of the chosen file joined with the name.

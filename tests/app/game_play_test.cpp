@@ -96,3 +96,18 @@ TEST_F(WindowTest, PressesBesideThePictureAreIgnored)
                       QPoint(shown.x() + 2, shown.y() - 1));
     EXPECT_EQ(window->state().selectedCell, 1);
 }
+
+TEST_F(WindowTest, OnlyLeftMiddleAndRightPressesReachTheBoard)
+{
+    clickButton("btnRestart");
+    const game::GameState &state = window->state();
+    for (Qt::MouseButton button : {Qt::BackButton, Qt::ForwardButton, Qt::ExtraButton3}) {
+        pressCell(1, button);
+        EXPECT_EQ(state.selectedCell, -1) << button;
+    }
+    pressCell(1, Qt::LeftButton);
+    EXPECT_EQ(state.selectedCell, 1);
+    pressCell(2, Qt::BackButton); // no swap, no move
+    EXPECT_EQ(state.selectedCell, 1);
+    EXPECT_EQ(text("txtMoveCount"), "0");
+}

@@ -2,6 +2,7 @@
 #include "window_fixture.h"
 
 #include "app/picture_view.h"
+#include "support/fifo_watch.h"
 
 #include <QDir>
 #include <QFile>
@@ -163,4 +164,30 @@ TEST_F(OpenPictureTest, AVanishedRecentPictureIsReportedWithItsReason)
     EXPECT_EQ(caption, "Pindrel");
     EXPECT_TRUE(message.contains("gone.jpg")) << message.toStdString();
     EXPECT_TRUE(message.contains("No such file")) << message.toStdString();
+}
+
+TEST_F(OpenPictureTest, AFifoNamedLikeAPictureFailsWithoutBlocking)
+{
+    const QString path = savePicture(file("a.jpg"), {40, 30}, Qt::cyan);
+    FifoWatch fifo(file("c.jpg"));
+    ASSERT_TRUE(fifo.created());
+
+    // Chosen in the dialog: the usual failure, and it is no sibling of a.jpg.
+    QString caption, message;
+    expectMessage(&caption, &message);
+    openThroughDialog(file("c.jpg"));
+    EXPECT_EQ(message, "Unable to open file.");
+    openThroughDialog(path);
+    EXPECT_EQ(window->siblings(), QStringList{"a.jpg"});
+
+    // A recent picture replaced by a FIFO: the error report gives the reason.
+    ASSERT_TRUE(QFile::remove(path));
+    FifoWatch replaced(path);
+    ASSERT_TRUE(replaced.created());
+    expectMessage(&caption, &message);
+    recentMenu()->actions().first()->trigger();
+    EXPECT_EQ(caption, "Pindrel");
+    EXPECT_TRUE(message.contains("not a regular file")) << message.toStdString();
+    EXPECT_FALSE(fifo.openedForReading());
+    EXPECT_FALSE(replaced.openedForReading());
 }

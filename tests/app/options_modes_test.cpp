@@ -142,6 +142,7 @@ TEST_F(WindowTest, TheToolStripToggleAndFullScreenMode)
         EXPECT_EQ(window->centralWidget()->size(), window->screen()->geometry().size());
         auto *copy = find<QMenu>("PopupMenu1");
         EXPECT_EQ(copy->actions().size(), 4); // one copy of the main menu, however often
+        EXPECT_EQ(copy->findChildren<QMenu *>(Qt::FindDirectChildrenOnly).size(), 4);
 
         // A right click on the picture area opens the copy.
         const QPoint onBoard = board()->mapTo(window.get(), board()->rect().center());
@@ -160,10 +161,52 @@ TEST_F(WindowTest, TheToolStripToggleAndFullScreenMode)
         EXPECT_TRUE(window->menuBar()->isVisible());
         EXPECT_EQ(window->geometry(), before);
     }
-    // The window may grow until the area below the menu bar covers the screen.
-    const QSize screen = window->screen()->geometry().size();
-    EXPECT_EQ(window->maximumSize(),
-              QSize(screen.width(), screen.height() + window->menuBar()->sizeHint().height()));
+}
+
+TEST_F(WindowTest, EveryShortcutWorksInFullScreenAndEscapeLeavesIt)
+{
+    clickButton("btnRestart");
+    action("mnuFullScreen")->trigger();
+    ASSERT_FALSE(window->menuBar()->isVisible());
+    find<QLabel>("txtMoveCount")->setText("7");
+    pressKeys("F5");
+    EXPECT_EQ(text("txtMoveCount"), "0");
+    pressKeys("Ctrl+G");
+    EXPECT_TRUE(action("mnuShowGrid")->isChecked());
+    pressKeys("F4");
+    EXPECT_FALSE(action("mnuSolution")->isEnabled());
+    pressKeys("F11");
+    EXPECT_FALSE(action("mnuFullScreen")->isChecked());
+    EXPECT_TRUE(window->menuBar()->isVisible());
+
+    pressKeys("Escape"); // outside full screen Escape does nothing here
+    EXPECT_FALSE(action("mnuFullScreen")->isChecked());
+    pressKeys("F11");
+    EXPECT_TRUE(action("mnuFullScreen")->isChecked());
+    pressKeys("Escape");
+    EXPECT_FALSE(action("mnuFullScreen")->isChecked());
+    EXPECT_TRUE(find<QWidget>("toolStrip")->isVisible());
+}
+
+// Run once more on two offscreen screens of different sizes, where the window also moves.
+TEST_F(WindowTest, TheMaximumSizeLetsTheAreaBelowTheMenuBarCoverTheScreen)
+{
+    const auto expected = [this] {
+        const QSize screen = window->screen()->geometry().size();
+        return QSize(screen.width(), screen.height() + window->menuBar()->sizeHint().height());
+    };
+    EXPECT_EQ(window->maximumSize(), expected()); // from the start, not after full screen
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (qEnvironmentVariableIsSet("PINDREL_TWO_SCREENS")) {
+        ASSERT_EQ(screens.size(), 2);
+    }
+    if (screens.size() < 2)
+        GTEST_SKIP() << "one screen: moving to another is tested in the two-screen run";
+    for (QScreen *target : {screens.at(1), screens.at(0)}) {
+        window->move(target->geometry().topLeft() + QPoint(20, 20));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->screen() == target; }, 2000));
+        EXPECT_EQ(window->maximumSize(), expected()) << target->name().toStdString();
+    }
 }
 
 TEST_F(WindowTest, FullScreenMenuCopiesAreASnapshot)

@@ -81,6 +81,7 @@ TEST_F(VideoPuzzleTest, AChosenVideoPlaysOnTheBoard)
     EXPECT_EQ(window->boardPicture().size(), QSize(120, 90));
     EXPECT_TRUE(action("FadeBlocks1")->isChecked());
     EXPECT_FALSE(action("FadeBlocks1")->isEnabled());
+    EXPECT_FALSE(board()->smoothScaling());
     // Videos have no siblings and never enter the recent menu.
     for (const char *name : {"btnBack", "btnForward"})
         EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
@@ -106,6 +107,7 @@ TEST_F(VideoPuzzleTest, AChosenVideoPlaysOnTheBoard)
     EXPECT_TRUE(player->FileName().isEmpty());
     EXPECT_FALSE(window->isVideoPuzzle());
     EXPECT_TRUE(action("FadeBlocks1")->isEnabled());
+    EXPECT_TRUE(board()->smoothScaling());
 }
 
 TEST_F(VideoPuzzleTest, SelectionFramesFollowTheRefreshTicks)

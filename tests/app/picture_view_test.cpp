@@ -1,0 +1,91 @@
+// The picture control: smooth scaling from a cached copy that follows every rebuild.
+#include "window_fixture.h"
+
+#include "app/picture_view.h"
+
+#include <QPainter>
+#include <QTest>
+#include <functional>
+
+namespace {
+
+QImage shownBy(PictureView &view)
+{
+    return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+TEST(PictureView, ARebuildInTheSameMemoryIsShown)
+{
+    // What the board, the darkening and the selection frame use to write pixels.
+    const std::pair<const char *, std::function<void(QImage &)>> writes[] = {
+        {"bits",
+         [](QImage &p) {
+             std::fill_n(reinterpret_cast<QRgb *>(p.bits()), p.width() * p.height(),
+                         qRgb(0, 0, 255));
+         }},
+        {"scanLine",
+         [](QImage &p) {
+             for (int y = 0; y < p.height(); ++y)
+                 std::fill_n(reinterpret_cast<QRgb *>(p.scanLine(y)), p.width(), qRgb(0, 0, 255));
+         }},
+        {"painter", [](QImage &p) { QPainter(&p).fillRect(p.rect(), Qt::blue); }},
+        {"fill", [](QImage &p) { p.fill(Qt::blue); }},
+    };
+    for (const auto &[how, write] : writes) {
+        QImage picture(400, 300, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        PictureView view;
+        view.resize(200, 150);
+        view.setPicture(&picture);
+        EXPECT_EQ(shownBy(view).pixel(100, 75), qRgb(255, 0, 0)) << how;
+        const uchar *memory = picture.constBits();
+        write(picture);
+        ASSERT_EQ(picture.constBits(), memory) << how; // rebuilt in place, not replaced
+        EXPECT_EQ(shownBy(view).pixel(100, 75), qRgb(0, 0, 255)) << how;
+    }
+}
+
+TEST(PictureView, ShrinkingAveragesUnlessSmoothingIsOff)
+{
+    // One-pixel black and white columns, in a picture wider than the control's shape.
+    QImage stripes(400, 100, QImage::Format_RGB32);
+    for (int x = 0; x < stripes.width(); ++x)
+        for (int y = 0; y < stripes.height(); ++y)
+            stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    PictureView view;
+    view.resize(200, 200);
+    view.setPicture(&stripes);
+    ASSERT_TRUE(view.smoothScaling());
+    const QRect shown = view.pictureRect();
+    ASSERT_EQ(shown, QRect(0, 75, 200, 50));
+
+    for (bool smooth : {true, false}) {
+        view.setSmoothScaling(smooth);
+        const QImage screen = shownBy(view);
+        EXPECT_EQ(screen.pixel(100, 25), qRgb(0, 0, 0)) << "the band above stays black";
+        const int grey = qGray(screen.pixel(101, 100));
+        if (smooth) {
+            EXPECT_NEAR(grey, 128, 8);
+        } else {
+            EXPECT_TRUE(grey == 0 || grey == 255) << grey;
+        }
+    }
+}
+
+TEST_F(WindowTest, TheBoardShowsEachRebuildSmoothScaled)
+{
+    clickButton("btnRestart");
+    const QRect shown = board()->pictureRect();
+    const auto expected = [&] {
+        return window->boardPicture()
+            .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_EQ(shownBy(*board()).copy(shown), expected());
+    pressCell(1);
+    pressCell(6);
+    ASSERT_EQ(text("txtMoveCount"), "1");
+    EXPECT_EQ(shownBy(*board()).copy(shown), expected());
+}
