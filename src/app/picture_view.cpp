@@ -49,11 +49,13 @@ const QImage &PictureView::smoothlyScaled(QSize size)
 void PictureView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    if (!m_picture || m_picture->isNull())
-        return;
     const QRect shown = pictureRect();
-    if (m_smooth && shown.size() != m_picture->size() && !shown.isEmpty())
+    // Only the bars beside the picture: a video board repaints many times a second.
+    for (const QRect &bar : QRegion(rect()).subtracted(shown))
+        painter.fillRect(bar, Qt::black);
+    if (shown.isEmpty())
+        return;
+    if (m_smooth && shown.size() != m_picture->size())
         painter.drawImage(shown.topLeft(), smoothlyScaled(shown.size()));
     else
         painter.drawImage(shown, *m_picture);

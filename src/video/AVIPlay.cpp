@@ -192,32 +192,31 @@ void TDCAviPlayer::Display(QPainter *paintSurface)
     if (CannotPaint())
         return;
     if (!paintSurface) {
-        // Widgets paint only inside a paint event. A control on screen repaints now; an
-        // unseen one still fetches its frame, so decoding keeps pace with the clock.
+        // Widgets paint only inside a paint event, so a control on screen repaints now. One
+        // that is not on screen has nowhere to draw: its frame is decoded when PaintTo asks
+        // for it, just before it is used, while the picture is still warm in the cache.
         if (isVisible())
             repaint();
-        else if (m_transparent || Opened())
-            DrawFrame(nullptr);
         return;
     }
     if (m_transparent || Opened())
-        DrawFrame(paintSurface);
+        DrawFrame(*paintSurface);
     else
         paintSurface->fillRect(rect(), Color());
 }
 
-void TDCAviPlayer::DrawFrame(QPainter *target)
+void TDCAviPlayer::DrawFrame(QPainter &target)
 {
     if (CannotPaint())
         return;
     FlagScope busy(m_busy);
     const QImage frame = Opened() ? m_source->frame(m_position) : QImage();
     const Layout layout = CalcLayout();
-    if (!target || frame.isNull())
+    if (frame.isNull())
         return;
-    target->setRenderHint(QPainter::SmoothPixmapTransform, m_stretch);
-    target->drawImage(QRect(QPoint(layout.offsetX, layout.offsetY), layout.destination), frame,
-                      QRect(0, 0, layout.sourceWidth, layout.sourceHeight));
+    target.setRenderHint(QPainter::SmoothPixmapTransform, m_stretch);
+    target.drawImage(QRect(QPoint(layout.offsetX, layout.offsetY), layout.destination), frame,
+                     QRect(0, 0, layout.sourceWidth, layout.sourceHeight));
 }
 
 void TDCAviPlayer::EraseBackground(QPainter &painter)

@@ -130,7 +130,7 @@ private:
     bool CannotPaint() const;
     Layout CalcLayout() const;
     void Display(QPainter *paintSurface = nullptr);
-    void DrawFrame(QPainter *target);
+    void DrawFrame(QPainter &target);
     void EraseBackground(QPainter &painter);
     void AdjustSize();
     qint32 Clamp(qint32 value) const;

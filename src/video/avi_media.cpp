@@ -117,8 +117,7 @@ QImage AviMedia::frame(qint32 number)
     const bool following = m_lastNumber && qint64(number) == qint64(*m_lastNumber) + 1;
     const bool decoded =
         following || canDecodeForwardTo(number) ? decodeTo(number) : seekAndDecode(number);
-    if (!decoded || !m_converter.convert(*m_current, {m_info.width, m_info.height}, m_image))
-        m_image = QImage();
+    m_image = decoded ? m_converter.convert(*m_current, {m_info.width, m_info.height}) : QImage();
     m_lastNumber = number;
     return m_image;
 }

@@ -27,32 +27,57 @@ void makeOpaque(QImage &image)
     }
 }
 
+// A picture whose rows are padded to whole groups of 16 pixels. libswscale's fast RGB
+// converters write groups of 8 pixels, and when a row's memory ends before the last group
+// they leave the row's last pixels unwritten.
+QImage paddedImage(QSize size)
+{
+    auto *padded = new QImage((size.width() + 15) & ~15, size.height(), QImage::Format_RGB32);
+    if (padded->isNull()) {
+        delete padded;
+        return {};
+    }
+    return QImage(
+        padded->bits(), size.width(), size.height(), padded->bytesPerLine(),
+        QImage::Format_RGB32, [](void *memory) { delete static_cast<QImage *>(memory); }, padded);
+}
+
 } // namespace
 
-bool FrameConverter::convert(const AVFrame &frame, QSize size, QImage &image)
+QImage &FrameConverter::freeBuffer(QSize size)
+{
+    for (QImage &buffer : m_buffers)
+        if (buffer.size() == size && buffer.isDetached())
+            return buffer;
+    QImage &replaced = m_buffers[m_nextBuffer];
+    m_nextBuffer = (m_nextBuffer + 1) % m_buffers.size();
+    replaced = paddedImage(size);
+    return replaced;
+}
+
+QImage FrameConverter::convert(const AVFrame &frame, QSize size)
 {
     const auto format = AVPixelFormat(frame.format);
     if (!fitsFrameLimits(frame.width, frame.height) ||
         !fitsFrameLimits(size.width(), size.height()))
-        return false;
+        return {};
     // sws_getCachedContext frees the old context when it cannot reuse it, also on failure.
     m_scaler.reset(sws_getCachedContext(m_scaler.release(), frame.width, frame.height, format,
                                         size.width(), size.height(), AV_PIX_FMT_BGRA, SWS_BILINEAR,
                                         nullptr, nullptr, nullptr));
     if (!m_scaler)
-        return false;
-    if (image.size() != size || image.format() != QImage::Format_RGB32 || !image.isDetached())
-        image = QImage(size, QImage::Format_RGB32);
+        return {};
+    QImage &image = freeBuffer(size);
     if (image.isNull())
-        return false;
+        return {};
     uint8_t *const target[4] = {image.bits(), nullptr, nullptr, nullptr};
     const int targetStride[4] = {int(image.bytesPerLine()), 0, 0, 0};
     if (sws_scale(m_scaler.get(), frame.data, frame.linesize, 0, frame.height, target,
                   targetStride) <= 0)
-        return false;
+        return {};
     if (mayCarryAlpha(format))
         makeOpaque(image);
-    return true;
+    return image;
 }
 
 } // namespace video

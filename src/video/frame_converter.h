@@ -6,18 +6,26 @@
 #include <QImage>
 #include <QSize>
 
+#include <array>
+
 namespace video {
 
 class FrameConverter
 {
   public:
-    // Writes `frame`, scaled to `size` when the decoder's size differs, into `image` as
-    // Format_RGB32. The image's memory is reused when nothing else shares it. False when the
-    // frame cannot be converted; `image` is then unspecified.
-    bool convert(const AVFrame &frame, QSize size, QImage &image);
+    // `frame`, scaled to `size` when the decoder's size differs, as a Format_RGB32 picture;
+    // null when it cannot be converted.
+    QImage convert(const AVFrame &frame, QSize size);
 
   private:
+    // Memory for the next picture: one of the last few that nobody holds any more. Callers
+    // keep the previous frame while the next one is made, so one buffer would always be
+    // taken; alternating between a few keeps the writes in memory that is warm in the cache.
+    QImage &freeBuffer(QSize size);
+
     ScalerPtr m_scaler;
+    std::array<QImage, 3> m_buffers;
+    std::size_t m_nextBuffer = 0;
 };
 
 } // namespace video

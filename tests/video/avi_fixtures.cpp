@@ -77,6 +77,19 @@ bool makePatternVideo(const QString &path, const Pattern &pattern, const QString
     return ok;
 }
 
+bool makeColourVideo(const QString &path, QSize size, int frames, const QStringList &options)
+{
+    const QString source =
+        QString("color=size=%1x%2:rate=25,geq=r='mod(N*40,256)':g='mod(N*80,256)':b='mod(N*120,256)'")
+            .arg(size.width())
+            .arg(size.height());
+    bool ok = false;
+    runFfmpeg(QStringList{"-y", "-f", "lavfi", "-i", source, "-frames:v", QString::number(frames)} +
+                  options + QStringList{path},
+              &ok);
+    return ok;
+}
+
 int patternNumber(const QImage &image, const Pattern &pattern)
 {
     if (image.isNull() || image.size() != pattern.size)

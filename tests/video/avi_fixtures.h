@@ -25,6 +25,9 @@ bool hasEncoder(const QString &name);
 // its settings) into `path`. False when ffmpeg fails.
 bool makePatternVideo(const QString &path, const Pattern &pattern, const QStringList &options);
 
+// Encodes `frames` frames of one solid colour each, a different colour for each frame.
+bool makeColourVideo(const QString &path, QSize size, int frames, const QStringList &options);
+
 // The number a pattern frame shows, or -1 for a null image or one of another size.
 int patternNumber(const QImage &image, const Pattern &pattern);
 

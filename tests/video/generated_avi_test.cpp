@@ -68,6 +68,34 @@ TEST(GeneratedAvi, EveryCodecGivesEachFrameByNumberInAnyOrder)
     EXPECT_GE(tested, 6);
 }
 
+TEST(GeneratedAvi, EveryPixelIsWrittenWhateverTheWidth)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    // Frames of one colour each, read out of order so their memory is reused: a pixel left
+    // unwritten at the end of a row keeps another frame's colour. Widths that are not whole
+    // groups of 8 or 16 pixels, in the pixel formats of the common codecs.
+    const Codec codecsToTry[] = {{"mjpeg 4:2:2", "mjpeg", {"-c:v", "mjpeg", "-pix_fmt", "yuvj422p"}},
+                                 codecs[0], codecs[1], codecs[5]};
+    for (const int width : {468, 388, 36}) {
+        for (const Codec &codec : codecsToTry) {
+            SCOPED_TRACE(testing::Message() << codec.name << ", " << width << " pixels wide");
+            const QString path = dir.filePath(QString("%1-%2.avi").arg(codec.encoder).arg(width));
+            ASSERT_TRUE(makeColourVideo(path, {width, 32}, 6, codec.options));
+            const auto media = AviMedia::open(path);
+            ASSERT_TRUE(media);
+            for (int number : {0, 1, 2, 3, 4, 5, 2, 0, 5, 1}) {
+                const QImage image = media->frame(number);
+                ASSERT_EQ(image.width(), width);
+                int differing = 0;
+                for (int y = 0; y < image.height(); ++y)
+                    differing += image.pixel(width - 1, y) != image.pixel(0, y);
+                EXPECT_EQ(differing, 0) << "frame " << number;
+            }
+        }
+    }
+}
+
 TEST(GeneratedAvi, ImagesAreSharedForTheSameNumberAndNeverOverwrittenWhileHeld)
 {
     PINDREL_REQUIRE_FFMPEG();
