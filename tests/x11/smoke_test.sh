@@ -36,7 +36,7 @@ wait_for() {
   poll "$seconds" "$@" || fail "timed out waiting for $what"
 }
 
-for tool in Xvfb openbox xdotool xprop xwininfo convert import compare; do
+for tool in Xvfb openbox xdotool xprop xwininfo convert import compare ffmpeg; do
   command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh)"
 done
 
@@ -137,6 +137,25 @@ wait_for 10 "leaving full screen with Escape" sh -c "! xprop -id $window _NET_WM
 [ "$(title)" = "Pindrel - a.jpg" ] || fail "title after full screen is '$(title)'"
 
 screenshot windowed
+
+# A video: opened the same way, its board keeps changing with no click at all.
+video="$work/pictures/clip.avi"
+ffmpeg -v error -nostdin -f lavfi -i testsrc2=size=320x240:rate=25:duration=4 -c:v mpeg4 "$video" ||
+  fail "ffmpeg could not make the test video"
+key ctrl+o
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" --name '^Open picture' | head -1) ||
+  fail "the Open dialog did not appear for the video"
+xdotool windowactivate --sync "$dialog"
+xdotool key ctrl+a
+xdotool type --delay 15 "$video"
+xdotool key Return
+wait_for 20 "the video's title" sh -c "xprop -id $window _NET_WM_NAME | grep -q clip.avi"
+[ "$(title)" = "Pindrel - clip.avi" ] || fail "title after opening the video is '$(title)'"
+wait_for 10 "the dialog to close" only_main_window
+board_shot "$work/video.png"
+poll 10 board_changed_from "$work/video.png" || fail "the video board does not play"
+screenshot video
+
 kill -0 "$game_pid" 2>/dev/null || fail "the game is gone: $(cat "$work/game.log")"
 key ctrl+x
 wait_for 10 "the game to exit" sh -c "! kill -0 $game_pid"
