@@ -39,10 +39,10 @@ bool runFfmpeg(const QStringList &arguments)
 QString writeVideo(const QTemporaryDir &folder, int durationSeconds)
 {
     const QString path = folder.filePath(QStringLiteral("hd.avi"));
-    const bool made = runFfmpeg({"-f", "lavfi", "-i",
-                                 QStringLiteral("testsrc2=size=1280x720:rate=25:duration=%1")
-                                     .arg(durationSeconds),
-                                 "-c:v", "mpeg4", "-q:v", "4", "-y", path});
+    const bool made = runFfmpeg(
+        {"-f", "lavfi", "-i",
+         QStringLiteral("testsrc2=size=1280x720:rate=25:duration=%1").arg(durationSeconds), "-c:v",
+         "mpeg4", "-q:v", "4", "-y", path});
     return made ? path : QString();
 }
 

@@ -85,6 +85,7 @@ int TfrmMain::videoRefreshInterval() const
 void TfrmMain::setVideoRefreshInterval(int milliseconds)
 {
     Timer1->setInterval(milliseconds);
+    applyVideoRefreshInterval();
 }
 
 int TfrmMain::moveCount() const

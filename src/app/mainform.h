@@ -108,6 +108,8 @@ private:
     void playLeavingEffect();
     void updateMaximumSize();
     void startVideoRefresh();
+    void stopVideoRefresh();
+    void applyVideoRefreshInterval();
     void closeVideo();
     void leaveVideoPuzzle();
     void setSmoothPictures(bool smooth);
@@ -122,6 +124,8 @@ private:
     game::GameClock m_clock;
     bool isVideo = false;
     bool restartVideo = true;
+    // The board follows the video while a video puzzle is open (when its interval allows).
+    bool m_videoRefreshOn = false;
     int openCount = 0;
     QStringList siblingFiles;
     // Position of the current picture in siblingFiles; -1 when it was not found there.

@@ -26,7 +26,7 @@ void TfrmMain::createVideoPlayer()
 
 void TfrmMain::openVideo(const QString &path)
 {
-    Timer1->stop();
+    stopVideoRefresh();
     repaint();
     WaitCursor busy;
     setWindowTitle(QStringLiteral("Pindrel"));
@@ -60,14 +60,30 @@ void TfrmMain::openVideo(const QString &path)
 
 void TfrmMain::startVideoRefresh()
 {
-    // An interval of 0 or less from the settings store means no refresh at all.
-    if (Timer1->interval() > 0)
-        Timer1->start();
+    m_videoRefreshOn = true;
+    applyVideoRefreshInterval();
+}
+
+void TfrmMain::stopVideoRefresh()
+{
+    m_videoRefreshOn = false;
+    Timer1->stop();
+}
+
+void TfrmMain::applyVideoRefreshInterval()
+{
+    // An interval of 0 or less means no refresh at all, until a usable one is chosen.
+    if (m_videoRefreshOn && Timer1->interval() > 0) {
+        if (!Timer1->isActive())
+            Timer1->start();
+    } else {
+        Timer1->stop();
+    }
 }
 
 void TfrmMain::closeVideo()
 {
-    Timer1->stop();
+    stopVideoRefresh();
     avi->SetFileName(QString());
 }
 

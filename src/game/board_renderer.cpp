@@ -23,8 +23,7 @@ void copySpan(QRgb *out, const QRgb *inLine, int from, int count, int lineWidth)
 // One row of a tile: its (W + 1) x (H + 1) source rectangle shrinks into the W x H cell by
 // nearest neighbour sampled at pixel centres, which drops the source's middle column and
 // middle row, so each row is two straight copies. `visibleWidth` clips it at the board's edge.
-void copyTileRow(const QImage &source, QPoint from, QSize tile, int y, QRgb *out,
-                 int visibleWidth)
+void copyTileRow(const QImage &source, QPoint from, QSize tile, int y, QRgb *out, int visibleWidth)
 {
     const int sourceY = from.y() + y + (y >= tile.height() / 2 ? 1 : 0);
     if (sourceY >= source.height()) {

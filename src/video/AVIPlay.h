@@ -16,7 +16,7 @@ namespace video {
 // The sound side of a player: plays the sound track between two times of the video.
 class SoundCompanion
 {
-public:
+  public:
     virtual ~SoundCompanion() = default;
     virtual void Play(qint64 fromMs, qint64 toMs) = 0;
     virtual void Stop() = 0;
@@ -44,7 +44,7 @@ class TDCAviPlayer : public QWidget
     Q_PROPERTY(int FrameWidth READ FrameWidth)
     Q_PROPERTY(int FrameHeight READ FrameHeight)
 
-public:
+  public:
     explicit TDCAviPlayer(QWidget *parent = nullptr);
     ~TDCAviPlayer() override;
 
@@ -97,13 +97,13 @@ public:
     // The sound side; without one the video plays silently.
     void setSoundCompanion(std::unique_ptr<video::SoundCompanion> audio);
 
-signals:
+  signals:
     void OnOpen();
     void OnClose();
     void OnStart();
     void OnStop();
 
-protected:
+  protected:
     virtual void DoOpen() { emit OnOpen(); }
     virtual void DoClose() { emit OnClose(); }
     virtual void DoStart() { emit OnStart(); }
@@ -114,7 +114,7 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
-private:
+  private:
     struct Layout
     {
         int offsetX = 0;

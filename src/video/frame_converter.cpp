@@ -38,8 +38,8 @@ QImage paddedImage(QSize size)
         return {};
     }
     return QImage(
-        padded->bits(), size.width(), size.height(), padded->bytesPerLine(),
-        QImage::Format_RGB32, [](void *memory) { delete static_cast<QImage *>(memory); }, padded);
+        padded->bits(), size.width(), size.height(), padded->bytesPerLine(), QImage::Format_RGB32,
+        [](void *memory) { delete static_cast<QImage *>(memory); }, padded);
 }
 
 } // namespace

@@ -15,14 +15,14 @@ namespace video {
 // behind works off every tick later, one by one.
 class FrameTickEvent : public QEvent
 {
-public:
+  public:
     static const QEvent::Type tickType;
     FrameTickEvent() : QEvent(tickType) {}
 };
 
 class FrameTicker
 {
-public:
+  public:
     // Periods the ticker accepts, in milliseconds; others are refused.
     static constexpr quint32 minimumPeriod = 1;
     static constexpr quint32 maximumPeriod = 1000000;
@@ -39,7 +39,7 @@ public:
     void stop();
     bool running() const { return m_thread.joinable(); }
 
-private:
+  private:
     void run(QObject *receiver, quint32 periodMs);
 
     std::thread m_thread;

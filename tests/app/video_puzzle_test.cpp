@@ -16,7 +16,7 @@ using testvideo::colourOfFrame;
 
 class VideoPuzzleTest : public WindowTest
 {
-protected:
+  protected:
     void SetUp() override
     {
         WindowTest::SetUp();
@@ -121,7 +121,8 @@ TEST_F(VideoPuzzleTest, SelectionFramesFollowTheRefreshTicks)
         ++first;
     const int firstCell = state.blockList[std::size_t(first - 1)];
     const auto frameCorner = [&] {
-        return QPoint(state.clickedCol * state.tileWidth + 1, state.clickedRow * state.tileHeight + 1);
+        return QPoint(state.clickedCol * state.tileWidth + 1,
+                      state.clickedRow * state.tileHeight + 1);
     };
 
     pressCell(first);
@@ -211,10 +212,21 @@ TEST_F(VideoPuzzleTest, AFailedVideoLeavesNothingHalfDone)
     EXPECT_FALSE(action("Next1")->isEnabled());
 }
 
-TEST_F(VideoPuzzleTest, ARefreshIntervalOfZeroLeavesTheBoardStill)
+TEST_F(VideoPuzzleTest, TheRefreshRunsWhileAVideoIsOpenAndItsIntervalAllows)
 {
     window->setVideoRefreshInterval(0);
     openThroughDialog(videoFile("clip.avi", clip));
     EXPECT_TRUE(player->Active());
+    EXPECT_FALSE(refresh->isActive());
+    // A usable interval from the options' track bar starts it; a still picture never has it.
+    window->setVideoRefreshInterval(25);
+    EXPECT_TRUE(refresh->isActive());
+    EXPECT_EQ(refresh->interval(), 25);
+    QImage still(40, 40, QImage::Format_RGB32);
+    still.fill(Qt::red);
+    ASSERT_TRUE(still.save(folder.filePath("a.jpg")));
+    openThroughDialog(folder.filePath("a.jpg"));
+    EXPECT_FALSE(refresh->isActive());
+    window->setVideoRefreshInterval(40);
     EXPECT_FALSE(refresh->isActive());
 }

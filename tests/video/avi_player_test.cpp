@@ -19,7 +19,7 @@ video::VideoStreamInfo streamOf(qint32 length, quint32 scale = 1, quint32 rate =
 
 class PlayerTest : public ::testing::Test
 {
-protected:
+  protected:
     PlayerTest()
     {
         player = new TDCAviPlayer(&parent);
@@ -79,7 +79,8 @@ TEST_F(PlayerTest, TicksAdvanceOneFrameAndLoopOverTheRange)
         {65534, 69999, 0, {65535, 65536, 65537}, 0},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << "Play(" << c.from << ", " << c.to << ", " << c.count << ")");
+        SCOPED_TRACE(testing::Message()
+                     << "Play(" << c.from << ", " << c.to << ", " << c.count << ")");
         open(streamOf(70000, 1, 0), QString::number(c.from));
         player->Play(c.from, c.to, c.count);
         EXPECT_TRUE(player->Active());

@@ -16,7 +16,7 @@ inline QRgb colourOfFrame(qint32 n)
 
 class FakeVideo : public video::VideoSource
 {
-public:
+  public:
     // marker: a pixel painted white in every frame, to see where a frame lands.
     explicit FakeVideo(video::VideoStreamInfo info, bool audio = false, QPoint marker = {-1, -1})
         : m_info(info), m_audio(audio), m_marker(marker)
@@ -42,7 +42,7 @@ public:
         return qint64(number) * m_info.scale * 1000 / m_info.rate;
     }
 
-private:
+  private:
     video::VideoStreamInfo m_info;
     bool m_audio;
     QPoint m_marker;
@@ -51,7 +51,7 @@ private:
 // Records what the player asks of its sound side, as "play from-to" and "stop".
 class RecordingSound : public video::SoundCompanion
 {
-public:
+  public:
     explicit RecordingSound(QStringList &log) : m_log(log) {}
     void Play(qint64 fromMs, qint64 toMs) override
     {
@@ -59,7 +59,7 @@ public:
     }
     void Stop() override { m_log << QStringLiteral("stop"); }
 
-private:
+  private:
     QStringList &m_log;
 };
 

@@ -75,8 +75,11 @@ TEST(GeneratedAvi, EveryPixelIsWrittenWhateverTheWidth)
     // Frames of one colour each, read out of order so their memory is reused: a pixel left
     // unwritten at the end of a row keeps another frame's colour. Widths that are not whole
     // groups of 8 or 16 pixels, in the pixel formats of the common codecs.
-    const Codec codecsToTry[] = {{"mjpeg 4:2:2", "mjpeg", {"-c:v", "mjpeg", "-pix_fmt", "yuvj422p"}},
-                                 codecs[0], codecs[1], codecs[5]};
+    const Codec codecsToTry[] = {
+        {"mjpeg 4:2:2", "mjpeg", {"-c:v", "mjpeg", "-pix_fmt", "yuvj422p"}},
+        codecs[0],
+        codecs[1],
+        codecs[5]};
     for (const int width : {468, 388, 36}) {
         for (const Codec &codec : codecsToTry) {
             SCOPED_TRACE(testing::Message() << codec.name << ", " << width << " pixels wide");
