@@ -2,6 +2,9 @@
 #include "video/AVIPlay.h"
 
 #include "video/avi_media.h"
+#include "video/player_list.h"
+#include "video/qt_wave_output.h"
+#include "video/transparent_drawing.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -19,7 +22,8 @@ qint32 mulDiv(qint32 a, qint32 b, qint32 c)
         return -1;
     const double exact = double(qint64(a) * b) / c;
     const double rounded = std::round(exact);
-    if (rounded > std::numeric_limits<qint32>::max() || rounded < std::numeric_limits<qint32>::min())
+    if (rounded > std::numeric_limits<qint32>::max() ||
+        rounded < std::numeric_limits<qint32>::min())
         return -1;
     return qint32(rounded);
 }
@@ -27,13 +31,13 @@ qint32 mulDiv(qint32 a, qint32 b, qint32 c)
 // Holds a flag up for the length of a scope, also when the scope is left by an exception.
 class FlagScope
 {
-public:
+  public:
     explicit FlagScope(bool &flag) : m_flag(flag) { m_flag = true; }
     ~FlagScope() { m_flag = false; }
     FlagScope(const FlagScope &) = delete;
     FlagScope &operator=(const FlagScope &) = delete;
 
-private:
+  private:
     bool &m_flag;
 };
 
@@ -42,15 +46,21 @@ private:
 TDCAviPlayer::TDCAviPlayer(QWidget *parent)
     : QWidget(parent), m_opener([](const QString &path) -> std::unique_ptr<video::VideoSource> {
           return video::AviMedia::open(path);
-      })
+      }),
+      m_audio(std::make_unique<TAudioPlay>(std::make_unique<video::QtWaveOutput>()))
 {
     m_color = palette().color(QPalette::Window);
+    // A transparent player paints every pixel itself, so Qt need not paint what is behind.
+    setAttribute(Qt::WA_OpaquePaintEvent, m_transparent);
     resize(100, 50);
+    video::PlayerList::add(this);
 }
 
 TDCAviPlayer::~TDCAviPlayer()
 {
     Stop();
+    video::PlayerList::remove(this);
+    FreeBackground();
     Close();
     m_audio.reset();
 }
@@ -62,11 +72,9 @@ QColor TDCAviPlayer::Color() const
     return m_color;
 }
 
-void TDCAviPlayer::setSoundCompanion(std::unique_ptr<video::SoundCompanion> audio)
+void TDCAviPlayer::setWaveOutput(std::unique_ptr<video::WaveOutput> device)
 {
-    if (m_audio)
-        m_audio->Stop();
-    m_audio = std::move(audio);
+    m_audio = std::make_unique<TAudioPlay>(std::move(device));
 }
 
 void TDCAviPlayer::Open()
@@ -85,6 +93,7 @@ void TDCAviPlayer::Open()
     m_position = info.start;
     m_source = std::move(source);
     AdjustSize();
+    m_backgroundStale = true;
     update();
     DoOpen();
 }
@@ -95,6 +104,8 @@ void TDCAviPlayer::Close()
         return;
     if (m_active)
         Stop();
+    // The sound reads from the file's track, which goes with it.
+    m_audio->Stop();
     m_source.reset();
     m_frameCount = 0;
     DoClose();
@@ -123,8 +134,7 @@ void TDCAviPlayer::Stop()
     m_ticker.stop();
     if (!m_active)
         return;
-    if (m_audio)
-        m_audio->Stop();
+    m_audio->Stop();
     m_active = false;
     DoStop();
     Display();
@@ -136,6 +146,10 @@ bool TDCAviPlayer::event(QEvent *event)
         FrameTick();
         return true;
     }
+    if (event->type() == video::WaveDoneEvent::doneType) {
+        m_audio->BufferDone(std::move(static_cast<video::WaveDoneEvent *>(event)->buffer));
+        return true;
+    }
     return QWidget::event(event);
 }
 
@@ -144,8 +158,10 @@ void TDCAviPlayer::FrameTick()
     // Every tick advances exactly one frame; a tick still queued after a stop advances too.
     CheckLoop();
     ++m_position;
-    if (m_active && !m_busy)
+    if (m_active && !m_busy) {
         Display();
+        InvalidatePlayersAbove();
+    }
 }
 
 void TDCAviPlayer::CheckLoop()
@@ -162,9 +178,13 @@ void TDCAviPlayer::CheckLoop()
 
 void TDCAviPlayer::StartSound(qint32 fromFrame, qint32 toFrame)
 {
-    if (!m_audio || !Opened() || !m_source->hasAudio() || !m_playSound)
+    // A tick queued before a stop still loops the position, but a stopped player is silent.
+    video::AudioTrack *track = Opened() ? m_source->audioTrack() : nullptr;
+    if (!track || !m_playSound || !m_active)
         return;
-    m_audio->Play(m_source->frameTimeMs(fromFrame), m_source->frameTimeMs(toFrame));
+    // The sound of a range runs from where its first frame starts to where its last starts.
+    m_audio->Play(this, track, track->timeToSample(m_source->frameTimeMs(fromFrame)),
+                  track->timeToSample(m_source->frameTimeMs(toFrame)));
 }
 
 bool TDCAviPlayer::CannotPaint() const
@@ -182,8 +202,7 @@ TDCAviPlayer::Layout TDCAviPlayer::CalcLayout() const
         layout.offsetX = (width() - layout.sourceWidth) / 2;
         layout.offsetY = (height() - layout.sourceHeight) / 2;
     }
-    layout.destination =
-        m_stretch ? size() : QSize(layout.sourceWidth, layout.sourceHeight);
+    layout.destination = m_stretch ? size() : QSize(layout.sourceWidth, layout.sourceHeight);
     return layout;
 }
 
@@ -210,9 +229,19 @@ void TDCAviPlayer::DrawFrame(QPainter *target)
 {
     if (CannotPaint())
         return;
+    if (m_transparent && (m_backgroundStale || !m_active)) {
+        CaptureBackground();
+        m_backgroundStale = false;
+    }
     FlagScope busy(m_busy);
     const QImage frame = Opened() ? m_source->frame(m_position) : QImage();
     const Layout layout = CalcLayout();
+    if (target && m_transparent) {
+        target->drawImage(QPoint(0, 0), video::compositeOverBackground(
+                                            m_background, frame, {layout.offsetX, layout.offsetY},
+                                            layout.destination));
+        return;
+    }
     if (!target || frame.isNull())
         return;
     target->setRenderHint(QPainter::SmoothPixmapTransform, m_stretch);
@@ -242,8 +271,11 @@ void TDCAviPlayer::EraseBackground(QPainter &painter)
 
 void TDCAviPlayer::paintEvent(QPaintEvent *)
 {
+    // Refused paints (the player's own background capture among them) draw nothing at all.
+    if (CannotPaint())
+        return;
     QPainter painter(this);
-    if (!CannotPaint() && !m_transparent && !m_stretch)
+    if (!m_transparent && !m_stretch)
         EraseBackground(painter);
     Display(&painter);
 }
@@ -254,10 +286,9 @@ void TDCAviPlayer::PaintTo(QImage &picture, int x, int y)
         return;
     const Layout layout = CalcLayout();
     const QSize frameSize(layout.sourceWidth, layout.sourceHeight);
-    const bool identity = Opened() && !m_transparent && x == 0 && y == 0 &&
-                          layout.offsetX == 0 && layout.offsetY == 0 &&
-                          layout.destination == frameSize && size() == frameSize &&
-                          picture.size() == frameSize;
+    const bool identity = Opened() && !m_transparent && x == 0 && y == 0 && layout.offsetX == 0 &&
+                          layout.offsetY == 0 && layout.destination == frameSize &&
+                          size() == frameSize && picture.size() == frameSize;
     if (identity) {
         // The frame covers the picture exactly: share its pixels instead of copying them.
         QImage frame;
@@ -280,15 +311,53 @@ void TDCAviPlayer::PaintTo(QImage &picture, int x, int y)
 void TDCAviPlayer::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
+    m_backgroundStale = true;
     Display();
+    InvalidatePlayersAbove();
 }
 
 void TDCAviPlayer::resizeEvent(QResizeEvent *event)
 {
+    FreeBackground();
     QWidget::resizeEvent(event);
+    m_backgroundStale = true;
     AdjustSize();
     if (!m_active)
         Display();
+    InvalidatePlayersAbove();
+}
+
+void TDCAviPlayer::CaptureBackground()
+{
+    QWidget *parent = parentWidget();
+    if (!parent)
+        return;
+    FlagScope busy(m_busy);
+    video::PlayerList::CaptureScope capturing;
+    // Qt paints nothing under an opaque child; for the capture the parent must.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    video::captureBackground(*parent, geometry(), m_background);
+    setAttribute(Qt::WA_OpaquePaintEvent, m_transparent);
+}
+
+void TDCAviPlayer::InvalidateBackground()
+{
+    m_backgroundStale = true;
+    update();
+}
+
+// Players stacked above this one show it through their own backgrounds.
+void TDCAviPlayer::InvalidatePlayersAbove()
+{
+    QWidget *parent = parentWidget();
+    if (!parent)
+        return;
+    const QObjectList &stack = parent->children();
+    for (auto it = stack.crbegin(); it != stack.crend() && *it != this; ++it) {
+        auto *player = qobject_cast<TDCAviPlayer *>(*it);
+        if (player && !player->isHidden() && video::PlayerList::contains(player))
+            player->InvalidateBackground();
+    }
 }
 
 void TDCAviPlayer::AdjustSize()
@@ -345,6 +414,8 @@ void TDCAviPlayer::SetFileName(const QString &value)
     Open();
     update();
     Display();
+    if (value.isEmpty())
+        m_backgroundStale = true;
     if (value.isEmpty() && parentWidget())
         parentWidget()->repaint();
     if (wasPlaying)
@@ -371,6 +442,7 @@ void TDCAviPlayer::SetTransparent(bool value)
     if (value == m_transparent)
         return;
     m_transparent = value;
+    setAttribute(Qt::WA_OpaquePaintEvent, value);
     update();
     Display();
 }
@@ -395,7 +467,7 @@ void TDCAviPlayer::SetPlaySound(bool value)
         return;
     if (value)
         StartSound(m_position, m_stopFrame);
-    else if (m_audio)
+    else
         m_audio->Stop();
 }
 
