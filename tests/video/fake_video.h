@@ -91,9 +91,10 @@ class RecordingWave : public video::WaveOutput
     void finish(int n)
     {
         for (; n > 0 && !queued.empty(); --n) {
-            QCoreApplication::postEvent(m_window,
-                                        new video::WaveDoneEvent(std::move(queued.front())));
+            auto done = std::make_unique<video::WaveDoneEvent>(std::move(queued.front()));
             queued.pop_front();
+            if (m_window)
+                QCoreApplication::postEvent(m_window, done.release());
         }
     }
     std::deque<std::unique_ptr<video::WaveBuffer>> queued;
