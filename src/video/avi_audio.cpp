@@ -19,6 +19,9 @@ namespace {
 
 // Further ahead than this a seek is cheaper than decoding on.
 constexpr qint64 forwardLimitSeconds = 2;
+// A seek lands this far before the sample wanted: the first frames after a seek come out
+// wrong (MP3's bit reservoir, AC-3's overlapping blocks, MP2's filter bank) and are dropped.
+constexpr qint64 prerollMs = 200;
 
 AVStream *firstAudioStream(AVFormatContext *format)
 {
@@ -168,7 +171,8 @@ bool AviAudio::positionAt(qint64 sample)
         return true;
     const qint64 forwardLimit = forwardLimitSeconds * m_output.sampleRate();
     if (sample < m_pendingStart || sample - m_pendingStart > forwardLimit) {
-        if (!seekTo(sample) || !decodeMore())
+        const qint64 preroll = prerollMs * m_output.sampleRate() / 1000;
+        if (!seekTo(std::max(sample - preroll, m_start)) || !decodeMore())
             return false;
         if (sample <= m_pendingStart)
             return true;
