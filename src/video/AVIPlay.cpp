@@ -329,15 +329,15 @@ void TDCAviPlayer::resizeEvent(QResizeEvent *event)
 
 void TDCAviPlayer::CaptureBackground()
 {
-    QWidget *parent = parentWidget();
-    if (!parent)
+    if (!parentWidget())
         return;
     FlagScope busy(m_busy);
     video::PlayerList::CaptureScope capturing;
-    // Qt paints nothing under an opaque child; for the capture the parent must.
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-    video::captureBackground(*parent, geometry(), m_background);
-    setAttribute(Qt::WA_OpaquePaintEvent, m_transparent);
+    // Rendering delivers pending resize events, whose FreeBackground must not free the
+    // picture being rendered into.
+    QImage background = std::move(m_background);
+    video::captureBackground(*this, background);
+    m_background = std::move(background);
 }
 
 void TDCAviPlayer::InvalidateBackground()

@@ -1,7 +1,8 @@
-// The background capture with QWidget::render, and the colour-keyed composite as one pass
-// over the frame's rows.
+// The background capture with QWidget::render of the parent and its children, and the colour-keyed
+// composite as one pass over the frame's rows.
 #include "video/transparent_drawing.h"
 
+#include <QPainter>
 #include <QRegion>
 #include <QWidget>
 
@@ -9,17 +10,32 @@
 
 namespace video {
 
-void captureBackground(QWidget &parent, const QRect &geometry, QImage &background)
+void captureBackground(const QWidget &child, QImage &background)
 {
+    QWidget *parent = child.parentWidget();
+    const QRect geometry = child.geometry();
     if (background.size() != geometry.size() || background.format() != QImage::Format_RGB32)
         background = QImage(geometry.size(), QImage::Format_RGB32);
-    if (background.isNull())
+    if (!parent || background.isNull())
         return;
     background.fill(Qt::black);
-    const QRegion clip(geometry.x(), geometry.y(), geometry.width() + 1, geometry.height() + 1);
-    // The clip's corner lands at (-1, -1): the picture starts one pixel in from it.
-    parent.render(&background, QPoint(-1, -1), clip,
-                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    const QRect clip(geometry.x(), geometry.y(), geometry.width() + 1, geometry.height() + 1);
+    const QPoint origin = geometry.topLeft() + QPoint(1, 1);
+    QPainter painter(&background);
+    parent->render(&painter, clip.topLeft() - origin, QRegion(clip), QWidget::DrawWindowBackground);
+    // The parent's children one by one, bottom first, leaving out the child itself and any
+    // widget in the middle of its own paint (a player capturing): rendering those again from
+    // inside their paint is refused by Qt, and they would paint nothing.
+    for (QObject *object : parent->children()) {
+        auto *sibling = qobject_cast<QWidget *>(object);
+        if (!sibling || sibling == &child || sibling->isWindow() || !sibling->isVisibleTo(parent) ||
+            sibling->testAttribute(Qt::WA_WState_InPaintEvent))
+            continue;
+        const QRect part = clip & sibling->geometry();
+        if (!part.isEmpty())
+            sibling->render(&painter, part.topLeft() - origin,
+                            QRegion(part.translated(-sibling->pos())), QWidget::DrawChildren);
+    }
 }
 
 QImage compositeOverBackground(const QImage &background, const QImage &frame, QPoint offset,

@@ -10,10 +10,10 @@ class QWidget;
 
 namespace video {
 
-// Renders what `parent` shows under a child at `geometry` (the parent and its children) into
+// Renders what lies under `child` (its parent and the parent's other children) into
 // background, resized to the child's size when it is not. The picture is taken one pixel
 // right of and below the child's place, inside a clip one pixel wider and taller than it.
-void captureBackground(QWidget &parent, const QRect &geometry, QImage &background);
+void captureBackground(const QWidget &child, QImage &background);
 
 // The background with frame scaled (nearest pixel) to destination and laid at offset over
 // it; pixels of the key colour, the scaled frame's bottom-left pixel's, keep the background.
