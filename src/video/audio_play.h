@@ -30,7 +30,6 @@ class TAudioPlay
     void BufferDone(std::unique_ptr<video::WaveBuffer> buffer);
 
     bool Playing() const { return m_playing; }
-    int SampleSize() const { return m_sampleSize; }
     int BlockBytes() const { return m_blockBytes; }
     qint64 ReadSample() const { return m_readSample; }
     qint64 EndSample() const { return m_endSample; }

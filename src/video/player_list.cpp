@@ -91,11 +91,6 @@ bool PlayerList::contains(const TDCAviPlayer *player)
     return watch().players.contains(const_cast<TDCAviPlayer *>(player));
 }
 
-const QList<TDCAviPlayer *> &PlayerList::players()
-{
-    return watch().players;
-}
-
 PlayerList::CaptureScope::CaptureScope()
 {
     ++watch().capturing;

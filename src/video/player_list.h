@@ -15,7 +15,6 @@ class PlayerList
     static void add(TDCAviPlayer *player);
     static void remove(TDCAviPlayer *player);
     static bool contains(const TDCAviPlayer *player);
-    static const QList<TDCAviPlayer *> &players();
 
     // While one lives, paints are a player rendering its background, not changes behind it.
     class CaptureScope
