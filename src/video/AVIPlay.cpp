@@ -22,8 +22,7 @@ qint32 mulDiv(qint32 a, qint32 b, qint32 c)
         return -1;
     const double exact = double(qint64(a) * b) / c;
     const double rounded = std::round(exact);
-    if (rounded > std::numeric_limits<qint32>::max() ||
-        rounded < std::numeric_limits<qint32>::min())
+    if (rounded > std::numeric_limits<qint32>::max() || rounded < std::numeric_limits<qint32>::min())
         return -1;
     return qint32(rounded);
 }
@@ -31,13 +30,13 @@ qint32 mulDiv(qint32 a, qint32 b, qint32 c)
 // Holds a flag up for the length of a scope, also when the scope is left by an exception.
 class FlagScope
 {
-  public:
+public:
     explicit FlagScope(bool &flag) : m_flag(flag) { m_flag = true; }
     ~FlagScope() { m_flag = false; }
     FlagScope(const FlagScope &) = delete;
     FlagScope &operator=(const FlagScope &) = delete;
 
-  private:
+private:
     bool &m_flag;
 };
 
@@ -202,7 +201,8 @@ TDCAviPlayer::Layout TDCAviPlayer::CalcLayout() const
         layout.offsetX = (width() - layout.sourceWidth) / 2;
         layout.offsetY = (height() - layout.sourceHeight) / 2;
     }
-    layout.destination = m_stretch ? size() : QSize(layout.sourceWidth, layout.sourceHeight);
+    layout.destination =
+        m_stretch ? size() : QSize(layout.sourceWidth, layout.sourceHeight);
     return layout;
 }
 
@@ -286,9 +286,10 @@ void TDCAviPlayer::PaintTo(QImage &picture, int x, int y)
         return;
     const Layout layout = CalcLayout();
     const QSize frameSize(layout.sourceWidth, layout.sourceHeight);
-    const bool identity = Opened() && !m_transparent && x == 0 && y == 0 && layout.offsetX == 0 &&
-                          layout.offsetY == 0 && layout.destination == frameSize &&
-                          size() == frameSize && picture.size() == frameSize;
+    const bool identity = Opened() && !m_transparent && x == 0 && y == 0 &&
+                          layout.offsetX == 0 && layout.offsetY == 0 &&
+                          layout.destination == frameSize && size() == frameSize &&
+                          picture.size() == frameSize;
     if (identity) {
         // The frame covers the picture exactly: share its pixels instead of copying them.
         QImage frame;

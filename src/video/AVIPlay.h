@@ -33,7 +33,7 @@ class TDCAviPlayer : public QWidget
     Q_PROPERTY(int FrameWidth READ FrameWidth)
     Q_PROPERTY(int FrameHeight READ FrameHeight)
 
-  public:
+public:
     explicit TDCAviPlayer(QWidget *parent = nullptr);
     ~TDCAviPlayer() override;
 
@@ -92,13 +92,13 @@ class TDCAviPlayer : public QWidget
     void InvalidateBackground();
     void FreeBackground() { m_background = QImage(); }
 
-  signals:
+signals:
     void OnOpen();
     void OnClose();
     void OnStart();
     void OnStop();
 
-  protected:
+protected:
     virtual void DoOpen() { emit OnOpen(); }
     virtual void DoClose() { emit OnClose(); }
     virtual void DoStart() { emit OnStart(); }
@@ -109,7 +109,7 @@ class TDCAviPlayer : public QWidget
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
-  private:
+private:
     struct Layout
     {
         int offsetX = 0;

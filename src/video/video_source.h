@@ -25,7 +25,7 @@ struct VideoStreamInfo
 
 class VideoSource
 {
-  public:
+public:
     virtual ~VideoSource() = default;
 
     virtual const VideoStreamInfo &videoInfo() const = 0;

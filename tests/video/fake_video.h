@@ -35,7 +35,7 @@ inline QAudioFormat audioFormat(int rate, int channels, QAudioFormat::SampleForm
 // a read across it is short, a read at or after it gets nothing.
 class FakeTrack : public video::AudioTrack
 {
-  public:
+public:
     FakeTrack(QStringList &log, QAudioFormat format, qint64 start = 0,
               qint64 length = std::numeric_limits<qint32>::max())
         : m_log(log), m_format(format), m_start(start), m_length(length)
@@ -55,7 +55,7 @@ class FakeTrack : public video::AudioTrack
     }
     qint64 failFrom = std::numeric_limits<qint64>::max();
 
-  private:
+private:
     QStringList &m_log;
     QAudioFormat m_format;
     qint64 m_start;
@@ -66,7 +66,7 @@ class FakeTrack : public video::AudioTrack
 // until finish() or reset() hands them back to the window, as a sound device would.
 class RecordingWave : public video::WaveOutput
 {
-  public:
+public:
     explicit RecordingWave(QStringList &log) : m_log(log) {}
     bool open(const QAudioFormat &, QObject *window) override
     {
@@ -100,14 +100,14 @@ class RecordingWave : public video::WaveOutput
     std::deque<std::unique_ptr<video::WaveBuffer>> queued;
     bool refuse = false;
 
-  private:
+private:
     QStringList &m_log;
     QPointer<QObject> m_window;
 };
 
 class FakeVideo : public video::VideoSource
 {
-  public:
+public:
     // marker: a pixel painted white in every frame, to see where a frame lands.
     explicit FakeVideo(video::VideoStreamInfo info, std::unique_ptr<FakeTrack> audio = {},
                        QPoint marker = {-1, -1})
@@ -134,7 +134,7 @@ class FakeVideo : public video::VideoSource
         return qint64(number) * m_info.scale * 1000 / m_info.rate;
     }
 
-  private:
+private:
     video::VideoStreamInfo m_info;
     std::unique_ptr<FakeTrack> m_audio;
     QPoint m_marker;
