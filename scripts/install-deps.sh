@@ -5,12 +5,20 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libjpeg-dev
+  qt6-base-dev qt6-multimedia-dev libjpeg-dev
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core xvfb xauth
   openbox xdotool x11-utils imagemagick
 )
+# With --tests, also what the real sound test needs: it starts a PulseAudio server of its own.
+# Where PipeWire serves the desktop's sound, installing PulseAudio could take it over, so it
+# is left out there and that test is skipped.
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(pulseaudio-utils sox)
+  dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed" ||
+    packages+=(pulseaudio)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -3,7 +3,7 @@
 # with AddressSanitizer and UndefinedBehaviorSanitizer so memory faults fail the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)

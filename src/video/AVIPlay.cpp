@@ -2,6 +2,9 @@
 #include "video/AVIPlay.h"
 
 #include "video/avi_media.h"
+#include "video/player_list.h"
+#include "video/qt_wave_output.h"
+#include "video/transparent_drawing.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -43,15 +46,21 @@ class FlagScope
 TDCAviPlayer::TDCAviPlayer(QWidget *parent)
     : QWidget(parent), m_opener([](const QString &path) -> std::unique_ptr<video::VideoSource> {
           return video::AviMedia::open(path);
-      })
+      }),
+      m_audio(std::make_unique<TAudioPlay>(std::make_unique<video::QtWaveOutput>()))
 {
     m_color = palette().color(QPalette::Window);
+    // A transparent player paints every pixel itself, so Qt need not paint what is behind.
+    setAttribute(Qt::WA_OpaquePaintEvent, m_transparent);
     resize(100, 50);
+    video::PlayerList::add(this);
 }
 
 TDCAviPlayer::~TDCAviPlayer()
 {
     Stop();
+    video::PlayerList::remove(this);
+    FreeBackground();
     Close();
     m_audio.reset();
 }
@@ -63,11 +72,9 @@ QColor TDCAviPlayer::Color() const
     return m_color;
 }
 
-void TDCAviPlayer::setSoundCompanion(std::unique_ptr<video::SoundCompanion> audio)
+void TDCAviPlayer::setWaveOutput(std::unique_ptr<video::WaveOutput> device)
 {
-    if (m_audio)
-        m_audio->Stop();
-    m_audio = std::move(audio);
+    m_audio = std::make_unique<TAudioPlay>(std::move(device));
 }
 
 void TDCAviPlayer::Open()
@@ -86,6 +93,7 @@ void TDCAviPlayer::Open()
     m_position = info.start;
     m_source = std::move(source);
     AdjustSize();
+    m_backgroundStale = true;
     update();
     DoOpen();
 }
@@ -96,6 +104,8 @@ void TDCAviPlayer::Close()
         return;
     if (m_active)
         Stop();
+    // The sound reads from the file's track, which goes with it.
+    m_audio->Stop();
     m_source.reset();
     m_frameCount = 0;
     DoClose();
@@ -124,8 +134,7 @@ void TDCAviPlayer::Stop()
     m_ticker.stop();
     if (!m_active)
         return;
-    if (m_audio)
-        m_audio->Stop();
+    m_audio->Stop();
     m_active = false;
     DoStop();
     Display();
@@ -137,6 +146,10 @@ bool TDCAviPlayer::event(QEvent *event)
         FrameTick();
         return true;
     }
+    if (event->type() == video::WaveDoneEvent::doneType) {
+        m_audio->BufferDone(std::move(static_cast<video::WaveDoneEvent *>(event)->buffer));
+        return true;
+    }
     return QWidget::event(event);
 }
 
@@ -145,8 +158,10 @@ void TDCAviPlayer::FrameTick()
     // Every tick advances exactly one frame; a tick still queued after a stop advances too.
     CheckLoop();
     ++m_position;
-    if (m_active && !m_busy)
+    if (m_active && !m_busy) {
         Display();
+        InvalidatePlayersAbove();
+    }
 }
 
 void TDCAviPlayer::CheckLoop()
@@ -163,9 +178,13 @@ void TDCAviPlayer::CheckLoop()
 
 void TDCAviPlayer::StartSound(qint32 fromFrame, qint32 toFrame)
 {
-    if (!m_audio || !Opened() || !m_source->hasAudio() || !m_playSound)
+    // A tick queued before a stop still loops the position, but a stopped player is silent.
+    video::AudioTrack *track = Opened() ? m_source->audioTrack() : nullptr;
+    if (!track || !m_playSound || !m_active)
         return;
-    m_audio->Play(m_source->frameTimeMs(fromFrame), m_source->frameTimeMs(toFrame));
+    // The sound of a range runs from where its first frame starts to where its last starts.
+    m_audio->Play(this, track, track->timeToSample(m_source->frameTimeMs(fromFrame)),
+                  track->timeToSample(m_source->frameTimeMs(toFrame)));
 }
 
 bool TDCAviPlayer::CannotPaint() const
@@ -209,9 +228,19 @@ void TDCAviPlayer::DrawFrame(QPainter &target)
 {
     if (CannotPaint())
         return;
+    if (m_transparent && (m_backgroundStale || !m_active)) {
+        CaptureBackground();
+        m_backgroundStale = false;
+    }
     FlagScope busy(m_busy);
     const QImage frame = Opened() ? m_source->frame(m_position) : QImage();
     const Layout layout = CalcLayout();
+    if (m_transparent) {
+        target.drawImage(QPoint(0, 0), video::compositeOverBackground(
+                                           m_background, frame, {layout.offsetX, layout.offsetY},
+                                           layout.destination));
+        return;
+    }
     if (frame.isNull())
         return;
     target.setRenderHint(QPainter::SmoothPixmapTransform, m_stretch);
@@ -241,8 +270,11 @@ void TDCAviPlayer::EraseBackground(QPainter &painter)
 
 void TDCAviPlayer::paintEvent(QPaintEvent *)
 {
+    // Refused paints (the player's own background capture among them) draw nothing at all.
+    if (CannotPaint())
+        return;
     QPainter painter(this);
-    if (!CannotPaint() && !m_transparent && !m_stretch)
+    if (!m_transparent && !m_stretch)
         EraseBackground(painter);
     Display(&painter);
 }
@@ -278,15 +310,53 @@ void TDCAviPlayer::PaintTo(QImage &picture, int x, int y)
 void TDCAviPlayer::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
+    m_backgroundStale = true;
     Display();
+    InvalidatePlayersAbove();
 }
 
 void TDCAviPlayer::resizeEvent(QResizeEvent *event)
 {
+    FreeBackground();
     QWidget::resizeEvent(event);
+    m_backgroundStale = true;
     AdjustSize();
     if (!m_active)
         Display();
+    InvalidatePlayersAbove();
+}
+
+void TDCAviPlayer::CaptureBackground()
+{
+    if (!parentWidget())
+        return;
+    FlagScope busy(m_busy);
+    video::PlayerList::CaptureScope capturing;
+    // Rendering delivers pending resize events, whose FreeBackground must not free the
+    // picture being rendered into.
+    QImage background = std::move(m_background);
+    video::captureBackground(*this, background);
+    m_background = std::move(background);
+}
+
+void TDCAviPlayer::InvalidateBackground()
+{
+    m_backgroundStale = true;
+    update();
+}
+
+// Players stacked above this one show it through their own backgrounds.
+void TDCAviPlayer::InvalidatePlayersAbove()
+{
+    QWidget *parent = parentWidget();
+    if (!parent)
+        return;
+    const QObjectList &stack = parent->children();
+    for (auto it = stack.crbegin(); it != stack.crend() && *it != this; ++it) {
+        auto *player = qobject_cast<TDCAviPlayer *>(*it);
+        if (player && !player->isHidden() && video::PlayerList::contains(player))
+            player->InvalidateBackground();
+    }
 }
 
 void TDCAviPlayer::AdjustSize()
@@ -343,6 +413,8 @@ void TDCAviPlayer::SetFileName(const QString &value)
     Open();
     update();
     Display();
+    if (value.isEmpty())
+        m_backgroundStale = true;
     if (value.isEmpty() && parentWidget())
         parentWidget()->repaint();
     if (wasPlaying)
@@ -369,6 +441,7 @@ void TDCAviPlayer::SetTransparent(bool value)
     if (value == m_transparent)
         return;
     m_transparent = value;
+    setAttribute(Qt::WA_OpaquePaintEvent, value);
     update();
     Display();
 }
@@ -393,7 +466,7 @@ void TDCAviPlayer::SetPlaySound(bool value)
         return;
     if (value)
         StartSound(m_position, m_stopFrame);
-    else if (m_audio)
+    else
         m_audio->Stop();
 }
 

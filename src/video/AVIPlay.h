@@ -2,27 +2,16 @@
 // over a range of frames, and paints its current frame into pictures on request.
 #pragma once
 
+#include "video/audio_play.h"
 #include "video/frame_ticker.h"
 #include "video/video_source.h"
+#include "video/wave_output.h"
 
 #include <QColor>
 #include <QImage>
 #include <QWidget>
 
 #include <memory>
-
-namespace video {
-
-// The sound side of a player: plays the sound track between two times of the video.
-class SoundCompanion
-{
-  public:
-    virtual ~SoundCompanion() = default;
-    virtual void Play(qint64 fromMs, qint64 toMs) = 0;
-    virtual void Stop() = 0;
-};
-
-} // namespace video
 
 class TDCAviPlayer : public QWidget
 {
@@ -94,8 +83,14 @@ class TDCAviPlayer : public QWidget
 
     // How files are opened; tests hand in their own sources.
     void setVideoOpener(video::VideoOpener opener) { m_opener = std::move(opener); }
-    // The sound side; without one the video plays silently.
-    void setSoundCompanion(std::unique_ptr<video::SoundCompanion> audio);
+    // Where the sound goes; tests hand in their own device.
+    void setWaveOutput(std::unique_ptr<video::WaveOutput> device);
+
+    // The background of a transparent player must be captured again before its next draw.
+    bool BackgroundStale() const { return m_backgroundStale; }
+    // Marks the background stale and repaints.
+    void InvalidateBackground();
+    void FreeBackground() { m_background = QImage(); }
 
   signals:
     void OnOpen();
@@ -127,6 +122,8 @@ class TDCAviPlayer : public QWidget
     void FrameTick();
     void CheckLoop();
     void StartSound(qint32 fromFrame, qint32 toFrame);
+    void CaptureBackground();
+    void InvalidatePlayersAbove();
     bool CannotPaint() const;
     Layout CalcLayout() const;
     void Display(QPainter *paintSurface = nullptr);
@@ -159,6 +156,8 @@ class TDCAviPlayer : public QWidget
 
     video::VideoOpener m_opener;
     std::unique_ptr<video::VideoSource> m_source;
-    std::unique_ptr<video::SoundCompanion> m_audio;
+    std::unique_ptr<TAudioPlay> m_audio;
+    QImage m_background; // what lies behind a transparent player, captured
+    bool m_backgroundStale = true;
     video::FrameTicker m_ticker;
 };

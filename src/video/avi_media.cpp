@@ -67,7 +67,6 @@ std::unique_ptr<AviMedia> AviMedia::open(const QString &path)
     media->m_stream = firstStream(opened, AVMEDIA_TYPE_VIDEO);
     if (!media->m_stream)
         return nullptr;
-    media->m_hasAudio = firstStream(opened, AVMEDIA_TYPE_AUDIO) != nullptr;
     const AVCodecParameters &parameters = *media->m_stream->codecpar;
     if (!fitsFrameLimits(parameters.width, parameters.height))
         return nullptr;
@@ -89,6 +88,8 @@ std::unique_ptr<AviMedia> AviMedia::open(const QString &path)
     media->m_info = {qint32(first),     qint32(length),        parameters.width,
                      parameters.height, quint32(timeBase.num), quint32(timeBase.den)};
     media->startDecoding();
+    if (firstStream(opened, AVMEDIA_TYPE_AUDIO))
+        media->m_audio = AviAudio::open(path);
     return media;
 }
 

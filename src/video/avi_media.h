@@ -1,6 +1,7 @@
 // Reads and decodes the first video stream of an AVI file, frame by frame, through FFmpeg.
 #pragma once
 
+#include "video/avi_audio.h"
 #include "video/ffmpeg_handles.h"
 #include "video/frame_converter.h"
 #include "video/stream_index.h"
@@ -24,7 +25,7 @@ class AviMedia : public VideoSource
     ~AviMedia() override;
 
     const VideoStreamInfo &videoInfo() const override { return m_info; }
-    bool hasAudio() const override { return m_hasAudio; }
+    AudioTrack *audioTrack() override { return m_audio.get(); }
 
     // Frame `number` (start <= number < start + length) as a Format_RGB32 image of the frame
     // size; null when the number is outside the stream or the frame cannot be decoded. The
@@ -53,7 +54,7 @@ class AviMedia : public VideoSource
     AVStream *m_stream = nullptr;
     StreamIndex m_index;
     VideoStreamInfo m_info;
-    bool m_hasAudio = false;
+    std::unique_ptr<AviAudio> m_audio; // reads the file on its own, so frames keep their place
 
     // Decoders with delay hand out frame N under the timestamp of a later chunk.
     qint64 m_delay = 0;

@@ -1,6 +1,8 @@
 // What the player control needs of a video file: its stream facts and its frames by number.
 #pragma once
 
+#include "video/audio_track.h"
+
 #include <QImage>
 #include <QString>
 #include <QtGlobal>
@@ -27,7 +29,8 @@ class VideoSource
     virtual ~VideoSource() = default;
 
     virtual const VideoStreamInfo &videoInfo() const = 0;
-    virtual bool hasAudio() const = 0;
+    // The file's first sound track, decodable; nullptr when there is none.
+    virtual AudioTrack *audioTrack() = 0;
     // Frame `number` as a Format_RGB32 picture of the frame size; null when that frame is
     // outside the stream or cannot be decoded. Asking twice for a number costs nothing.
     virtual QImage frame(qint32 number) = 0;

@@ -65,3 +65,22 @@ TEST_F(WindowTest, EveryCorpusVideoPlaysOrFailsCleanly)
     }
     EXPECT_EQ(played, 25);
 }
+
+TEST_F(WindowTest, PlaySoundSwitchesTheVideosSound)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("tone.avi");
+    ASSERT_TRUE(videotest::makeToneVideo(path, 1, {"-c:a", "pcm_s16le"}));
+    openThroughDialog(path);
+    auto *player = find<TDCAviPlayer>("avi");
+    ASSERT_TRUE(player->Active());
+    QAction *playSound = action("mnuPlaySound");
+    EXPECT_TRUE(playSound->isChecked());
+    EXPECT_TRUE(player->PlaySound());
+    playSound->trigger();
+    EXPECT_FALSE(player->PlaySound());
+    playSound->trigger();
+    EXPECT_TRUE(player->PlaySound());
+    EXPECT_TRUE(player->Active());
+}

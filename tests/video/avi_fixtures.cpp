@@ -90,6 +90,18 @@ bool makeColourVideo(const QString &path, QSize size, int frames, const QStringL
     return ok;
 }
 
+bool makeToneVideo(const QString &path, int seconds, const QStringList &audioOptions)
+{
+    const QString length = QString::number(seconds);
+    bool ok = false;
+    runFfmpeg(QStringList{"-y", "-f", "lavfi", "-i", "color=c=gray:s=32x24:r=25:d=" + length, "-f",
+                          "lavfi", "-i", "sine=frequency=1000:sample_rate=44100:duration=" + length,
+                          "-c:v", "mjpeg", "-ac", "2"} +
+                  audioOptions + QStringList{path},
+              &ok);
+    return ok;
+}
+
 int patternNumber(const QImage &image, const Pattern &pattern)
 {
     if (image.isNull() || image.size() != pattern.size)

@@ -28,6 +28,10 @@ bool makePatternVideo(const QString &path, const Pattern &pattern, const QString
 // Encodes `frames` frames of one solid colour each, a different colour for each frame.
 bool makeColourVideo(const QString &path, QSize size, int frames, const QStringList &options);
 
+// Encodes `seconds` of a grey 32 x 24 picture at 25 fps with a 1 kHz tone at 44.1 kHz
+// stereo, its sound encoded with the given ffmpeg audio options. False when ffmpeg fails.
+bool makeToneVideo(const QString &path, int seconds, const QStringList &audioOptions);
+
 // The number a pattern frame shows, or -1 for a null image or one of another size.
 int patternNumber(const QImage &image, const Pattern &pattern);
 

@@ -29,20 +29,32 @@ class PlayerTest : public ::testing::Test
                                     {&TDCAviPlayer::OnStart, "start"},
                                     {&TDCAviPlayer::OnStop, "stop playing"}})
             QObject::connect(player, signal, [this, name] { log << QLatin1String(name); });
-        player->setSoundCompanion(std::make_unique<testvideo::RecordingSound>(log));
+        player->setWaveOutput(std::make_unique<testvideo::RecordingWave>(log));
     }
 
-    // Every file name opens the stream given, or fails when there is none.
+    // Every file name opens the stream given, or fails when there is none. With audio, its
+    // track is 8-bit mono at 8 kHz (320 samples a frame at 25 frames a second) unless told.
     void open(std::optional<video::VideoStreamInfo> info, const QString &name = "a.avi",
-              bool audio = false, QPoint marker = {-1, -1})
+              bool audio = false, QPoint marker = {-1, -1},
+              QAudioFormat format = testvideo::audioFormat(8000, 1, QAudioFormat::UInt8))
     {
-        player->setVideoOpener([=](const QString &) -> std::unique_ptr<video::VideoSource> {
+        player->setVideoOpener([=, this](const QString &) -> std::unique_ptr<video::VideoSource> {
             if (!info)
                 return nullptr;
-            return std::make_unique<FakeVideo>(*info, audio, marker);
+            auto track = audio ? std::make_unique<testvideo::FakeTrack>(log, format) : nullptr;
+            return std::make_unique<FakeVideo>(*info, std::move(track), marker);
         });
         player->SetFileName(name);
     }
+
+    // What the log shows of a sound started at sample `first` whose first block holds
+    // `count` samples of `bytes` bytes each.
+    static QStringList sound(qint64 first, qint64 count, int bytes = 1)
+    {
+        return {"wave open", "wave pause", QStringLiteral("read %1+%2").arg(first).arg(count),
+                QStringLiteral("wave write %1").arg(count * bytes), "wave restart"};
+    }
+    inline static const QStringList silence{"wave reset", "wave close"};
 
     void tick()
     {
@@ -126,12 +138,13 @@ TEST_F(PlayerTest, EventsAndSoundCallsComeInOrder)
     player->Play(0, 3, 0);
     for (int i = 0; i < 4; ++i)
         tick();
-    EXPECT_EQ(log, (QStringList{"open", "start", "play 0-120", "play 0-120"}));
+    // Each pass of the range starts the sound afresh at its first frame.
+    EXPECT_EQ(log, (QStringList{"open", "start"} + sound(0, 960) + silence + sound(0, 960)));
 
     // Another file while playing: it plays its own whole range.
     log.clear();
     open(streamOf(6, 1, 0, {30, 20}, 2), "b.avi");
-    EXPECT_EQ(log, (QStringList{"stop", "stop playing", "close", "open", "start"}));
+    EXPECT_EQ(log, (silence + QStringList{"stop playing", "close", "open", "start"}));
     EXPECT_TRUE(player->Active());
     EXPECT_EQ(player->StartFrame(), 2);
     EXPECT_EQ(player->StopFrame(), 5);
@@ -143,24 +156,68 @@ TEST_F(PlayerTest, EventsAndSoundCallsComeInOrder)
     player->SetPosition(2);
     EXPECT_TRUE(log.isEmpty());
     player->SetPosition(100);
-    EXPECT_EQ(log, (QStringList{"stop", "stop playing"}));
+    EXPECT_EQ(log, QStringList{"stop playing"});
     EXPECT_EQ(player->Position(), 5);
     player->SetPosition(-3);
     EXPECT_EQ(player->Position(), 0);
     EXPECT_FALSE(player->Active());
 }
 
-TEST_F(PlayerTest, SoundFollowsThePlaySoundSwitch)
+TEST_F(PlayerTest, SoundStartsWhereTheRangesFirstFrameStarts)
+{
+    const struct
+    {
+        video::VideoStreamInfo stream;
+        qint32 from, to;
+        QAudioFormat format;
+        QStringList sound;
+    } cases[] = {
+        // 25 frames a second over 8 kHz mono: 320 samples a frame, the range shorter than a block.
+        {streamOf(10, 1, 0), 0, 3, testvideo::audioFormat(8000, 1, QAudioFormat::UInt8),
+         sound(0, 960)},
+        // Frames numbered from 2: frame 2 starts 80 ms into the file.
+        {streamOf(10, 1, 0, {30, 20}, 2), 2, 5,
+         testvideo::audioFormat(8000, 1, QAudioFormat::UInt8), sound(640, 960)},
+        // 29.97 frames a second: frame 10 starts at 333 ms, sample 14685 of 44.1 kHz; blocks
+        // of 16-bit stereo hold 512 samples, and eight of them go out before output starts.
+        {streamOf(100, 1001, 30000), 10, 20, testvideo::audioFormat(44100, 2, QAudioFormat::Int16),
+         QStringList{"wave open", "wave pause", "read 14685+512", "wave write 2048"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "Play(" << c.from << ", " << c.to << ")");
+        open(c.stream, QStringLiteral("%1-%2").arg(c.from).arg(c.to), true, {-1, -1}, c.format);
+        log.clear();
+        player->Play(c.from, c.to, 0);
+        player->Stop();
+        EXPECT_EQ(log.mid(1, c.sound.size()), c.sound);
+    }
+}
+
+TEST_F(PlayerTest, SoundFollowsThePlaySoundSwitchAndStopsWithThePicture)
 {
     open(streamOf(10, 1, 0), "a.avi", true);
     player->Play(0, 9, 0);
     tick();
     tick();
     log.clear();
+    // Switched back on, the sound starts again at the current frame.
     player->SetPlaySound(false);
     player->SetPlaySound(true);
     player->Stop();
-    EXPECT_EQ(log, (QStringList{"stop", "play 80-360", "stop", "stop playing"}));
+    const QStringList restarted{"wave open",       "wave pause",    "read 640+2048",
+                                "wave write 2048", "read 2688+192", "wave write 192",
+                                "wave restart"};
+    EXPECT_EQ(log, (silence + restarted + silence + QStringList{"stop playing"}));
+
+    // A tick queued before the stop still loops the position, but brings no sound back.
+    log.clear();
+    player->SetPosition(9);
+    tick();
+    EXPECT_EQ(player->Position(), 0);
+    // Switched on while stopped: nothing plays until playback starts.
+    player->SetPlaySound(false);
+    player->SetPlaySound(true);
+    EXPECT_TRUE(log.isEmpty());
 
     // No sound track: nothing is asked of the sound side.
     open(streamOf(10, 1, 0), "silent.avi", false);

@@ -1,0 +1,291 @@
+// Opening an AVI's first audio stream, decoding it in order, seeking for a new range, and
+// converting what the sound device cannot take as stored.
+#include "video/avi_audio.h"
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+#include <libswresample/swresample.h>
+}
+
+#include <QFile>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace video {
+
+namespace {
+
+// Further ahead than this a seek is cheaper than decoding on.
+constexpr qint64 forwardLimitSeconds = 2;
+// A seek lands this far before the sample wanted: the first frames after a seek come out
+// wrong (MP3's bit reservoir, AC-3's overlapping blocks, MP2's filter bank) and are dropped.
+constexpr qint64 prerollMs = 200;
+
+AVStream *firstAudioStream(AVFormatContext *format)
+{
+    for (unsigned i = 0; i < format->nb_streams; ++i) {
+        if (format->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO)
+            return format->streams[i];
+    }
+    return nullptr;
+}
+
+// The device format that plays FFmpeg's packed sample format unchanged, or Unknown.
+QAudioFormat::SampleFormat storedFormat(AVSampleFormat format)
+{
+    switch (format) {
+    case AV_SAMPLE_FMT_U8:
+        return QAudioFormat::UInt8;
+    case AV_SAMPLE_FMT_S16:
+        return QAudioFormat::Int16;
+    case AV_SAMPLE_FMT_S32:
+        return QAudioFormat::Int32;
+    case AV_SAMPLE_FMT_FLT:
+        return QAudioFormat::Float;
+    default:
+        return QAudioFormat::Unknown;
+    }
+}
+
+} // namespace
+
+void AviAudio::ResamplerFreer::operator()(SwrContext *resampler) const
+{
+    swr_free(&resampler);
+}
+
+std::unique_ptr<AviAudio> AviAudio::open(const QString &path)
+{
+    const AVInputFormat *avi = av_find_input_format("avi");
+    if (!avi || path.isEmpty())
+        return nullptr;
+    // The file: prefix keeps a colon in the name from being read as a protocol.
+    const QByteArray url = "file:" + QFile::encodeName(path);
+    AVFormatContext *opened = nullptr;
+    if (avformat_open_input(&opened, url.constData(), avi, nullptr) < 0)
+        return nullptr;
+    std::unique_ptr<AviAudio> audio(new AviAudio);
+    audio->m_format.reset(opened);
+    audio->m_stream = firstAudioStream(opened);
+    if (!audio->m_stream)
+        return nullptr;
+    const AVCodecParameters &parameters = *audio->m_stream->codecpar;
+    const AVCodec *decoder = avcodec_find_decoder(parameters.codec_id);
+    audio->m_codec.reset(decoder ? avcodec_alloc_context3(decoder) : nullptr);
+    if (!audio->m_codec || avcodec_parameters_to_context(audio->m_codec.get(), &parameters) < 0)
+        return nullptr;
+    audio->m_codec->thread_count = 1;
+    if (avcodec_open2(audio->m_codec.get(), decoder, nullptr) < 0)
+        return nullptr;
+    audio->m_packet.reset(av_packet_alloc());
+    audio->m_frame.reset(av_frame_alloc());
+    if (!audio->m_packet || !audio->m_frame || !audio->chooseOutput())
+        return nullptr;
+
+    const AVRational timeBase = audio->m_stream->time_base;
+    const AVRational perSample{1, audio->m_output.sampleRate()};
+    if (audio->m_stream->start_time != AV_NOPTS_VALUE)
+        audio->m_start = av_rescale_q(audio->m_stream->start_time, timeBase, perSample);
+    audio->m_length = audio->m_stream->duration > 0
+                          ? av_rescale_q(audio->m_stream->duration, timeBase, perSample)
+                          : std::numeric_limits<qint64>::max() / 4;
+    return audio;
+}
+
+AviAudio::~AviAudio() = default;
+
+// Packed 8, 16 or 32-bit or float samples in mono or stereo play as stored; anything else
+// (planar, compressed, more than two channels) is converted to 16-bit mono or stereo.
+bool AviAudio::chooseOutput()
+{
+    const AVCodecContext &codec = *m_codec;
+    const int channels = codec.ch_layout.nb_channels;
+    if (codec.sample_rate <= 0 || channels <= 0 || codec.sample_fmt == AV_SAMPLE_FMT_NONE)
+        return false;
+    const int outChannels = std::min(channels, 2);
+    m_output.setSampleRate(codec.sample_rate);
+    m_output.setChannelCount(outChannels);
+    const QAudioFormat::SampleFormat stored = storedFormat(codec.sample_fmt);
+    if (stored != QAudioFormat::Unknown && channels == outChannels) {
+        m_output.setSampleFormat(stored);
+        return true;
+    }
+    m_output.setSampleFormat(QAudioFormat::Int16);
+    AVChannelLayout in{}, out{};
+    if (codec.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+        av_channel_layout_default(&in, channels);
+    else if (av_channel_layout_copy(&in, &codec.ch_layout) < 0)
+        return false;
+    av_channel_layout_default(&out, outChannels);
+    SwrContext *resampler = nullptr;
+    const int made = swr_alloc_set_opts2(&resampler, &out, AV_SAMPLE_FMT_S16, codec.sample_rate,
+                                         &in, codec.sample_fmt, codec.sample_rate, 0, nullptr);
+    av_channel_layout_uninit(&in);
+    av_channel_layout_uninit(&out);
+    m_resampler.reset(resampler);
+    return made >= 0 && swr_init(resampler) >= 0;
+}
+
+qint64 AviAudio::timeToSample(qint64 ms) const
+{
+    return av_rescale(ms, m_output.sampleRate(), 1000);
+}
+
+qint64 AviAudio::read(qint64 first, qint64 count, char *data)
+{
+    if (count <= 0 || !positionAt(first))
+        return 0;
+    const int size = m_output.bytesPerFrame();
+    qint64 done = 0;
+    if (first < m_pendingStart) {
+        // Before the track's first sound: silence (unsigned 8-bit silence is the middle value).
+        done = std::min(count, m_pendingStart - first);
+        const char silence = m_output.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : 0;
+        std::memset(data, silence, size_t(done * size));
+    }
+    while (done < count) {
+        const qint64 available = pendingSamples();
+        if (available == 0) {
+            if (!decodeMore())
+                break;
+            continue;
+        }
+        const qint64 taken = std::min(count - done, available);
+        std::memcpy(data + done * size, m_pending.constData() + m_pendingOffset,
+                    size_t(taken * size));
+        consume(taken);
+        done += taken;
+    }
+    return done;
+}
+
+// Makes `sample` the next one read, decoding on from here when it lies a little ahead and
+// seeking otherwise. False when the track has nothing there.
+bool AviAudio::positionAt(qint64 sample)
+{
+    if (!m_hasPosition && !decodeMore())
+        return false;
+    if (m_fresh && sample <= m_pendingStart)
+        return true;
+    const qint64 forwardLimit = forwardLimitSeconds * m_output.sampleRate();
+    if (sample < m_pendingStart || sample - m_pendingStart > forwardLimit) {
+        const qint64 preroll = prerollMs * m_output.sampleRate() / 1000;
+        if (!seekTo(std::max(sample - preroll, m_start)) || !decodeMore())
+            return false;
+        if (sample <= m_pendingStart)
+            return true;
+    }
+    while (sample > m_pendingStart) {
+        const qint64 available = pendingSamples();
+        if (available == 0 && !decodeMore())
+            return false;
+        consume(std::min(available, sample - m_pendingStart));
+    }
+    return true;
+}
+
+bool AviAudio::seekTo(qint64 sample)
+{
+    m_pending.clear();
+    m_pendingOffset = 0;
+    m_hasPosition = false;
+    m_fresh = true;
+    m_draining = false;
+    avcodec_flush_buffers(m_codec.get());
+    const qint64 time =
+        av_rescale_q(sample, AVRational{1, m_output.sampleRate()}, m_stream->time_base);
+    return av_seek_frame(m_format.get(), m_stream->index, std::max<qint64>(time, 0),
+                         AVSEEK_FLAG_BACKWARD) >= 0;
+}
+
+// Decodes until at least one more sample is pending. False at the end of the data.
+bool AviAudio::decodeMore()
+{
+    for (;;) {
+        const int received = avcodec_receive_frame(m_codec.get(), m_frame.get());
+        if (received == 0) {
+            const bool appended = appendFrame();
+            av_frame_unref(m_frame.get());
+            if (appended)
+                return true;
+            continue;
+        }
+        if (received == AVERROR_EOF || !feedDecoder())
+            return false;
+    }
+}
+
+// Sends the stream's next chunk to the decoder, or the end-of-stream signal after the last.
+bool AviAudio::feedDecoder()
+{
+    if (m_draining)
+        return false;
+    while (av_read_frame(m_format.get(), m_packet.get()) >= 0) {
+        const bool ours = m_packet->stream_index == m_stream->index && m_packet->size > 0;
+        if (ours)
+            avcodec_send_packet(m_codec.get(), m_packet.get()); // a damaged chunk is skipped
+        av_packet_unref(m_packet.get());
+        if (ours)
+            return true;
+    }
+    m_draining = true;
+    avcodec_send_packet(m_codec.get(), nullptr);
+    return true;
+}
+
+bool AviAudio::appendFrame()
+{
+    const AVFrame &frame = *m_frame;
+    // A decoder that changes its format midway would feed the converter the wrong layout.
+    if (frame.nb_samples <= 0 || frame.format != m_codec->sample_fmt ||
+        frame.ch_layout.nb_channels != m_codec->ch_layout.nb_channels)
+        return false;
+    const int size = m_output.bytesPerFrame();
+    const qsizetype before = m_pending.size();
+    int samples = frame.nb_samples;
+    if (m_resampler) {
+        const int room = swr_get_out_samples(m_resampler.get(), frame.nb_samples);
+        if (room <= 0)
+            return false;
+        m_pending.resize(before + qsizetype(room) * size);
+        auto *out = reinterpret_cast<uint8_t *>(m_pending.data() + before);
+        samples = swr_convert(m_resampler.get(), &out, room,
+                              const_cast<const uint8_t **>(frame.extended_data), frame.nb_samples);
+        m_pending.resize(before + qsizetype(std::max(samples, 0)) * size);
+    } else {
+        m_pending.append(reinterpret_cast<const char *>(frame.data[0]), qsizetype(samples) * size);
+    }
+    if (samples <= 0)
+        return false;
+    if (!m_hasPosition) {
+        const qint64 time = frame.best_effort_timestamp;
+        m_pendingStart =
+            time == AV_NOPTS_VALUE
+                ? m_start
+                : av_rescale_q(time, m_stream->time_base, AVRational{1, m_output.sampleRate()});
+        m_hasPosition = true;
+    }
+    return true;
+}
+
+qint64 AviAudio::pendingSamples() const
+{
+    return (m_pending.size() - m_pendingOffset) / m_output.bytesPerFrame();
+}
+
+void AviAudio::consume(qint64 samples)
+{
+    if (samples <= 0)
+        return;
+    m_fresh = false;
+    m_pendingStart += samples;
+    m_pendingOffset += qsizetype(samples) * m_output.bytesPerFrame();
+    if (m_pendingOffset >= m_pending.size()) {
+        m_pending.clear();
+        m_pendingOffset = 0;
+    }
+}
+
+} // namespace video

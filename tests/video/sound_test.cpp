@@ -1,0 +1,110 @@
+// Real sound through PulseAudio: a player's tone reaches a null sink, recorded from its
+// monitor with parec and measured with sox. Runs under null_sink.sh, which starts the server.
+#include "avi_fixtures.h"
+#include "video/AVIPlay.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace videotest;
+
+namespace {
+
+// Records the null sink's monitor as 16-bit stereo at 44.1 kHz for as long as it runs.
+class MonitorRecorder
+{
+  public:
+    explicit MonitorRecorder(const QString &sink)
+    {
+        m_parec.start("parec", {"--latency-msec=20", "-d", sink + ".monitor", "--format=s16le",
+                                "--rate=44100", "--channels=2"});
+    }
+    ~MonitorRecorder()
+    {
+        m_parec.kill();
+        m_parec.waitForFinished();
+    }
+    // True once the recorder delivers sound, so what follows is not lost to its start-up.
+    bool waitUntilRecording()
+    {
+        return m_parec.waitForStarted() && QTest::qWaitFor([this] {
+                   m_parec.waitForReadyRead(10);
+                   return m_parec.bytesAvailable() > 0;
+               });
+    }
+    // The RMS amplitude (0 to 1) of what was recorded over the next `ms` milliseconds.
+    double rmsOver(int ms, const QString &folder)
+    {
+        m_parec.readAll();
+        QTest::qWait(ms);
+        const QString path = folder + "/recorded.raw";
+        if (!writeFile(path, m_parec.readAll()))
+            return -1;
+        QProcess sox;
+        sox.start("sox", {"-t", "raw", "-r", "44100", "-e", "signed", "-b", "16", "-c", "2", path,
+                          "-n", "stat"});
+        if (!sox.waitForFinished(60000))
+            return -1;
+        // sox reports on its error output: "RMS     amplitude:     0.088388".
+        for (const QByteArray &line : sox.readAllStandardError().split('\n')) {
+            if (line.startsWith("RMS") && line.contains("amplitude:"))
+                return line.mid(line.indexOf(':') + 1).trimmed().toDouble();
+        }
+        return -1;
+    }
+
+  private:
+    QProcess m_parec;
+};
+
+TEST(RealSound, APlayingVideoIsHeardUntilPlaySoundIsSwitchedOff)
+{
+    const QString sink = qEnvironmentVariable("PINDREL_NULL_SINK");
+    if (sink.isEmpty())
+        GTEST_SKIP() << "run through tests/video/null_sink.sh";
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const struct
+    {
+        const char *name, *encoder;
+        QStringList options;
+    } tracks[] = {
+        {"16-bit PCM", "pcm_s16le", {"-c:a", "pcm_s16le"}},
+        {"MP3", "libmp3lame", {"-c:a", "libmp3lame", "-b:a", "128k"}},
+    };
+    MonitorRecorder recorder(sink);
+    ASSERT_TRUE(recorder.waitUntilRecording());
+    for (const auto &track : tracks) {
+        SCOPED_TRACE(track.name);
+        if (!hasEncoder(track.encoder)) {
+            std::printf("ffmpeg has no %s encoder; not tested\n", track.encoder);
+            continue;
+        }
+        const QString path = dir.filePath(QString(track.encoder) + ".avi");
+        ASSERT_TRUE(makeToneVideo(path, 6, track.options));
+        QWidget parent;
+        auto *player = new TDCAviPlayer(&parent);
+        player->SetTransparent(false);
+        player->SetFileName(path);
+        ASSERT_GT(player->FrameCount(), 0);
+        player->Play(0, player->FrameCount() - 1, 0);
+        // A sine of amplitude 1/8 has an RMS of 0.088; resampling and encoding keep it close.
+        const double playing = recorder.rmsOver(2000, dir.path());
+        EXPECT_GT(playing, 0.04);
+        EXPECT_GT(player->Position(), 0); // the picture went on meanwhile
+
+        player->SetPlaySound(false);
+        QTest::qWait(300); // what the server already held plays out
+        const double switchedOff = recorder.rmsOver(1000, dir.path());
+        EXPECT_LT(switchedOff, 0.001);
+        EXPECT_TRUE(player->Active());
+        std::printf("%s: RMS %.4f playing, %.4f with Play Sound off\n", track.name, playing,
+                    switchedOff);
+    }
+}
+
+} // namespace
