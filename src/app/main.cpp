@@ -4,6 +4,7 @@
 
 int main(int argc, char *argv[])
 {
+    PindrelApplication::prepare();
     PindrelApplication app(argc, argv);
     TfrmMain window;
     window.show();

@@ -10,6 +10,11 @@ PindrelApplication::PindrelApplication(int &argc, char **argv) : QApplication(ar
     setApplicationName(QStringLiteral("Pindrel"));
 }
 
+void PindrelApplication::prepare()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
 bool PindrelApplication::notify(QObject *receiver, QEvent *event)
 {
     bool handled = false;
