@@ -46,8 +46,8 @@ TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address)
         fraImages->raise();
         buildPuzzle(picture);
         siblingIndex = -2;
-        btnForward->setEnabled(false);
-        Next1->setEnabled(false);
+        // Back leads to the page that held the link, even the first page of the history.
+        setBackForwardEnabled(true, false);
         progressBar->hide();
         setWindowTitle(QStringLiteral("Pindrel - ") + address);
         m_clock.StartTimer();

@@ -230,8 +230,8 @@ void TfrmMain::browseBack()
         QThread::msleep(250);
     }
     Image2->setEnabled(false);
-    btnForward->setEnabled(false);
-    Next1->setEnabled(false);
+    // Back follows the browser's history again.
+    setBackForwardEnabled(WebBrowser1 && WebBrowser1->canGoBack(), false);
     showPane();
     setStatusText(QStringLiteral("Browsing"));
 }

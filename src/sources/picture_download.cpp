@@ -45,7 +45,6 @@ quint64 PictureDownload::get(const QUrl &url)
     m_body.clear();
     m_failure.clear();
     m_reply = m_manager->get(request);
-    m_reply->setReadBufferSize(8000);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &PictureDownload::onMetaData);
     connect(m_reply, &QNetworkReply::readyRead, this, &PictureDownload::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &PictureDownload::onFinished);
@@ -138,8 +137,10 @@ void PictureDownload::conclude(State state, const QString &failure)
     if (QNetworkReply *reply = m_reply) {
         m_reply = nullptr;
         reply->disconnect(this);
-        // Aborting finishes the reply at once; deleting it must wait for its own signals.
-        reply->abort();
+        // Aborting finishes the reply at once (a reply that has its error already is only
+        // closed by deletion); deleting it must wait for its own signals.
+        if (reply->error() == QNetworkReply::NoError)
+            reply->abort();
         reply->deleteLater();
     }
     if (m_begun && state != State::Dropped)

@@ -82,9 +82,10 @@ public:
 
     QWidget *widget() override { return m_view; }
     void navigate(const QString &address) override { m_view->setUrl(QUrl(address)); }
+    bool canGoBack() const override { return m_view->history()->canGoBack(); }
     bool goBack() override
     {
-        if (!m_view->history()->canGoBack())
+        if (!canGoBack())
             return false;
         m_view->back();
         return true;
