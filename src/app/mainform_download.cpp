@@ -61,8 +61,8 @@ TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address)
 
 void TfrmMain::downloadFailed()
 {
-    QMessageBox::warning(this, QStringLiteral("Warning"), QStringLiteral("Unable to download image."),
-                         QMessageBox::Ok);
+    QMessageBox::warning(this, QStringLiteral("Warning"),
+                         QStringLiteral("Unable to download image."), QMessageBox::Ok);
     progressBar->hide();
     Image2->hide();
     btnForward->setEnabled(false);

@@ -129,8 +129,8 @@ bool TfrmMain::WebBrowser1BeforeNavigate2(const QString &address)
     setStatusText(QStringLiteral("Browsing"));
     progressBar->hide();
     progressBar->setValue(0);
-    const QString target = web::unwrapImageSearchLink(
-        address, web::imageSearchPrefix(settings::imageSearchHost()));
+    const QString target =
+        web::unwrapImageSearchLink(address, web::imageSearchPrefix(settings::imageSearchHost()));
     if (!web::isPictureLink(target))
         return false;
     Image2->setEnabled(false);

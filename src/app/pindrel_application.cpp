@@ -10,11 +10,6 @@ PindrelApplication::PindrelApplication(int &argc, char **argv) : QApplication(ar
     setApplicationName(QStringLiteral("Pindrel"));
 }
 
-void PindrelApplication::prepare()
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
-
 bool PindrelApplication::notify(QObject *receiver, QEvent *event)
 {
     bool handled = false;

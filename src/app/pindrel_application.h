@@ -10,10 +10,6 @@ class PindrelApplication : public QApplication
 public:
     PindrelApplication(int &argc, char **argv);
 
-    // What must be set before the application object exists: the web engine, loaded later
-    // from a module, shares OpenGL contexts with the window.
-    static void prepare();
-
     // Delivers the event; a failure thrown by its handler is shown in the error report
     // instead of ending the process.
     bool notify(QObject *receiver, QEvent *event) override;

@@ -7,7 +7,7 @@ class ProgressGauge : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     // Covers panel exactly and follows its size.
     explicit ProgressGauge(QWidget *panel);
 
@@ -19,11 +19,11 @@ public:
     // The whole percentage done and "%"; "0%" while the maximum is 0.
     QString text() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     qint64 m_maximum = 100;
     qint64 m_value = 0;
 };

@@ -37,7 +37,7 @@ QString homeSiteBase()
     if (!stored.isEmpty())
         return stored.endsWith(QLatin1Char('/')) ? stored.chopped(1) : stored;
     // The pages the game ships work without a network.
-    return QUrl::fromLocalFile(web::bundledSiteDir()).toString();
+    return QUrl::fromLocalFile(web::bundledSiteDir()).toString(QUrl::FullyEncoded);
 }
 
 QString imageSearchHost()

@@ -16,7 +16,7 @@ class PictureDownload : public QObject
 {
     Q_OBJECT
 
-public:
+  public:
     // Bodies beyond this are refused as they arrive.
     static constexpr qint64 maxBodyBytes = qint64(64) << 20;
     // A transfer that receives nothing for this long fails.
@@ -24,7 +24,13 @@ public:
     static const char *const userAgent;
     static const char *const acceptTypes;
 
-    enum class State { Running, Done, Failed, Dropped };
+    enum class State
+    {
+        Running,
+        Done,
+        Failed,
+        Dropped
+    };
 
     explicit PictureDownload(QObject *parent = nullptr);
     ~PictureDownload() override;
@@ -43,7 +49,7 @@ public:
     // The body of the last transfer once it is Done; empties the buffer.
     QByteArray takeBody();
 
-signals:
+  signals:
     // The body starts: expected is its length, 0 when the server sends none.
     void workBegin(qint64 expected);
     void work(qint64 received);
@@ -52,7 +58,7 @@ signals:
     // A transfer has ended in any way, dropped ones included.
     void ended();
 
-private:
+  private:
     void onMetaData();
     void onReadyRead();
     void onFinished();

@@ -10,16 +10,16 @@ class TfrmOpenURL : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmOpenURL(QWidget *parent = nullptr);
 
     QString address() const;
 
-protected:
+  protected:
     // Escape does not close it: neither button is bound to a key.
     void keyPressEvent(QKeyEvent *event) override;
 
-private:
+  private:
     QLineEdit *txtInternet = nullptr;
     QPushButton *btnOK = nullptr;
     QPushButton *btnCancel = nullptr;

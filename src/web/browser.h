@@ -26,11 +26,15 @@ struct BrowserEvents
     std::function<void()> documentComplete;
 };
 
-enum BrowserCommand { NavigateForward = 1, NavigateBack = 2 };
+enum BrowserCommand
+{
+    NavigateForward = 1,
+    NavigateBack = 2
+};
 
 class Browser
 {
-public:
+  public:
     virtual ~Browser() = default;
 
     // The view, a child of the widget the browser was made in.

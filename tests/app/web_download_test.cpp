@@ -26,8 +26,7 @@ QByteArray jpegOf(QSize size)
     return bytes;
 }
 
-LoopbackServer::Response picture(QSize size, LoopbackServer::Framing framing,
-                                 int dripBytes = 0)
+LoopbackServer::Response picture(QSize size, LoopbackServer::Framing framing, int dripBytes = 0)
 {
     LoopbackServer::Response response;
     response.body = jpegOf(size);
@@ -44,7 +43,7 @@ LoopbackServer::Response picture(QSize size, LoopbackServer::Framing framing,
 
 class WebDownloadTest : public WindowTest
 {
-protected:
+  protected:
     ProgressGauge *gauge() { return find<ProgressGauge>("progressBar"); }
     QWidget *pane() { return find<QWidget>("fraBrowser"); }
     sources::PictureDownload *client() { return find<sources::PictureDownload>("Client"); }
@@ -139,11 +138,10 @@ TEST_F(WebDownloadTest, TheGaugeCoversTheTimePanelAndCountsTheBody)
         server.serve(QStringLiteral("/drip.jpg"), response);
         QList<Seen> seen;
         // Connected after the window's own handler, so it sees the gauge as updated.
-        auto watch = QObject::connect(client(), &sources::PictureDownload::work, window.get(),
-                                      [&] {
-                                          seen << Seen{gauge()->maximum(), gauge()->value(),
-                                                       gauge()->text(), gauge()->isVisible()};
-                                      });
+        auto watch = QObject::connect(client(), &sources::PictureDownload::work, window.get(), [&] {
+            seen << Seen{gauge()->maximum(), gauge()->value(), gauge()->text(),
+                         gauge()->isVisible()};
+        });
         EXPECT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/drip.jpg"))),
                   TfrmMain::WebPicture::Opened);
         QObject::disconnect(watch);
@@ -168,12 +166,14 @@ TEST_F(WebDownloadTest, TheGaugeCoversTheTimePanelAndCountsTheBody)
 TEST_F(WebDownloadTest, BackDuringATransferClosesItAndTheFailureFollows)
 {
     // A web puzzle first: Back leads from it to its page.
-    server.serve(QStringLiteral("/first.jpg"), picture(QSize(40, 30), LoopbackServer::Framing::Length));
+    server.serve(QStringLiteral("/first.jpg"),
+                 picture(QSize(40, 30), LoopbackServer::Framing::Length));
     ASSERT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/first.jpg"))),
               TfrmMain::WebPicture::Opened);
     ASSERT_TRUE(find<QToolButton>("btnBack")->isEnabled());
 
-    server.serve(QStringLiteral("/slow.jpg"), picture(QSize(64, 48), LoopbackServer::Framing::Length, 200));
+    server.serve(QStringLiteral("/slow.jpg"),
+                 picture(QSize(64, 48), LoopbackServer::Framing::Length, 200));
     QObject::connect(client(), &sources::PictureDownload::work, window.get(), [this] {
         QTimer::singleShot(0, window.get(), [this] { clickButton("btnBack"); });
         client()->disconnect(window.get());
@@ -191,8 +191,10 @@ TEST_F(WebDownloadTest, BackDuringATransferClosesItAndTheFailureFollows)
 
 TEST_F(WebDownloadTest, ANewerLinkDuringATransferWinsAndOnlyItsPuzzleIsBuilt)
 {
-    server.serve(QStringLiteral("/old.jpg"), picture(QSize(64, 48), LoopbackServer::Framing::Length, 200));
-    server.serve(QStringLiteral("/new.jpg"), picture(QSize(90, 60), LoopbackServer::Framing::Length));
+    server.serve(QStringLiteral("/old.jpg"),
+                 picture(QSize(64, 48), LoopbackServer::Framing::Length, 200));
+    server.serve(QStringLiteral("/new.jpg"),
+                 picture(QSize(90, 60), LoopbackServer::Framing::Length));
     const QString newer = server.url(QStringLiteral("/new.jpg"));
     TfrmMain::WebPicture inner = TfrmMain::WebPicture::Failed;
     QObject::connect(client(), &sources::PictureDownload::work, window.get(), [&] {

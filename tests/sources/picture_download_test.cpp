@@ -89,8 +89,7 @@ TEST(PictureDownload, FramingsStatusesAndTheSizeCap)
         {"redirect", LoopbackServer::status("302 Found", "Location: /length\r\n"), State::Failed,
          -1, 0},
         {"missing", LoopbackServer::status("404 Not Found"), State::Failed, -1, 0},
-        {"server-error", LoopbackServer::status("500 Internal Server Error"), State::Failed, -1,
-         0},
+        {"server-error", LoopbackServer::status("500 Internal Server Error"), State::Failed, -1, 0},
         {"reset", reset, State::Failed, picture.size(), 0},
         {"declared-huge", declaredHuge, State::Failed, -1, 0},
         {"at-cap", atCap, State::Done, 0, PictureDownload::maxBodyBytes},
@@ -141,10 +140,11 @@ TEST(PictureDownload, SendsAPlainHttp11GetWithItsOwnHeadersAndNoProxy)
     QStringList headers;
     for (const QByteArray &line : lines.mid(1))
         headers << QString::fromLatin1(line.trimmed());
-    for (const QString &expected : {QStringLiteral("Accept: text/html, */*"),
-                                   QStringLiteral("User-Agent: Mozilla/3.0 (compatible; Indy Library)"),
-                                   QStringLiteral("Host: 127.0.0.1:%1").arg(server.port()),
-                                   QStringLiteral("Accept-Encoding: identity")})
+    for (const QString &expected :
+         {QStringLiteral("Accept: text/html, */*"),
+          QStringLiteral("User-Agent: Mozilla/3.0 (compatible; Indy Library)"),
+          QStringLiteral("Host: 127.0.0.1:%1").arg(server.port()),
+          QStringLiteral("Accept-Encoding: identity")})
         EXPECT_TRUE(headers.contains(expected)) << expected.toStdString();
 }
 

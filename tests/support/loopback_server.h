@@ -15,8 +15,13 @@ class LoopbackServer : public QObject
 {
     Q_OBJECT
 
-public:
-    enum class Framing { Length, Close, Chunked };
+  public:
+    enum class Framing
+    {
+        Length,
+        Close,
+        Chunked
+    };
 
     struct Response
     {
@@ -26,7 +31,7 @@ public:
         // Length: Content-Length and the body; Close: the body ends with the connection;
         // Chunked: chunked transfer coding.
         Framing framing = Framing::Length;
-        QByteArray extraHeaders; // whole lines, each ending in "\r\n"
+        QByteArray extraHeaders;    // whole lines, each ending in "\r\n"
         qint64 declaredLength = -1; // a Content-Length other than the body's size
         qint64 resetAfter = -1;     // body bytes sent before the connection is reset
         int dripBytes = 0;          // the body this many bytes at a time...
@@ -50,7 +55,7 @@ public:
     static Response page(const QByteArray &html);
     static Response status(const QByteArray &statusLine, const QByteArray &extraHeaders = {});
 
-private:
+  private:
     void onConnection();
     void onRequestBytes(QTcpSocket *socket);
     void send(QTcpSocket *socket, const Response &response);

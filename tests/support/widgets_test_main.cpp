@@ -5,7 +5,6 @@
 
 int main(int argc, char **argv)
 {
-    PindrelApplication::prepare();
     PindrelApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -37,16 +37,16 @@ class DesktopBrowser : public QObject
 {
     Q_OBJECT
 
-public:
+  public:
     QList<QUrl> opened;
 
-public slots:
+  public slots:
     void open(const QUrl &url) { opened << url; }
 };
 
 class WebPaneTest : public WindowTest
 {
-protected:
+  protected:
     void SetUp() override
     {
         QDesktopServices::setUrlHandler(QStringLiteral("http"), &desktop, "open");
@@ -55,8 +55,8 @@ protected:
             QDir(settingsDir.path()).mkpath(QStringLiteral("Pindrel"));
             QFile ini(settingsDir.filePath(QStringLiteral("Pindrel/Pindrel.ini")));
             ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-            ini.write("[General]\nhome_site=" + homeSite.toUtf8() + "\nimage_search_host=" +
-                      searchHost.toUtf8() + "\n");
+            ini.write("[General]\nhome_site=" + homeSite.toUtf8() +
+                      "\nimage_search_host=" + searchHost.toUtf8() + "\n");
         }
         WindowTest::SetUp();
     }
@@ -76,9 +76,10 @@ protected:
         return QTest::qWaitFor(
             [&] {
                 // The view names the address it is going to before the document is there.
-                return view() && script(QStringLiteral("document.readyState + ' ' + document.URL"))
-                                     .toString()
-                                     .startsWith(QLatin1String("complete ")) &&
+                return view() &&
+                       script(QStringLiteral("document.readyState + ' ' + document.URL"))
+                           .toString()
+                           .startsWith(QLatin1String("complete ")) &&
                        script(QStringLiteral("document.URL")).toString().endsWith(ending);
             },
             60'000);
@@ -123,27 +124,29 @@ protected:
 
 class LoopbackSiteTest : public WebPaneTest
 {
-protected:
+  protected:
     void SetUp() override
     {
         homeSite = server.url(QStringLiteral("/site"));
         searchHost = QStringLiteral("127.0.0.1:%1").arg(server.port());
-        const QByteArray search =
-            server.url(QStringLiteral("/imgres?imgurl=")).toUtf8() +
-            server.url(QStringLiteral("/pics/two.jpg")).toUtf8() + "&amp;w=300";
+        const QByteArray search = server.url(QStringLiteral("/imgres?imgurl=")).toUtf8() +
+                                  server.url(QStringLiteral("/pics/two.jpg")).toUtf8() +
+                                  "&amp;w=300";
         server.serve(QStringLiteral("/site/pindrel_v2.htm"),
                      LoopbackServer::page(pageWithLinks(
                          "<a id='pic' href='/pics/one.jpg'>one</a>"
                          "<a id='page' href='/site/next.htm'>next</a>"
-                         "<a id='search' href='" + search + "'>search</a>"
+                         "<a id='search' href='" +
+                         search +
+                         "'>search</a>"
                          "<a id='blank' href='/site/popup.htm' target='_blank'>popup</a>")));
         server.serve(QStringLiteral("/site/next.htm"),
                      LoopbackServer::page(pageWithLinks(
                          "<a id='blank' href='/site/popup.htm' target='_blank'>popup</a>")));
         server.serve(QStringLiteral("/site/popup.htm"),
                      LoopbackServer::page(pageWithLinks("popup")));
-        for (const auto &[path, size] :
-             {std::pair{"/pics/one.jpg", QSize(80, 60)}, std::pair{"/pics/two.jpg", QSize(70, 50)}}) {
+        for (const auto &[path, size] : {std::pair{"/pics/one.jpg", QSize(80, 60)},
+                                         std::pair{"/pics/two.jpg", QSize(70, 50)}}) {
             LoopbackServer::Response picture;
             picture.body = jpegOf(size);
             server.serve(QLatin1String(path), picture);
@@ -234,7 +237,8 @@ TEST_F(LoopbackSiteTest, NewWindowsGoToTheDesktopFromHomePagesAndIntoThePaneFrom
 {
     clickLink("blank");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.opened.isEmpty(); }, 30'000));
-    EXPECT_EQ(desktop.opened.constFirst().toString(), server.url(QStringLiteral("/site/popup.htm")));
+    EXPECT_EQ(desktop.opened.constFirst().toString(),
+              server.url(QStringLiteral("/site/popup.htm")));
     EXPECT_TRUE(view()->url().toString().endsWith("/site/pindrel_v2.htm"));
 
     clickLink("page");

@@ -21,25 +21,25 @@ QString addressOf(const QUrl &url)
 
 class InterceptingPage : public QWebEnginePage
 {
-public:
+  public:
     InterceptingPage(QWebEngineProfile *profile, const web::BrowserEvents &events, QObject *parent)
         : QWebEnginePage(profile, parent), m_events(events)
     {
     }
 
-protected:
+  protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType, bool) override
     {
         return !m_events.beforeNavigate2(addressOf(url));
     }
 
-private:
+  private:
     const web::BrowserEvents &m_events;
 };
 
 class EngineBrowser final : public web::Browser
 {
-public:
+  public:
     EngineBrowser(QWidget *parent, const web::BrowserEvents &events) : m_events(events)
     {
         // Off the record: the game writes no files, cookies and cache included.
@@ -100,7 +100,7 @@ public:
     void refresh() override { m_view->reload(); }
     QString locationUrl() const override { return addressOf(m_view->url()); }
 
-private:
+  private:
     web::BrowserEvents m_events;
     QWebEngineProfile *m_profile = nullptr;
     QWebEngineView *m_view = nullptr;
