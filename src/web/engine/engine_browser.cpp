@@ -3,6 +3,8 @@
 #include "web/browser_loader.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QOpenGLContext>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
@@ -11,7 +13,25 @@
 
 #include <type_traits>
 
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+QT_END_NAMESPACE
+
 namespace {
+
+// The engine composes its pages in an OpenGL context shared with the application's. Linked
+// into a program, it makes that context as the application starts; loaded later, it is made
+// here, so a start that never opens the pane sets up no OpenGL at all. Where OpenGL is missing
+// (the offscreen platform) the context stays invalid and the engine draws in software.
+void shareOpenGlContext()
+{
+    if (qt_gl_global_share_context())
+        return;
+    auto *context = new QOpenGLContext(QCoreApplication::instance());
+    context->create();
+    qt_gl_set_global_share_context(context);
+}
 
 QString addressOf(const QUrl &url)
 {
@@ -111,6 +131,7 @@ class EngineBrowser final : public web::Browser
 extern "C" Q_DECL_EXPORT web::Browser *pindrelCreateBrowser(QWidget *parent,
                                                             const web::BrowserEvents &events)
 {
+    shareOpenGlContext();
     return new EngineBrowser(parent, events);
 }
 
