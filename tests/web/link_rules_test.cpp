@@ -1,4 +1,5 @@
 // The link rules as a table of addresses.
+#include "support/qt_printers.h"
 #include "web/link_rules.h"
 
 #include <gtest/gtest.h>
