@@ -3,8 +3,8 @@
 
 #include "app/picture_view.h"
 #include "app/progress_gauge.h"
-#include "sources/picture_download.h"
 #include "app/widget_colour.h"
+#include "sources/picture_download.h"
 
 #include <QAbstractItemView>
 #include <QAction>
