@@ -47,7 +47,7 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
         "Written in C++ with Qt. Pictures are decoded by libjpeg-turbo, videos by FFmpeg.\n\n"
         "Thanks to everyone who played the early versions and sent in their best times.\n\n"
         "Contact: %1")
-                            .arg(settings::homeSiteBase().toString()));
+                            .arg(settings::onlineSite().toString()));
     column->addWidget(text, 1);
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("btnOK"));

@@ -3,6 +3,27 @@
 
 #include "game/darkness.h"
 
+#include <QEventLoop>
+#include <QObject>
+
+#include <functional>
+
 // A row break for long picture work: every 30 ms it lets the window repaint and its timers
 // run. User input waits until the work is done, so no command starts on a half-made picture.
 game::RowBreak eventPumpBetweenRows();
+
+// Runs the window's events, user input included, until done() holds, testing it whenever
+// sender emits wake. This is the pump of a download: Back and other commands run meanwhile,
+// nested in the caller. It also returns when the application quits, done() or not.
+template <typename Sender, typename Signal>
+void pumpEventsUntil(Sender *sender, Signal wake, const std::function<bool()> &done)
+{
+    if (done())
+        return;
+    QEventLoop loop;
+    QObject::connect(sender, wake, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    loop.exec();
+}

@@ -171,6 +171,10 @@ void TfrmMain::mnuSolutionClick()
 
 void TfrmMain::btnRestartClick()
 {
+    if (restartReloadsPage()) {
+        WebBrowser1->refresh();
+        return;
+    }
     {
         WaitCursor busy;
         Image2->hide();

@@ -4,18 +4,24 @@
 #include "game/game_clock.h"
 #include "game/game_state.h"
 #include "game/press_rules.h"
+#include "web/browser.h"
 
 #include <QImage>
 #include <QMainWindow>
 
+#include <memory>
+
+namespace sources {
+class PictureDownload;
+}
 class PictureView;
+class ProgressGauge;
 class TDCAviPlayer;
 class QAction;
 class QFileDialog;
 class QFrame;
 class QLabel;
 class QMenu;
-class QProgressBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
@@ -55,6 +61,15 @@ public:
 
     const QStringList &siblings() const { return siblingFiles; }
     int siblingPosition() const { return siblingIndex; }
+
+    // The web pane, in mainform_web.cpp; the browser exists once the pane was first used.
+    void PuzzlesontheWeb1Click();
+    web::Browser *browser() const { return WebBrowser1.get(); }
+    // Downloads a picture and starts a puzzle from it. Failed when the download or the
+    // decoding failed, which the player has been told; Dropped when a newer picture link or
+    // the end of the program took over, and nothing was done.
+    enum class WebPicture { Opened, Failed, Dropped };
+    WebPicture openImageFromWeb(const QString &address);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -96,6 +111,28 @@ private:
     void mnuShowGridClick();
     void FadeBlocks1Click();
     void mnuExitClick();
+    void OpenURL1Click();
+
+    // The web pane and the download, in mainform_web.cpp and mainform_download.cpp.
+    void createBrowser();
+    void showPane();
+    void putPaneAway();
+    void setBrowserShown(bool shown);
+    bool browserEnabled() const;
+    void enterBrowsing();
+    bool WebBrowser1BeforeNavigate2(const QString &address);
+    void followPictureLink(const QString &address);
+    void WebBrowser1NewWindow2(const QString &address);
+    void WebBrowser1CommandStateChange(int command, bool enabled);
+    void WebBrowser1ProgressChange(int progress, int maximum);
+    void WebBrowser1DocumentComplete();
+    void browseBack();
+    bool restartReloadsPage();
+    void browseForward();
+    void ClientWorkBegin(qint64 expected);
+    void ClientWork(qint64 received);
+    void ClientWorkEnd();
+    void downloadFailed();
 
     // Steps shared by the handlers.
     void randomBlocks();
@@ -114,6 +151,8 @@ private:
     void leaveVideoPuzzle();
     void setSmoothPictures(bool smooth);
     void restartVideoPlayback();
+    // The steps every still picture takes from decoded to a dealt board, file or download.
+    void buildPuzzle(const QImage &picture);
 
     // How the press rules reach the window.
     void redraw() override;
@@ -128,7 +167,8 @@ private:
     bool m_videoRefreshOn = false;
     int openCount = 0;
     QStringList siblingFiles;
-    // Position of the current picture in siblingFiles; -1 when it was not found there.
+    // Position of the current picture in siblingFiles; -1 when it was not found there, -2
+    // while the web is the source.
     int siblingIndex = -1;
     // The last file chosen in the Open dialog: Back and Forward step through its folder.
     QString m_openDialogFileName;
@@ -151,7 +191,7 @@ private:
     QToolButton *btnOptions = nullptr;
     QLabel *txtMoveCount = nullptr;
     QLabel *txtStatus = nullptr;
-    QProgressBar *progressBar = nullptr;
+    ProgressGauge *progressBar = nullptr;
 
     // Picture area.
     QWidget *fraImages = nullptr;
@@ -185,6 +225,8 @@ private:
     QAction *mnuAbout = nullptr;
     QAction *mnuVisitOnline = nullptr;
 
+    std::unique_ptr<web::Browser> WebBrowser1;
+    sources::PictureDownload *Client = nullptr;
     TDCAviPlayer *avi = nullptr;
     QTimer *tmrTimer = nullptr;
     QTimer *Timer1 = nullptr;

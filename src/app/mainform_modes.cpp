@@ -129,5 +129,5 @@ void TfrmMain::mnuAboutClick()
 
 void TfrmMain::mnuVisitOnlineClick()
 {
-    QDesktopServices::openUrl(settings::homeSiteBase());
+    QDesktopServices::openUrl(settings::onlineSite());
 }

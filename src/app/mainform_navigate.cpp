@@ -4,6 +4,7 @@
 #include "app/error_report.h"
 #include "app/picture_view.h"
 #include "app/wait_cursor.h"
+#include "sources/picture_download.h"
 #include "sources/sibling_files.h"
 
 #include <QAction>
@@ -22,12 +23,20 @@ void TfrmMain::setBackForwardEnabled(bool back, bool forward)
 
 void TfrmMain::btnForwardClick()
 {
-    stepThroughSiblings(+1);
+    if (siblingIndex == -2)
+        browseForward();
+    else
+        stepThroughSiblings(+1);
 }
 
 void TfrmMain::btnBackClick()
 {
-    stepThroughSiblings(-1);
+    // In every mode: a download still running fails.
+    Client->abort();
+    if (siblingIndex == -2)
+        browseBack();
+    else
+        stepThroughSiblings(-1);
 }
 
 void TfrmMain::stepThroughSiblings(int step)

@@ -48,6 +48,12 @@ void TfrmMain::openPuzzle(const QString &path)
     QAction *recent = recentmenu::addRecentPicture(mnuImageFiles, path, openCount);
     connect(recent, &QAction::triggered, this, [this, recent] { openPuzzleFromMenu(recent); });
 
+    buildPuzzle(picture);
+    txtMoveCount->setText(QStringLiteral("0"));
+}
+
+void TfrmMain::buildPuzzle(const QImage &picture)
+{
     setStatusText(QStringLiteral("Processing"));
     m_solutionPicture = picture;
     // The board and the dim source are rebuilt from the solution picture in full, in the
@@ -56,11 +62,14 @@ void TfrmMain::openPuzzle(const QString &path)
     m_state.solutionShown = false;
     randomBlocks();
     drawBitmap();
+    imgSolution->hide();
+    ProEffectImage1->hide();
     Image2->show();
+    Image2->setEnabled(true);
     txtInfo->clear();
     txtInfoShadow->clear();
-    txtMoveCount->setText(QStringLiteral("0"));
     setStatusText(QStringLiteral("00:00:00"));
+    mnuSolution->setEnabled(true);
     btnRestart->setEnabled(true);
     txtInfo->hide();
     txtInfoShadow->hide();

@@ -2,7 +2,9 @@
 #include "app/mainform.h"
 
 #include "app/picture_view.h"
+#include "app/progress_gauge.h"
 #include "app/widget_colour.h"
+#include "sources/picture_download.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -12,7 +14,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QStackedLayout>
 #include <QStyle>
 #include <QTimer>
@@ -100,6 +101,9 @@ void TfrmMain::createWidgets()
     client->setMinimumSize(331, 331);
     setCentralWidget(client);
 
+    Client = new sources::PictureDownload(this);
+    Client->setObjectName(QStringLiteral("Client"));
+
     tmrTimer = new QTimer(this);
     tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
     tmrTimer->setInterval(500);
@@ -167,12 +171,8 @@ void TfrmMain::createToolStrip(QWidget *parent)
     row->addWidget(txtStatus);
 
     // Covers the time panel while something downloads.
-    progressBar = new QProgressBar(txtStatus);
+    progressBar = new ProgressGauge(txtStatus);
     progressBar->setObjectName(QStringLiteral("progressBar"));
-    progressBar->setTextVisible(false);
-    QPalette gauge = progressBar->palette();
-    gauge.setColor(QPalette::Highlight, QColor(0, 0, 128));
-    progressBar->setPalette(gauge);
     progressBar->hide();
 
     mnuImageFiles = new QMenu(this);
@@ -267,10 +267,6 @@ void TfrmMain::createMenus()
     help->addSeparator();
     mnuVisitOnline = addItem(help, "mnuVisitOnline", QStringLiteral("Visit Pindrel Online..."));
 
-    // The web pane is still to come: its commands stay visible but unusable.
-    for (QAction *later : {mnuOpenURL, mnuWeb})
-        later->setEnabled(false);
-    btnWeb->setEnabled(false);
     for (QAction *item : {Back1, Next1, mnuSolution})
         item->setEnabled(false);
     for (QToolButton *button : {btnBack, btnForward})
@@ -307,6 +303,13 @@ void TfrmMain::connectCommands()
     connect(btnForward, &QToolButton::clicked, this, &TfrmMain::btnForwardClick);
     connect(Back1, &QAction::triggered, this, &TfrmMain::Back1Click);
     connect(Next1, &QAction::triggered, this, &TfrmMain::Next1Click);
+
+    connect(mnuWeb, &QAction::triggered, this, &TfrmMain::PuzzlesontheWeb1Click);
+    connect(btnWeb, &QToolButton::clicked, this, &TfrmMain::PuzzlesontheWeb1Click);
+    connect(mnuOpenURL, &QAction::triggered, this, &TfrmMain::OpenURL1Click);
+    connect(Client, &sources::PictureDownload::workBegin, this, &TfrmMain::ClientWorkBegin);
+    connect(Client, &sources::PictureDownload::work, this, &TfrmMain::ClientWork);
+    connect(Client, &sources::PictureDownload::workEnd, this, &TfrmMain::ClientWorkEnd);
 
     connect(mnuSetup, &QAction::triggered, this, &TfrmMain::mnuSetupClick);
     connect(btnOptions, &QToolButton::clicked, this, &TfrmMain::mnuSetupClick);

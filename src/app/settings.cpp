@@ -2,6 +2,8 @@
 // configuration folders (/etc/xdg by default), which an installer or the administrator writes.
 #include "app/settings.h"
 
+#include "web/browser_loader.h"
+
 #include <QSettings>
 
 namespace settings {
@@ -23,10 +25,25 @@ int aviTimerFrom(const QVariant &stored)
     return ok ? interval : defaultAviTimer;
 }
 
-QUrl homeSiteBase()
+QUrl onlineSite()
 {
     const QString stored = ReadSetting(QStringLiteral("home_site")).toString();
     return QUrl(stored.isEmpty() ? QStringLiteral("https://pindrel.github.io/") : stored);
+}
+
+QString homeSiteBase()
+{
+    const QString stored = ReadSetting(QStringLiteral("home_site")).toString();
+    if (!stored.isEmpty())
+        return stored.endsWith(QLatin1Char('/')) ? stored.chopped(1) : stored;
+    // The pages the game ships work without a network.
+    return QUrl::fromLocalFile(web::bundledSiteDir()).toString(QUrl::FullyEncoded);
+}
+
+QString imageSearchHost()
+{
+    const QString stored = ReadSetting(QStringLiteral("image_search_host")).toString();
+    return stored.isEmpty() ? QStringLiteral("images.google.com") : stored;
 }
 
 } // namespace settings

@@ -1,4 +1,4 @@
-// The one setting the game reads: how often a playing video refreshes the board.
+// The settings the game reads: the video refresh interval and the home site.
 #pragma once
 
 #include <QUrl>
@@ -15,7 +15,15 @@ QVariant ReadSetting(const QString &valueName);
 // one, the default when it is absent, empty or not a number. No range check.
 int aviTimerFrom(const QVariant &stored);
 
-// The home site's base address: "home_site" in the store, else the project's own site.
-QUrl homeSiteBase();
+// The site "Visit Pindrel Online..." opens: "home_site" in the store, else the project's own.
+QUrl onlineSite();
+
+// The web pane's home site, without a trailing "/": "home_site" in the store, else the
+// pages the game installs.
+QString homeSiteBase();
+
+// The image search engine whose result links are unwrapped: "image_search_host" in the
+// store, else Google's image search.
+QString imageSearchHost();
 
 } // namespace settings

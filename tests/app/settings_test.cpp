@@ -47,3 +47,23 @@ TEST_F(StoredSettingTest, NoStoreGivesTheDefault)
     WindowTest::SetUp();
     EXPECT_EQ(window->videoRefreshInterval(), 40);
 }
+
+TEST_F(StoredSettingTest, TheHomeSiteAndTheImageSearchHostComeFromTheStore)
+{
+    openWithStore("[General]\nhome_site=http://home.example/puzzles/\n"
+                  "image_search_host=search.example\n");
+    EXPECT_EQ(settings::homeSiteBase(), "http://home.example/puzzles");
+    EXPECT_EQ(settings::imageSearchHost(), "search.example");
+    EXPECT_EQ(settings::onlineSite(), QUrl("http://home.example/puzzles/"));
+}
+
+TEST_F(StoredSettingTest, WithoutAStoreThePaneOpensTheBundledPages)
+{
+    WindowTest::SetUp();
+    const QUrl base(settings::homeSiteBase());
+    ASSERT_TRUE(base.isLocalFile());
+    for (const char *page : {"pindrel_v2.htm", "pindrel.htm", "pd_contact.htm", "pd_search.htm"})
+        EXPECT_TRUE(QFile::exists(base.toLocalFile() + "/" + page)) << page;
+    EXPECT_EQ(settings::imageSearchHost(), "images.google.com");
+    EXPECT_EQ(settings::onlineSite(), QUrl("https://pindrel.github.io/"));
+}

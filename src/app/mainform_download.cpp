@@ -1,0 +1,91 @@
+// Starting a puzzle from a picture on the web: the download, its gauge and its failure.
+#include "app/mainform.h"
+
+#include "app/event_pump.h"
+#include "app/picture_view.h"
+#include "app/progress_gauge.h"
+#include "app/wait_cursor.h"
+#include "sources/decode_error.h"
+#include "sources/jpeg_decoder.h"
+#include "sources/picture_download.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMessageBox>
+#include <QToolButton>
+
+#include <optional>
+
+TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address)
+{
+    using sources::PictureDownload;
+    std::optional<WaitCursor> busy(std::in_place);
+    repaint();
+    setStatusText(QStringLiteral("Downloading"));
+    m_solutionPicture = QImage();
+    mnuSolutionClick();
+    setBrowserShown(false);
+
+    // Back, menu commands and another picture link can run while this waits.
+    const quint64 transfer = Client->get(QUrl(address));
+    pumpEventsUntil(Client, &PictureDownload::ended,
+                    [&] { return Client->stateOf(transfer) != PictureDownload::State::Running; });
+    if (Client->stateOf(transfer) == PictureDownload::State::Running)
+        Client->drop(); // the program is ending
+    if (Client->stateOf(transfer) == PictureDownload::State::Dropped)
+        return WebPicture::Dropped;
+
+    try {
+        if (Client->stateOf(transfer) == PictureDownload::State::Failed)
+            throw sources::DecodeError(Client->failure());
+        const QImage picture = sources::decodeJpegBytes(Client->takeBody());
+        setBrowserShown(false);
+        setStatusText(QStringLiteral("Processing"));
+        fraBrowser->hide();
+        fraBrowser->setEnabled(false);
+        fraImages->raise();
+        buildPuzzle(picture);
+        siblingIndex = -2;
+        // Back leads to the page that held the link, even the first page of the history.
+        setBackForwardEnabled(true, false);
+        progressBar->hide();
+        setWindowTitle(QStringLiteral("Pindrel - ") + address);
+        m_clock.StartTimer();
+        return WebPicture::Opened;
+    } catch (const std::exception &) {
+        busy.reset();
+        downloadFailed();
+        return WebPicture::Failed;
+    }
+}
+
+void TfrmMain::downloadFailed()
+{
+    QMessageBox::warning(this, QStringLiteral("Warning"),
+                         QStringLiteral("Unable to download image."), QMessageBox::Ok);
+    progressBar->hide();
+    Image2->hide();
+    btnForward->setEnabled(false);
+    Next1->setEnabled(false);
+    siblingIndex = -2;
+    setStatusText(QStringLiteral("Error"));
+    showPane();
+}
+
+void TfrmMain::ClientWorkBegin(qint64 expected)
+{
+    progressBar->setMaximum(expected);
+    progressBar->setValue(0);
+    progressBar->show();
+    progressBar->raise();
+}
+
+void TfrmMain::ClientWork(qint64 received)
+{
+    progressBar->setValue(received);
+}
+
+void TfrmMain::ClientWorkEnd()
+{
+    progressBar->hide();
+}

@@ -1,0 +1,244 @@
+// The web pane: opening it, the Open URL dialog, link interception, new windows, the
+// browser's history for Back and Forward, and its progress display.
+#include "app/mainform.h"
+
+#include "app/picture_view.h"
+#include "app/progress_gauge.h"
+#include "app/settings.h"
+#include "web/OpenURL.h"
+#include "web/browser_loader.h"
+#include "web/link_rules.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMessageBox>
+#include <QThread>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+void TfrmMain::createBrowser()
+{
+    if (WebBrowser1)
+        return;
+    web::BrowserEvents events;
+    events.beforeNavigate2 = [this](const QString &address) {
+        return WebBrowser1BeforeNavigate2(address);
+    };
+    events.newWindow2 = [this](const QString &address) { WebBrowser1NewWindow2(address); };
+    events.commandStateChange = [this](int command, bool enabled) {
+        WebBrowser1CommandStateChange(command, enabled);
+    };
+    events.downloadBegin = [this] { progressBar->show(); };
+    events.progressChange = [this](int progress, int maximum) {
+        WebBrowser1ProgressChange(progress, maximum);
+    };
+    events.downloadComplete = [this] { progressBar->hide(); };
+    events.navigateComplete2 = [this] { progressBar->hide(); };
+    events.documentComplete = [this] { WebBrowser1DocumentComplete(); };
+    WebBrowser1 = web::loadBrowser(fraBrowser, events);
+    auto *fill = new QVBoxLayout(fraBrowser);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(WebBrowser1->widget());
+}
+
+void TfrmMain::setBrowserShown(bool shown)
+{
+    if (!WebBrowser1)
+        return;
+    WebBrowser1->widget()->setVisible(shown);
+    WebBrowser1->widget()->setEnabled(shown);
+}
+
+bool TfrmMain::browserEnabled() const
+{
+    return WebBrowser1 && WebBrowser1->widget()->isEnabled();
+}
+
+void TfrmMain::showPane()
+{
+    fraBrowser->setEnabled(true);
+    fraBrowser->show();
+    fraBrowser->raise();
+    setBrowserShown(true);
+}
+
+void TfrmMain::putPaneAway()
+{
+    fraBrowser->setEnabled(false);
+    fraBrowser->hide();
+    setBrowserShown(false);
+}
+
+// What both ways into the pane do first: no video, no clock, the pane's status.
+void TfrmMain::enterBrowsing()
+{
+    if (isVideo)
+        leaveVideoPuzzle();
+    closeVideo();
+    m_clock.StopTimer();
+    setStatusText(QStringLiteral("Browsing"));
+    txtMoveCount->setText(QStringLiteral("0"));
+}
+
+void TfrmMain::PuzzlesontheWeb1Click()
+{
+    try {
+        enterBrowsing();
+        setWindowTitle(QStringLiteral("Pindrel"));
+        const QString startPage = web::homeSitePages(settings::homeSiteBase()).constFirst();
+        mnuSolution->setEnabled(false);
+        siblingIndex = -2;
+        m_state.selectedCell = -1;
+        createBrowser();
+        WebBrowser1->widget()->setEnabled(true);
+        Image2->setEnabled(false);
+        WebBrowser1->navigate(startPage);
+        Image2->hide();
+        showPane();
+    } catch (const std::exception &) {
+        QMessageBox::critical(this, QStringLiteral("Error"),
+                              QStringLiteral("Unable to navigate to the website."),
+                              QMessageBox::Ok);
+    }
+}
+
+void TfrmMain::OpenURL1Click()
+{
+    TfrmOpenURL dialog(this);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    activateWindow();
+    if (!accepted)
+        return;
+    setWindowTitle(QStringLiteral("Pindrel"));
+    enterBrowsing();
+    m_state.swapFlash = 0;
+    // A failure to load the engine reaches the default error report.
+    createBrowser();
+    WebBrowser1->widget()->setEnabled(true);
+    fraBrowser->setEnabled(true);
+    siblingIndex = -2;
+    WebBrowser1->navigate(dialog.address());
+    fraBrowser->show();
+    fraBrowser->raise();
+    WebBrowser1->widget()->show();
+}
+
+bool TfrmMain::WebBrowser1BeforeNavigate2(const QString &address)
+{
+    setStatusText(QStringLiteral("Browsing"));
+    progressBar->hide();
+    progressBar->setValue(0);
+    const QString target =
+        web::unwrapImageSearchLink(address, web::imageSearchPrefix(settings::imageSearchHost()));
+    if (!web::isPictureLink(target))
+        return false;
+    Image2->setEnabled(false);
+    btnForward->setEnabled(false);
+    Next1->setEnabled(false);
+    // The download waits for the engine to hear the navigation cancelled: a nested event
+    // loop inside its navigation callback would stall it.
+    QMetaObject::invokeMethod(
+        this, [this, target] { followPictureLink(target); }, Qt::QueuedConnection);
+    return true;
+}
+
+void TfrmMain::followPictureLink(const QString &address)
+{
+    switch (openImageFromWeb(address)) {
+    case WebPicture::Opened:
+        putPaneAway();
+        break;
+    case WebPicture::Failed:
+        showPane();
+        break;
+    case WebPicture::Dropped:
+        break; // a newer link has decided what shows
+    }
+}
+
+void TfrmMain::WebBrowser1NewWindow2(const QString &address)
+{
+    // From the home site's own pages a new window is a window of the desktop's browser;
+    // from any other page it takes the pane's place.
+    if (web::isHomeSitePage(WebBrowser1->locationUrl(), settings::homeSiteBase()))
+        QDesktopServices::openUrl(QUrl(address));
+    else
+        WebBrowser1->navigate(address);
+}
+
+void TfrmMain::WebBrowser1CommandStateChange(int command, bool enabled)
+{
+    if (command == web::NavigateForward)
+        btnForward->setEnabled(enabled);
+    else if (command == web::NavigateBack)
+        btnBack->setEnabled(enabled);
+    Back1->setEnabled(btnBack->isEnabled());
+    Next1->setEnabled(btnForward->isEnabled());
+}
+
+void TfrmMain::WebBrowser1ProgressChange(int progress, int maximum)
+{
+    if (progress == 0 || progress == 100) {
+        progressBar->hide();
+        return;
+    }
+    progressBar->show();
+    progressBar->raise();
+    progressBar->setMaximum(maximum);
+    progressBar->setValue(progress);
+    progressBar->repaint();
+}
+
+void TfrmMain::WebBrowser1DocumentComplete()
+{
+    progressBar->hide();
+    btnRestart->setEnabled(true);
+}
+
+void TfrmMain::browseForward()
+{
+    if (fraBrowser->isHidden() || !WebBrowser1)
+        return;
+    if (!WebBrowser1->goForward()) {
+        btnForward->setEnabled(false);
+        Next1->setEnabled(false);
+    }
+}
+
+void TfrmMain::browseBack()
+{
+    m_clock.StopTimer();
+    txtMoveCount->setText(QStringLiteral("0"));
+    setStatusText(QStringLiteral("00 : 00 : 00"));
+    if (browserEnabled()) {
+        setStatusText(QStringLiteral("Browsing"));
+        setBrowserShown(true);
+        WebBrowser1->goBack();
+        fraBrowser->show();
+        fraBrowser->raise();
+        return;
+    }
+    // A web puzzle is showing: it fades out, and the page that held its link comes back.
+    if (mnuSolution->isEnabled()) {
+        playLeavingEffect();
+    } else {
+        imgSolution->hide();
+        Image2->hide();
+        ProEffectImage1->hide();
+        ProEffectImage1->repaint();
+        QThread::msleep(250);
+    }
+    Image2->setEnabled(false);
+    // Back follows the browser's history again.
+    setBackForwardEnabled(WebBrowser1 && WebBrowser1->canGoBack(), false);
+    showPane();
+    setStatusText(QStringLiteral("Browsing"));
+}
+
+bool TfrmMain::restartReloadsPage()
+{
+    return txtStatus->text() == QLatin1String("Browsing") && !fraBrowser->isHidden() &&
+           fraBrowser->isEnabled() && WebBrowser1 && !WebBrowser1->widget()->isHidden() &&
+           WebBrowser1->widget()->isEnabled();
+}

@@ -1,0 +1,37 @@
+// For the start-up benchmark: with PINDREL_REPORT_SHOWN set, the program prints the monotonic
+// clock when its window is first exposed.
+#pragma once
+
+#include <QEvent>
+#include <QObject>
+#include <QWindow>
+
+#include <cstdio>
+#include <ctime>
+
+class StartupReport : public QObject
+{
+  public:
+    // Watches window's first expose; does nothing unless the variable is set.
+    static void watch(QWindow *window)
+    {
+        if (qEnvironmentVariableIsSet("PINDREL_REPORT_SHOWN"))
+            window->installEventFilter(new StartupReport(window));
+    }
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            timespec now{};
+            clock_gettime(CLOCK_MONOTONIC, &now);
+            std::printf("shown %lld\n", (long long)now.tv_sec * 1'000'000'000LL + now.tv_nsec);
+            std::fflush(stdout);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+  private:
+    explicit StartupReport(QObject *parent) : QObject(parent) {}
+};

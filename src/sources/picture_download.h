@@ -1,0 +1,77 @@
+// Fetching one picture over HTTP/1.1 into memory, with progress, a size cap and abort.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace sources {
+
+class PictureDownload : public QObject
+{
+    Q_OBJECT
+
+  public:
+    // Bodies beyond this are refused as they arrive.
+    static constexpr qint64 maxBodyBytes = qint64(64) << 20;
+    // A transfer that receives nothing for this long fails.
+    static constexpr int idleTimeoutMs = 30'000;
+    static const char *const userAgent;
+    static const char *const acceptTypes;
+
+    enum class State
+    {
+        Running,
+        Done,
+        Failed,
+        Dropped
+    };
+
+    explicit PictureDownload(QObject *parent = nullptr);
+    ~PictureDownload() override;
+
+    // Starts a GET of url and returns its number. A transfer still running is dropped without
+    // a word: the newer request wins.
+    quint64 get(const QUrl &url);
+    // Closes the connection: a running transfer fails.
+    void abort();
+    // Ends a running transfer without a failure, as if a newer one had replaced it.
+    void drop();
+
+    State stateOf(quint64 transfer) const;
+    // The failure of the last transfer, for the record.
+    QString failure() const { return m_failure; }
+    // The body of the last transfer once it is Done; empties the buffer.
+    QByteArray takeBody();
+
+  signals:
+    // The body starts: expected is its length, 0 when the server sends none.
+    void workBegin(qint64 expected);
+    void work(qint64 received);
+    // The body has ended, completely or not.
+    void workEnd();
+    // A transfer has ended in any way, dropped ones included.
+    void ended();
+
+  private:
+    void onMetaData();
+    void onReadyRead();
+    void onFinished();
+    void begin();
+    void conclude(State state, const QString &failure);
+
+    QNetworkAccessManager *m_manager = nullptr;
+    QPointer<QNetworkReply> m_reply;
+    quint64 m_current = 0;
+    State m_state = State::Dropped;
+    bool m_begun = false;
+    QByteArray m_body;
+    QString m_failure;
+};
+
+} // namespace sources

@@ -1,0 +1,220 @@
+// Puzzles from downloaded pictures: success, every failure, the gauge, Back during a
+// transfer and a newer link taking over. The server runs on 127.0.0.1 inside the test.
+#include "app/progress_gauge.h"
+#include "sources/picture_download.h"
+#include "support/loopback_server.h"
+#include "window_fixture.h"
+
+#include <QBuffer>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTcpServer>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+QByteArray jpegOf(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    return bytes;
+}
+
+LoopbackServer::Response picture(QSize size, LoopbackServer::Framing framing, int dripBytes = 0)
+{
+    LoopbackServer::Response response;
+    response.body = jpegOf(size);
+    response.framing = framing;
+    response.dripBytes = dripBytes;
+    response.dripIntervalMs = 5;
+    // Padding after the picture's end keeps a small picture dripping for a while.
+    if (dripBytes > 0)
+        response.body += QByteArray(dripBytes * 40, '\0');
+    return response;
+}
+
+} // namespace
+
+class WebDownloadTest : public WindowTest
+{
+  protected:
+    ProgressGauge *gauge() { return find<ProgressGauge>("progressBar"); }
+    QWidget *pane() { return find<QWidget>("fraBrowser"); }
+    sources::PictureDownload *client() { return find<sources::PictureDownload>("Client"); }
+
+    LoopbackServer server;
+};
+
+TEST_F(WebDownloadTest, APictureBecomesAPuzzleCaptionedWithItsWholeAddress)
+{
+    server.serve(QStringLiteral("/photos/pic.jpg?size=2"),
+                 picture(QSize(120, 90), LoopbackServer::Framing::Length));
+    const QString address = server.url(QStringLiteral("/photos/pic.jpg?size=2"));
+    EXPECT_EQ(window->openImageFromWeb(address), TfrmMain::WebPicture::Opened);
+
+    EXPECT_EQ(window->windowTitle(), "Pindrel - " + address);
+    EXPECT_EQ(window->solutionPicture().size(), QSize(120, 90));
+    EXPECT_EQ(window->siblingPosition(), -2);
+    EXPECT_FALSE(window->state().solutionShown);
+    EXPECT_EQ(window->state().blockList.size(), 16u);
+    EXPECT_TRUE(board()->isVisible());
+    EXPECT_TRUE(board()->isEnabled());
+    EXPECT_FALSE(pane()->isVisible());
+    EXPECT_FALSE(gauge()->isVisible());
+    EXPECT_TRUE(action("mnuSolution")->isEnabled());
+    EXPECT_FALSE(action("Next1")->isEnabled());
+    EXPECT_TRUE(action("Back1")->isEnabled());
+    EXPECT_TRUE(window->clockRunning());
+    EXPECT_EQ(text("txtStatus"), "00:00:00");
+    // A web picture joins neither the recent pictures nor the siblings.
+    EXPECT_TRUE(find<QMenu>("mnuImageFiles")->actions().isEmpty());
+    EXPECT_TRUE(window->siblings().isEmpty());
+}
+
+TEST_F(WebDownloadTest, EveryFailureIsReportedAndBringsThePaneBack)
+{
+    LoopbackServer::Response reset = picture(QSize(200, 150), LoopbackServer::Framing::Length);
+    reset.resetAfter = reset.body.size() / 2;
+    LoopbackServer::Response huge = picture(QSize(8, 8), LoopbackServer::Framing::Length);
+    huge.declaredLength = sources::PictureDownload::maxBodyBytes + 1;
+    LoopbackServer::Response truncated = picture(QSize(200, 150), LoopbackServer::Framing::Close);
+    truncated.body.truncate(40);
+    LoopbackServer::Response empty = picture(QSize(8, 8), LoopbackServer::Framing::Length);
+    empty.body.clear();
+    server.serve(QStringLiteral("/missing.jpg"), LoopbackServer::status("404 Not Found"));
+    server.serve(QStringLiteral("/moved.jpg"),
+                 LoopbackServer::status("302 Found", "Location: /elsewhere.jpg\r\n"));
+    server.serve(QStringLiteral("/page.jpg"), LoopbackServer::page("<html>Not here</html>"));
+    server.serve(QStringLiteral("/reset.jpg"), reset);
+    server.serve(QStringLiteral("/huge.jpg"), huge);
+    server.serve(QStringLiteral("/truncated.jpg"), truncated);
+    server.serve(QStringLiteral("/empty.jpg"), empty);
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    const QString refused = QStringLiteral("http://127.0.0.1:%1/a.jpg").arg(closed.serverPort());
+    closed.close();
+
+    QStringList addresses{refused};
+    for (const char *path : {"/missing.jpg", "/moved.jpg", "/page.jpg", "/reset.jpg", "/huge.jpg",
+                             "/truncated.jpg", "/empty.jpg"})
+        addresses << server.url(QLatin1String(path));
+    for (const QString &address : addresses) {
+        SCOPED_TRACE(address.toStdString());
+        QString caption, message;
+        expectMessage(&caption, &message);
+        EXPECT_EQ(window->openImageFromWeb(address), TfrmMain::WebPicture::Failed);
+        EXPECT_EQ(caption, "Warning");
+        EXPECT_EQ(message, "Unable to download image.");
+        EXPECT_EQ(text("txtStatus"), "Error");
+        EXPECT_TRUE(pane()->isVisible());
+        EXPECT_TRUE(pane()->isEnabled());
+        EXPECT_FALSE(board()->isVisible());
+        EXPECT_FALSE(gauge()->isVisible());
+        EXPECT_EQ(window->siblingPosition(), -2);
+        EXPECT_FALSE(window->clockRunning());
+        EXPECT_EQ(window->windowTitle(), "Pindrel");
+        EXPECT_TRUE(window->solutionPicture().isNull());
+    }
+    // The redirect's target was never asked for.
+    EXPECT_FALSE(server.requestedPaths().contains(QStringLiteral("/elsewhere.jpg")));
+}
+
+TEST_F(WebDownloadTest, TheGaugeCoversTheTimePanelAndCountsTheBody)
+{
+    struct Seen
+    {
+        qint64 maximum, value;
+        QString text;
+        bool visible;
+    };
+    for (const auto framing : {LoopbackServer::Framing::Length, LoopbackServer::Framing::Close}) {
+        const LoopbackServer::Response response = picture(QSize(64, 48), framing, 500);
+        server.serve(QStringLiteral("/drip.jpg"), response);
+        QList<Seen> seen;
+        // Connected after the window's own handler, so it sees the gauge as updated.
+        auto watch = QObject::connect(client(), &sources::PictureDownload::work, window.get(), [&] {
+            seen << Seen{gauge()->maximum(), gauge()->value(), gauge()->text(),
+                         gauge()->isVisible()};
+        });
+        EXPECT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/drip.jpg"))),
+                  TfrmMain::WebPicture::Opened);
+        QObject::disconnect(watch);
+
+        const bool sized = framing == LoopbackServer::Framing::Length;
+        ASSERT_GT(seen.size(), 10);
+        EXPECT_EQ(gauge()->geometry(), find<QLabel>("txtStatus")->rect());
+        qint64 before = 0;
+        for (const Seen &s : seen) {
+            EXPECT_TRUE(s.visible);
+            EXPECT_EQ(s.maximum, sized ? response.body.size() : 0);
+            EXPECT_GE(s.value, before);
+            before = s.value;
+            const qint64 percent = sized ? s.value * 100 / s.maximum : 0;
+            EXPECT_EQ(s.text, QString::number(percent) + "%");
+        }
+        EXPECT_EQ(seen.constLast().text, sized ? "100%" : "0%");
+        EXPECT_FALSE(gauge()->isVisible());
+    }
+}
+
+TEST_F(WebDownloadTest, BackDuringATransferClosesItAndTheFailureFollows)
+{
+    // A web puzzle first: Back leads from it to its page.
+    server.serve(QStringLiteral("/first.jpg"),
+                 picture(QSize(40, 30), LoopbackServer::Framing::Length));
+    ASSERT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/first.jpg"))),
+              TfrmMain::WebPicture::Opened);
+    ASSERT_TRUE(find<QToolButton>("btnBack")->isEnabled());
+
+    server.serve(QStringLiteral("/slow.jpg"),
+                 picture(QSize(64, 48), LoopbackServer::Framing::Length, 200));
+    QObject::connect(client(), &sources::PictureDownload::work, window.get(), [this] {
+        QTimer::singleShot(0, window.get(), [this] { clickButton("btnBack"); });
+        client()->disconnect(window.get());
+    });
+    QString caption, message;
+    expectMessage(&caption, &message);
+    EXPECT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/slow.jpg"))),
+              TfrmMain::WebPicture::Failed);
+    EXPECT_EQ(message, "Unable to download image.");
+    EXPECT_EQ(text("txtStatus"), "Error");
+    EXPECT_TRUE(pane()->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Pindrel - " + server.url(QStringLiteral("/first.jpg")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedEarly() == 1; }));
+}
+
+TEST_F(WebDownloadTest, ANewerLinkDuringATransferWinsAndOnlyItsPuzzleIsBuilt)
+{
+    server.serve(QStringLiteral("/old.jpg"),
+                 picture(QSize(64, 48), LoopbackServer::Framing::Length, 200));
+    server.serve(QStringLiteral("/new.jpg"),
+                 picture(QSize(90, 60), LoopbackServer::Framing::Length));
+    const QString newer = server.url(QStringLiteral("/new.jpg"));
+    TfrmMain::WebPicture inner = TfrmMain::WebPicture::Failed;
+    QObject::connect(client(), &sources::PictureDownload::work, window.get(), [&] {
+        client()->disconnect(window.get());
+        QTimer::singleShot(0, window.get(), [&] { inner = window->openImageFromWeb(newer); });
+    });
+    int boxes = 0;
+    whenModal("QMessageBox", [&boxes](QWidget *box) {
+        ++boxes;
+        box->close();
+    });
+    EXPECT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/old.jpg"))),
+              TfrmMain::WebPicture::Dropped);
+    EXPECT_EQ(inner, TfrmMain::WebPicture::Opened);
+    EXPECT_EQ(window->windowTitle(), "Pindrel - " + newer);
+    EXPECT_EQ(window->solutionPicture().size(), QSize(90, 60));
+    EXPECT_TRUE(board()->isVisible());
+    EXPECT_FALSE(pane()->isVisible());
+    EXPECT_TRUE(window->clockRunning());
+    QTest::qWait(50);
+    EXPECT_EQ(boxes, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedEarly() == 1; }));
+}

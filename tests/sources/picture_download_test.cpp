@@ -1,0 +1,197 @@
+// The download against a scripted loopback server: framings, failures, the size cap, the
+// request it sends, abort and a newer request taking over.
+#include "sources/picture_download.h"
+#include "support/loopback_server.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using sources::PictureDownload;
+using Framing = LoopbackServer::Framing;
+using State = PictureDownload::State;
+
+namespace {
+
+QByteArray bytesOf(qsizetype size)
+{
+    QByteArray bytes(size, '\0');
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char(i * 7);
+    return bytes;
+}
+
+struct Transfer
+{
+    State state = State::Running;
+    QByteArray body;
+    QList<qint64> begins; // expected lengths told at the start of the body
+    qint64 lastWork = -1;
+    int workEnds = 0;
+};
+
+Transfer fetch(PictureDownload &download, const QString &url)
+{
+    Transfer run;
+    QObject::connect(&download, &PictureDownload::workBegin, &download,
+                     [&](qint64 expected) { run.begins << expected; });
+    QObject::connect(&download, &PictureDownload::work, &download,
+                     [&](qint64 received) { run.lastWork = received; });
+    QObject::connect(&download, &PictureDownload::workEnd, &download, [&] { ++run.workEnds; });
+    QSignalSpy ended(&download, &PictureDownload::ended);
+    const quint64 transfer = download.get(QUrl(url));
+    if (download.stateOf(transfer) == State::Running) {
+        EXPECT_TRUE(ended.wait(60'000));
+    }
+    run.state = download.stateOf(transfer);
+    run.body = download.takeBody();
+    download.disconnect();
+    return run;
+}
+
+} // namespace
+
+TEST(PictureDownload, FramingsStatusesAndTheSizeCap)
+{
+    const QByteArray picture = bytesOf(100'000);
+    auto make = [&](Framing framing) {
+        LoopbackServer::Response response;
+        response.body = picture;
+        response.framing = framing;
+        return response;
+    };
+    LoopbackServer::Response reset = make(Framing::Length);
+    reset.resetAfter = 40'000;
+    LoopbackServer::Response declaredHuge = make(Framing::Length);
+    declaredHuge.declaredLength = PictureDownload::maxBodyBytes + 1;
+    declaredHuge.body.clear();
+    LoopbackServer::Response atCap = make(Framing::Close);
+    atCap.body = QByteArray(PictureDownload::maxBodyBytes, 'x');
+    LoopbackServer::Response overCap = make(Framing::Close);
+    overCap.body = QByteArray(PictureDownload::maxBodyBytes + 1, 'x');
+    LoopbackServer::Response empty = make(Framing::Length);
+    empty.body.clear();
+
+    struct Case
+    {
+        const char *name;
+        LoopbackServer::Response response;
+        State state;
+        qint64 told; // the length told at the body's start; -1 when no body starts
+        qint64 size; // the body kept
+    };
+    const Case cases[] = {
+        {"length", make(Framing::Length), State::Done, picture.size(), picture.size()},
+        {"no-length", make(Framing::Close), State::Done, 0, picture.size()},
+        {"chunked", make(Framing::Chunked), State::Done, 0, picture.size()},
+        {"html-page", LoopbackServer::page("<html>not a picture</html>"), State::Done, 26, 26},
+        {"empty", empty, State::Done, 0, 0},
+        {"redirect", LoopbackServer::status("302 Found", "Location: /length\r\n"), State::Failed,
+         -1, 0},
+        {"missing", LoopbackServer::status("404 Not Found"), State::Failed, -1, 0},
+        {"server-error", LoopbackServer::status("500 Internal Server Error"), State::Failed, -1, 0},
+        {"reset", reset, State::Failed, picture.size(), 0},
+        {"declared-huge", declaredHuge, State::Failed, -1, 0},
+        {"at-cap", atCap, State::Done, 0, PictureDownload::maxBodyBytes},
+        {"over-cap", overCap, State::Failed, 0, 0},
+    };
+    LoopbackServer server;
+    auto pathOf = [](const Case &c) { return QStringLiteral("/") + QLatin1String(c.name); };
+    for (const Case &c : cases)
+        server.serve(pathOf(c), c.response);
+    PictureDownload download;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const Transfer run = fetch(download, server.url(pathOf(c)));
+        EXPECT_EQ(run.state, c.state) << download.failure().toStdString();
+        EXPECT_EQ(run.body.size(), c.size);
+        if (c.state == State::Done && c.size == picture.size()) {
+            EXPECT_EQ(run.body, picture);
+        }
+        if (c.told < 0) {
+            EXPECT_TRUE(run.begins.isEmpty());
+        } else {
+            EXPECT_EQ(run.begins, QList<qint64>{c.told});
+            EXPECT_EQ(run.workEnds, 1);
+        }
+        if (c.state == State::Done) {
+            EXPECT_EQ(run.lastWork, c.size > 0 ? c.size : -1);
+        }
+    }
+    // The redirect was not followed: "/length" was asked for once, by its own case.
+    EXPECT_EQ(server.requestedPaths().count(QStringLiteral("/length")), 1);
+}
+
+TEST(PictureDownload, SendsAPlainHttp11GetWithItsOwnHeadersAndNoProxy)
+{
+    // A proxy from the environment would swallow the request: the download must not use it.
+    qputenv("http_proxy", "http://127.0.0.1:9");
+    LoopbackServer server;
+    LoopbackServer::Response response;
+    response.body = bytesOf(10);
+    server.serve(QStringLiteral("/a%20b.jpg?size=2"), response);
+    PictureDownload download;
+    const Transfer run = fetch(download, server.url(QStringLiteral("/a%20b.jpg?size=2")));
+    qunsetenv("http_proxy");
+    EXPECT_EQ(run.state, State::Done);
+    ASSERT_EQ(server.requests().size(), 1);
+    const QList<QByteArray> lines = server.requests().constFirst().split('\n');
+    EXPECT_EQ(lines.value(0), "GET /a%20b.jpg?size=2 HTTP/1.1\r");
+    QStringList headers;
+    for (const QByteArray &line : lines.mid(1))
+        headers << QString::fromLatin1(line.trimmed());
+    for (const QString &expected :
+         {QStringLiteral("Accept: text/html, */*"),
+          QStringLiteral("User-Agent: Mozilla/3.0 (compatible; Indy Library)"),
+          QStringLiteral("Host: 127.0.0.1:%1").arg(server.port()),
+          QStringLiteral("Accept-Encoding: identity")})
+        EXPECT_TRUE(headers.contains(expected)) << expected.toStdString();
+}
+
+TEST(PictureDownload, AbortFailsTheTransferAndClosesTheConnection)
+{
+    LoopbackServer server;
+    LoopbackServer::Response slow;
+    slow.body = bytesOf(50'000);
+    slow.dripBytes = 1000;
+    slow.dripIntervalMs = 20;
+    server.serve(QStringLiteral("/slow.jpg"), slow);
+    PictureDownload download;
+    QObject::connect(&download, &PictureDownload::work, &download, [&](qint64 received) {
+        if (received >= 3000)
+            download.abort();
+    });
+    const Transfer run = fetch(download, server.url(QStringLiteral("/slow.jpg")));
+    EXPECT_EQ(run.state, State::Failed);
+    EXPECT_TRUE(run.body.isEmpty());
+    EXPECT_EQ(run.workEnds, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedEarly() == 1; }, 10'000));
+}
+
+TEST(PictureDownload, ANewerRequestDropsTheOlderOneSilently)
+{
+    LoopbackServer server;
+    LoopbackServer::Response slow;
+    slow.body = bytesOf(50'000);
+    slow.dripBytes = 1000;
+    slow.dripIntervalMs = 20;
+    server.serve(QStringLiteral("/old.jpg"), slow);
+    LoopbackServer::Response quick;
+    quick.body = bytesOf(500);
+    server.serve(QStringLiteral("/new.jpg"), quick);
+
+    PictureDownload download;
+    int ends = 0;
+    QObject::connect(&download, &PictureDownload::workEnd, &download, [&] { ++ends; });
+    const quint64 older = download.get(QUrl(server.url(QStringLiteral("/old.jpg"))));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !server.requests().isEmpty(); }, 10'000));
+    QSignalSpy ended(&download, &PictureDownload::ended);
+    const quint64 newer = download.get(QUrl(server.url(QStringLiteral("/new.jpg"))));
+    EXPECT_EQ(ended.size(), 1); // the older one, at once
+    EXPECT_EQ(download.stateOf(older), State::Dropped);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return download.stateOf(newer) != State::Running; }));
+    EXPECT_EQ(download.stateOf(newer), State::Done);
+    EXPECT_EQ(download.takeBody(), quick.body);
+    EXPECT_EQ(ends, 1); // only the newer body ended: the older one was never told
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedEarly() == 1; }, 10'000));
+}
