@@ -47,6 +47,16 @@ class VideoPuzzleTest : public WindowTest
 
     QRgb boardPixel(QPoint at) { return window->boardPicture().pixel(at); }
 
+    // Two sibling pictures a.jpg and b.jpg; a.jpg is opened through the dialog.
+    void openStillPictures()
+    {
+        QImage still(60, 60, QImage::Format_RGB32);
+        still.fill(Qt::red);
+        for (const char *name : {"a.jpg", "b.jpg"})
+            ASSERT_TRUE(still.save(folder.filePath(QLatin1String(name))));
+        openThroughDialog(folder.filePath("a.jpg"));
+    }
+
     QTemporaryDir folder;
     TDCAviPlayer *player = nullptr;
     QTimer *refresh = nullptr;
@@ -60,11 +70,7 @@ const video::VideoStreamInfo clip{0, 500, 120, 90, 1, 100};
 
 TEST_F(VideoPuzzleTest, AChosenVideoPlaysOnTheBoard)
 {
-    QImage still(60, 60, QImage::Format_RGB32);
-    still.fill(Qt::red);
-    ASSERT_TRUE(still.save(folder.filePath("a.jpg")));
-    ASSERT_TRUE(still.save(folder.filePath("b.jpg")));
-    openThroughDialog(folder.filePath("a.jpg"));
+    openStillPictures();
     const QStringList recent = [&] {
         QStringList texts;
         for (QAction *item : find<QMenu>("mnuImageFiles")->actions())
@@ -191,11 +197,7 @@ TEST_F(VideoPuzzleTest, CompletionAndRestartKeepTheVideoPlaying)
 
 TEST_F(VideoPuzzleTest, AFailedVideoLeavesNothingHalfDone)
 {
-    QImage still(60, 60, QImage::Format_RGB32);
-    still.fill(Qt::red);
-    ASSERT_TRUE(still.save(folder.filePath("a.jpg")));
-    ASSERT_TRUE(still.save(folder.filePath("b.jpg")));
-    openThroughDialog(folder.filePath("a.jpg"));
+    openStillPictures();
     const QStringList siblings = window->siblings();
 
     QString caption, message;
@@ -222,10 +224,7 @@ TEST_F(VideoPuzzleTest, TheRefreshRunsWhileAVideoIsOpenAndItsIntervalAllows)
     window->setVideoRefreshInterval(25);
     EXPECT_TRUE(refresh->isActive());
     EXPECT_EQ(refresh->interval(), 25);
-    QImage still(40, 40, QImage::Format_RGB32);
-    still.fill(Qt::red);
-    ASSERT_TRUE(still.save(folder.filePath("a.jpg")));
-    openThroughDialog(folder.filePath("a.jpg"));
+    openStillPictures();
     EXPECT_FALSE(refresh->isActive());
     window->setVideoRefreshInterval(40);
     EXPECT_FALSE(refresh->isActive());
