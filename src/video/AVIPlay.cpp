@@ -1,9 +1,8 @@
 // The player control: opening, the frame clock with its loop, layout and drawing.
 #include "video/AVIPlay.h"
 
-#include "video/avi_media.h"
+#include "video/media_loader.h"
 #include "video/player_list.h"
-#include "video/qt_wave_output.h"
 #include "video/transparent_drawing.h"
 
 #include <QPainter>
@@ -44,10 +43,8 @@ class FlagScope
 } // namespace
 
 TDCAviPlayer::TDCAviPlayer(QWidget *parent)
-    : QWidget(parent), m_opener([](const QString &path) -> std::unique_ptr<video::VideoSource> {
-          return video::AviMedia::open(path);
-      }),
-      m_audio(std::make_unique<TAudioPlay>(std::make_unique<video::QtWaveOutput>()))
+    : QWidget(parent), m_opener(video::openMediaFile),
+      m_audio(std::make_unique<TAudioPlay>(video::createMediaWaveOutput()))
 {
     m_color = palette().color(QPalette::Window);
     // A transparent player paints every pixel itself, so Qt need not paint what is behind.

@@ -1,7 +1,8 @@
 // What TAudioPlay needs of a sound track: its sample format and its samples by number.
 #pragma once
 
-#include <QAudioFormat>
+#include "video/audio_format.h"
+
 #include <QtGlobal>
 
 namespace video {
@@ -12,7 +13,7 @@ class AudioTrack
     virtual ~AudioTrack() = default;
 
     // The format the samples are read in; bytesPerFrame() is the size of one sample.
-    virtual const QAudioFormat &format() const = 0;
+    virtual const AudioFormat &format() const = 0;
     // The first sample's number and the number of samples; sample n plays at n / sampleRate
     // seconds of the file's time line.
     virtual qint64 start() const = 0;

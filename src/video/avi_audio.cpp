@@ -33,19 +33,19 @@ AVStream *firstAudioStream(AVFormatContext *format)
 }
 
 // The device format that plays FFmpeg's packed sample format unchanged, or Unknown.
-QAudioFormat::SampleFormat storedFormat(AVSampleFormat format)
+SampleType storedFormat(AVSampleFormat format)
 {
     switch (format) {
     case AV_SAMPLE_FMT_U8:
-        return QAudioFormat::UInt8;
+        return SampleType::UInt8;
     case AV_SAMPLE_FMT_S16:
-        return QAudioFormat::Int16;
+        return SampleType::Int16;
     case AV_SAMPLE_FMT_S32:
-        return QAudioFormat::Int32;
+        return SampleType::Int32;
     case AV_SAMPLE_FMT_FLT:
-        return QAudioFormat::Float;
+        return SampleType::Float;
     default:
-        return QAudioFormat::Unknown;
+        return SampleType::Unknown;
     }
 }
 
@@ -85,7 +85,7 @@ std::unique_ptr<AviAudio> AviAudio::open(const QString &path)
         return nullptr;
 
     const AVRational timeBase = audio->m_stream->time_base;
-    const AVRational perSample{1, audio->m_output.sampleRate()};
+    const AVRational perSample{1, audio->m_output.sampleRate};
     if (audio->m_stream->start_time != AV_NOPTS_VALUE)
         audio->m_start = av_rescale_q(audio->m_stream->start_time, timeBase, perSample);
     audio->m_length = audio->m_stream->duration > 0
@@ -105,14 +105,14 @@ bool AviAudio::chooseOutput()
     if (codec.sample_rate <= 0 || channels <= 0 || codec.sample_fmt == AV_SAMPLE_FMT_NONE)
         return false;
     const int outChannels = std::min(channels, 2);
-    m_output.setSampleRate(codec.sample_rate);
-    m_output.setChannelCount(outChannels);
-    const QAudioFormat::SampleFormat stored = storedFormat(codec.sample_fmt);
-    if (stored != QAudioFormat::Unknown && channels == outChannels) {
-        m_output.setSampleFormat(stored);
+    m_output.sampleRate = codec.sample_rate;
+    m_output.channelCount = outChannels;
+    const SampleType stored = storedFormat(codec.sample_fmt);
+    if (stored != SampleType::Unknown && channels == outChannels) {
+        m_output.sampleType = stored;
         return true;
     }
-    m_output.setSampleFormat(QAudioFormat::Int16);
+    m_output.sampleType = SampleType::Int16;
     AVChannelLayout in{}, out{};
     if (codec.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
         av_channel_layout_default(&in, channels);
@@ -130,7 +130,7 @@ bool AviAudio::chooseOutput()
 
 qint64 AviAudio::timeToSample(qint64 ms) const
 {
-    return av_rescale(ms, m_output.sampleRate(), 1000);
+    return av_rescale(ms, m_output.sampleRate, 1000);
 }
 
 qint64 AviAudio::read(qint64 first, qint64 count, char *data)
@@ -142,7 +142,7 @@ qint64 AviAudio::read(qint64 first, qint64 count, char *data)
     if (first < m_pendingStart) {
         // Before the track's first sound: silence (unsigned 8-bit silence is the middle value).
         done = std::min(count, m_pendingStart - first);
-        const char silence = m_output.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : 0;
+        const char silence = m_output.sampleType == SampleType::UInt8 ? char(0x80) : 0;
         std::memset(data, silence, size_t(done * size));
     }
     while (done < count) {
@@ -169,9 +169,9 @@ bool AviAudio::positionAt(qint64 sample)
         return false;
     if (m_fresh && sample <= m_pendingStart)
         return true;
-    const qint64 forwardLimit = forwardLimitSeconds * m_output.sampleRate();
+    const qint64 forwardLimit = forwardLimitSeconds * m_output.sampleRate;
     if (sample < m_pendingStart || sample - m_pendingStart > forwardLimit) {
-        const qint64 preroll = prerollMs * m_output.sampleRate() / 1000;
+        const qint64 preroll = prerollMs * m_output.sampleRate / 1000;
         if (!seekTo(std::max(sample - preroll, m_start)) || !decodeMore())
             return false;
         if (sample <= m_pendingStart)
@@ -195,7 +195,7 @@ bool AviAudio::seekTo(qint64 sample)
     m_draining = false;
     avcodec_flush_buffers(m_codec.get());
     const qint64 time =
-        av_rescale_q(sample, AVRational{1, m_output.sampleRate()}, m_stream->time_base);
+        av_rescale_q(sample, AVRational{1, m_output.sampleRate}, m_stream->time_base);
     return av_seek_frame(m_format.get(), m_stream->index, std::max<qint64>(time, 0),
                          AVSEEK_FLAG_BACKWARD) >= 0;
 }
@@ -261,10 +261,9 @@ bool AviAudio::appendFrame()
         return false;
     if (!m_hasPosition) {
         const qint64 time = frame.best_effort_timestamp;
-        m_pendingStart =
-            time == AV_NOPTS_VALUE
-                ? m_start
-                : av_rescale_q(time, m_stream->time_base, AVRational{1, m_output.sampleRate()});
+        m_pendingStart = time == AV_NOPTS_VALUE ? m_start
+                                                : av_rescale_q(time, m_stream->time_base,
+                                                               AVRational{1, m_output.sampleRate});
         m_hasPosition = true;
     }
     return true;

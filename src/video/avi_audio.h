@@ -21,7 +21,7 @@ class AviAudio : public AudioTrack
     static std::unique_ptr<AviAudio> open(const QString &path);
     ~AviAudio() override;
 
-    const QAudioFormat &format() const override { return m_output; }
+    const AudioFormat &format() const override { return m_output; }
     qint64 start() const override { return m_start; }
     // From the header's duration; when the file does not say, reads end where the data ends.
     qint64 length() const override { return m_length; }
@@ -50,7 +50,7 @@ class AviAudio : public AudioTrack
     FramePtr m_frame;
     std::unique_ptr<SwrContext, ResamplerFreer> m_resampler; // none: samples play as stored
     AVStream *m_stream = nullptr;
-    QAudioFormat m_output;
+    AudioFormat m_output;
     qint64 m_start = 0;
     qint64 m_length = 0;
 

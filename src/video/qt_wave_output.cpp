@@ -3,6 +3,7 @@
 #include "video/qt_wave_output.h"
 
 #include <QAudioDevice>
+#include <QAudioFormat>
 #include <QAudioSink>
 #include <QCoreApplication>
 #include <QMediaDevices>
@@ -18,6 +19,32 @@ namespace {
 constexpr qint64 sinkBufferUs = 250000;
 constexpr int pumpIntervalMs = 10;
 
+QAudioFormat::SampleFormat qtSampleFormat(SampleType type)
+{
+    switch (type) {
+    case SampleType::UInt8:
+        return QAudioFormat::UInt8;
+    case SampleType::Int16:
+        return QAudioFormat::Int16;
+    case SampleType::Int32:
+        return QAudioFormat::Int32;
+    case SampleType::Float:
+        return QAudioFormat::Float;
+    case SampleType::Unknown:
+        break;
+    }
+    return QAudioFormat::Unknown;
+}
+
+QAudioFormat qtFormat(const AudioFormat &format)
+{
+    QAudioFormat qt;
+    qt.setSampleRate(format.sampleRate);
+    qt.setChannelCount(format.channelCount);
+    qt.setSampleFormat(qtSampleFormat(format.sampleType));
+    return qt;
+}
+
 } // namespace
 
 QtWaveOutput::QtWaveOutput()
@@ -31,8 +58,9 @@ QtWaveOutput::~QtWaveOutput()
     close();
 }
 
-bool QtWaveOutput::open(const QAudioFormat &format, QObject *window)
+bool QtWaveOutput::open(const AudioFormat &ours, QObject *window)
 {
+    const QAudioFormat format = qtFormat(ours);
     close();
     if (QMediaDevices::audioOutputs().isEmpty())
         return false;

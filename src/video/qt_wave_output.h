@@ -20,7 +20,7 @@ class QtWaveOutput : public WaveOutput
     QtWaveOutput();
     ~QtWaveOutput() override;
 
-    bool open(const QAudioFormat &format, QObject *window) override;
+    bool open(const AudioFormat &format, QObject *window) override;
     void pause() override;
     void restart() override;
     void write(std::unique_ptr<WaveBuffer> buffer) override;

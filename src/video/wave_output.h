@@ -2,7 +2,8 @@
 // order and hands each finished block back to a window as an event.
 #pragma once
 
-#include <QAudioFormat>
+#include "video/audio_format.h"
+
 #include <QByteArray>
 #include <QEvent>
 
@@ -24,7 +25,10 @@ struct WaveBuffer
 class WaveDoneEvent : public QEvent
 {
   public:
-    static const QEvent::Type doneType;
+    // A fixed type, as the game and the media module both post and receive it and a type
+    // registered at run time would differ between them. Qt hands out registered types from
+    // QEvent::MaxUser downwards, far from this one.
+    static constexpr QEvent::Type doneType = QEvent::Type(QEvent::User + 100);
     explicit WaveDoneEvent(std::unique_ptr<WaveBuffer> done)
         : QEvent(doneType), buffer(std::move(done))
     {
@@ -39,7 +43,7 @@ class WaveOutput
 
     // Opens the output for this format, done-events going to window. False, holding nothing,
     // when there is no device or it does not take the format.
-    virtual bool open(const QAudioFormat &format, QObject *window) = 0;
+    virtual bool open(const AudioFormat &format, QObject *window) = 0;
     // Holds the output back while blocks are queued; restart lets it play them.
     virtual void pause() = 0;
     virtual void restart() = 0;

@@ -29,7 +29,7 @@ class Window : public QObject
 
 struct Sound
 {
-    explicit Sound(QAudioFormat format, qint64 start = 0, qint64 length = 1000000)
+    explicit Sound(video::AudioFormat format, qint64 start = 0, qint64 length = 1000000)
         : track(log, format, start, length)
     {
         auto wave = std::make_unique<RecordingWave>(log);
@@ -62,26 +62,26 @@ TEST(AudioPlay, BlocksHoldWholeSamplesAndEightGoOutBeforeOutputStarts)
     const struct
     {
         const char *name;
-        QAudioFormat format;
+        video::AudioFormat format;
         qint64 from, to;
         int blockBytes;
         QStringList queued; // the blocks written before output restarts
     } cases[] = {
-        {"16-bit stereo", audioFormat(44100, 2, QAudioFormat::Int16), 0, 100000, 2048,
+        {"16-bit stereo", audioFormat(44100, 2, video::SampleType::Int16), 0, 100000, 2048,
          QStringList(8, "wave write 2048")},
-        {"8-bit mono", audioFormat(11025, 1, QAudioFormat::UInt8), 500, 100000, 2048,
+        {"8-bit mono", audioFormat(11025, 1, video::SampleType::UInt8), 500, 100000, 2048,
          QStringList(8, "wave write 2048")},
         // 4096 bytes a sample: a block holds one sample.
-        {"1024 channels of 32 bits", audioFormat(8000, 1024, QAudioFormat::Int32), 0, 100, 4096,
-         QStringList(8, "wave write 4096")},
+        {"1024 channels of 32 bits", audioFormat(8000, 1024, video::SampleType::Int32), 0, 100,
+         4096, QStringList(8, "wave write 4096")},
         {"a range shorter than a block",
-         audioFormat(44100, 2, QAudioFormat::Int16),
+         audioFormat(44100, 2, video::SampleType::Int16),
          10,
          110,
          2048,
          {"wave write 400"}},
-        {"a range ending inside the eighth block", audioFormat(8000, 1, QAudioFormat::UInt8), 0,
-         7 * 2048 + 5, 2048, QStringList(7, "wave write 2048") + QStringList{"wave write 5"}},
+        {"a range ending inside the eighth block", audioFormat(8000, 1, video::SampleType::UInt8),
+         0, 7 * 2048 + 5, 2048, QStringList(7, "wave write 2048") + QStringList{"wave write 5"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -115,7 +115,7 @@ TEST(AudioPlay, RangesWithoutSoundOpenNoDevice)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        Sound sound(audioFormat(8000, 1, QAudioFormat::UInt8), 1000, 5000);
+        Sound sound(audioFormat(8000, 1, video::SampleType::UInt8), 1000, 5000);
         sound.device->refuse = c.refuse;
         EXPECT_EQ(sound.play(c.from, c.to), c.plays);
         EXPECT_EQ(sound.audio->Playing(), c.plays);
@@ -131,7 +131,7 @@ TEST(AudioPlay, RangesWithoutSoundOpenNoDevice)
 TEST(AudioPlay, EachFinishedBlockIsReplacedUntilTheRangeEnds)
 {
     // 8-bit mono: 2048 samples a block; 10 blocks and 100 samples in the range.
-    Sound sound(audioFormat(8000, 1, QAudioFormat::UInt8));
+    Sound sound(audioFormat(8000, 1, video::SampleType::UInt8));
     ASSERT_TRUE(sound.play(0, 10 * 2048 + 100));
     sound.log.clear();
     sound.finish(1);
@@ -181,7 +181,7 @@ TEST(AudioPlay, AShortOrFailedReadEndsTheRangeWithWhatWasRead)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        Sound sound(audioFormat(8000, 1, QAudioFormat::UInt8));
+        Sound sound(audioFormat(8000, 1, video::SampleType::UInt8));
         sound.track.failFrom = c.failFrom;
         EXPECT_TRUE(sound.play(0, 100000));
         for (int i = 0; i < 3; ++i)

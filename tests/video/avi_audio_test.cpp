@@ -22,11 +22,11 @@ using namespace videotest;
 namespace {
 
 // The RMS amplitude (0 to 1) of 8-bit unsigned or 16-bit signed samples.
-double rms(const QByteArray &data, QAudioFormat::SampleFormat format)
+double rms(const QByteArray &data, video::SampleType format)
 {
     double sum = 0;
     qsizetype count = 0;
-    if (format == QAudioFormat::UInt8) {
+    if (format == video::SampleType::UInt8) {
         for (char c : data)
             sum += std::pow((quint8(c) - 128) / 128.0, 2);
         count = data.size();
@@ -40,12 +40,12 @@ double rms(const QByteArray &data, QAudioFormat::SampleFormat format)
 }
 
 // The largest difference between two runs of samples of the same length, in 16-bit steps.
-int largestDifference(const QByteArray &a, const QByteArray &b, QAudioFormat::SampleFormat format)
+int largestDifference(const QByteArray &a, const QByteArray &b, video::SampleType format)
 {
     if (a.size() != b.size())
         return std::numeric_limits<int>::max();
     int largest = 0;
-    const bool bytes = format == QAudioFormat::UInt8;
+    const bool bytes = format == video::SampleType::UInt8;
     for (qsizetype i = 0; i < a.size(); i += bytes ? 1 : 2) {
         const int x = bytes ? quint8(a[i]) << 8 : qFromLittleEndian<qint16>(a.constData() + i);
         const int y = bytes ? quint8(b[i]) << 8 : qFromLittleEndian<qint16>(b.constData() + i);
@@ -72,14 +72,17 @@ TEST(AviAudio, EverySoundCodecReadsAsPcmFromAnySample)
     const struct
     {
         const char *encoder;
-        QAudioFormat::SampleFormat format; // stored PCM plays as it is; the rest is converted
+        video::SampleType format; // stored PCM plays as it is; the rest is converted
         // Stored PCM comes back exactly; a decoder's filter state after a seek differs in the
         // last bit or so, where a sample's shift would differ by hundreds.
         bool exact;
     } codecs[] = {
-        {"pcm_s16le", QAudioFormat::Int16, true},   {"pcm_u8", QAudioFormat::UInt8, true},
-        {"libmp3lame", QAudioFormat::Int16, false}, {"mp2", QAudioFormat::Int16, false},
-        {"ac3", QAudioFormat::Int16, false},        {"adpcm_ima_wav", QAudioFormat::Int16, false},
+        {"pcm_s16le", video::SampleType::Int16, true},
+        {"pcm_u8", video::SampleType::UInt8, true},
+        {"libmp3lame", video::SampleType::Int16, false},
+        {"mp2", video::SampleType::Int16, false},
+        {"ac3", video::SampleType::Int16, false},
+        {"adpcm_ima_wav", video::SampleType::Int16, false},
     };
     const qint64 second = 44100;
     for (const auto &codec : codecs) {
@@ -94,9 +97,9 @@ TEST(AviAudio, EverySoundCodecReadsAsPcmFromAnySample)
         ASSERT_TRUE(media);
         AudioTrack *track = media->audioTrack();
         ASSERT_TRUE(track);
-        EXPECT_EQ(track->format().sampleRate(), 44100);
-        EXPECT_EQ(track->format().channelCount(), 2);
-        EXPECT_EQ(track->format().sampleFormat(), codec.format);
+        EXPECT_EQ(track->format().sampleRate, 44100);
+        EXPECT_EQ(track->format().channelCount, 2);
+        EXPECT_EQ(track->format().sampleType, codec.format);
         EXPECT_EQ(track->timeToSample(1000), second);
 
         // The tone is there one second in, and the same samples come back after reading

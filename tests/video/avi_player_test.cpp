@@ -36,7 +36,7 @@ class PlayerTest : public ::testing::Test
     // track is 8-bit mono at 8 kHz (320 samples a frame at 25 frames a second) unless told.
     void open(std::optional<video::VideoStreamInfo> info, const QString &name = "a.avi",
               bool audio = false, QPoint marker = {-1, -1},
-              QAudioFormat format = testvideo::audioFormat(8000, 1, QAudioFormat::UInt8))
+              video::AudioFormat format = testvideo::audioFormat(8000, 1, video::SampleType::UInt8))
     {
         player->setVideoOpener([=, this](const QString &) -> std::unique_ptr<video::VideoSource> {
             if (!info)
@@ -169,18 +169,19 @@ TEST_F(PlayerTest, SoundStartsWhereTheRangesFirstFrameStarts)
     {
         video::VideoStreamInfo stream;
         qint32 from, to;
-        QAudioFormat format;
+        video::AudioFormat format;
         QStringList sound;
     } cases[] = {
         // 25 frames a second over 8 kHz mono: 320 samples a frame, the range shorter than a block.
-        {streamOf(10, 1, 0), 0, 3, testvideo::audioFormat(8000, 1, QAudioFormat::UInt8),
+        {streamOf(10, 1, 0), 0, 3, testvideo::audioFormat(8000, 1, video::SampleType::UInt8),
          sound(0, 960)},
         // Frames numbered from 2: frame 2 starts 80 ms into the file.
         {streamOf(10, 1, 0, {30, 20}, 2), 2, 5,
-         testvideo::audioFormat(8000, 1, QAudioFormat::UInt8), sound(640, 960)},
+         testvideo::audioFormat(8000, 1, video::SampleType::UInt8), sound(640, 960)},
         // 29.97 frames a second: frame 10 starts at 333 ms, sample 14685 of 44.1 kHz; blocks
         // of 16-bit stereo hold 512 samples, and eight of them go out before output starts.
-        {streamOf(100, 1001, 30000), 10, 20, testvideo::audioFormat(44100, 2, QAudioFormat::Int16),
+        {streamOf(100, 1001, 30000), 10, 20,
+         testvideo::audioFormat(44100, 2, video::SampleType::Int16),
          QStringList{"wave open", "wave pause", "read 14685+512", "wave write 2048"}},
     };
     for (const auto &c : cases) {

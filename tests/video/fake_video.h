@@ -22,29 +22,25 @@ inline QRgb colourOfFrame(qint32 n)
     return qRgb((n >> 16) & 0xff, (n >> 8) & 0xff, n & 0xff);
 }
 
-inline QAudioFormat audioFormat(int rate, int channels, QAudioFormat::SampleFormat sample)
+inline video::AudioFormat audioFormat(int rate, int channels, video::SampleType sample)
 {
-    QAudioFormat format;
-    format.setSampleRate(rate);
-    format.setChannelCount(channels);
-    format.setSampleFormat(sample);
-    return format;
+    return {rate, channels, sample};
 }
 
 // A track whose reads are logged as "read first+count". Reads fail from sample failFrom on:
 // a read across it is short, a read at or after it gets nothing.
 class FakeTrack : public video::AudioTrack
 {
-public:
-    FakeTrack(QStringList &log, QAudioFormat format, qint64 start = 0,
+  public:
+    FakeTrack(QStringList &log, video::AudioFormat format, qint64 start = 0,
               qint64 length = std::numeric_limits<qint32>::max())
         : m_log(log), m_format(format), m_start(start), m_length(length)
     {
     }
-    const QAudioFormat &format() const override { return m_format; }
+    const video::AudioFormat &format() const override { return m_format; }
     qint64 start() const override { return m_start; }
     qint64 length() const override { return m_length; }
-    qint64 timeToSample(qint64 ms) const override { return ms * m_format.sampleRate() / 1000; }
+    qint64 timeToSample(qint64 ms) const override { return ms * m_format.sampleRate / 1000; }
     qint64 read(qint64 first, qint64 count, char *data) override
     {
         m_log << QStringLiteral("read %1+%2").arg(first).arg(count);
@@ -55,9 +51,9 @@ public:
     }
     qint64 failFrom = std::numeric_limits<qint64>::max();
 
-private:
+  private:
     QStringList &m_log;
-    QAudioFormat m_format;
+    video::AudioFormat m_format;
     qint64 m_start;
     qint64 m_length;
 };
@@ -66,9 +62,9 @@ private:
 // until finish() or reset() hands them back to the window, as a sound device would.
 class RecordingWave : public video::WaveOutput
 {
-public:
+  public:
     explicit RecordingWave(QStringList &log) : m_log(log) {}
-    bool open(const QAudioFormat &, QObject *window) override
+    bool open(const video::AudioFormat &, QObject *window) override
     {
         m_log << "wave open";
         m_window = window;
@@ -100,7 +96,7 @@ public:
     std::deque<std::unique_ptr<video::WaveBuffer>> queued;
     bool refuse = false;
 
-private:
+  private:
     QStringList &m_log;
     QPointer<QObject> m_window;
 };

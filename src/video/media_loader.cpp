@@ -1,0 +1,95 @@
+// Loads the media module once, on first use; a module that will not load is told once on the
+// log and then every video fails to open and plays silently.
+#include "video/media_loader.h"
+
+#include "modules/module_loader.h"
+
+#include <QDebug>
+
+#include <stdexcept>
+
+namespace video {
+
+namespace {
+
+struct MediaFactories
+{
+    OpenAviFactory openAvi = nullptr;
+    WaveOutputFactory createWaveOutput = nullptr;
+};
+
+const MediaFactories &mediaFactories()
+{
+    static const MediaFactories factories = [] {
+        const QString path = modules::firstExisting(PINDREL_MEDIA_FROM_BIN, PINDREL_MEDIA_IN_BUILD);
+        try {
+            return MediaFactories{
+                reinterpret_cast<OpenAviFactory>(modules::resolveInModule(path, openAviName)),
+                reinterpret_cast<WaveOutputFactory>(
+                    modules::resolveInModule(path, createWaveOutputName))};
+        } catch (const std::runtime_error &error) {
+            qWarning("No video playback: %s", error.what());
+            return MediaFactories{};
+        }
+    }();
+    return factories;
+}
+
+// Stands in for the module's output until the first open loads it.
+class LazyWaveOutput : public WaveOutput
+{
+  public:
+    bool open(const AudioFormat &format, QObject *window) override
+    {
+        if (!m_loaded) {
+            m_loaded = true;
+            if (const auto create = mediaFactories().createWaveOutput)
+                m_output.reset(create());
+        }
+        return m_output && m_output->open(format, window);
+    }
+    void pause() override
+    {
+        if (m_output)
+            m_output->pause();
+    }
+    void restart() override
+    {
+        if (m_output)
+            m_output->restart();
+    }
+    void write(std::unique_ptr<WaveBuffer> buffer) override
+    {
+        if (m_output)
+            m_output->write(std::move(buffer));
+    }
+    void reset() override
+    {
+        if (m_output)
+            m_output->reset();
+    }
+    void close() override
+    {
+        if (m_output)
+            m_output->close();
+    }
+
+  private:
+    std::unique_ptr<WaveOutput> m_output;
+    bool m_loaded = false;
+};
+
+} // namespace
+
+std::unique_ptr<VideoSource> openMediaFile(const QString &path)
+{
+    const auto open = mediaFactories().openAvi;
+    return std::unique_ptr<VideoSource>(open ? open(path) : nullptr);
+}
+
+std::unique_ptr<WaveOutput> createMediaWaveOutput()
+{
+    return std::make_unique<LazyWaveOutput>();
+}
+
+} // namespace video
