@@ -2,12 +2,13 @@
 // converting what the sound device cannot take as stored.
 #include "video/avi_audio.h"
 
+#include "video/avi_container.h"
+
 extern "C" {
 #include <libavutil/channel_layout.h>
 #include <libswresample/swresample.h>
 }
 
-#include <QFile>
 
 #include <algorithm>
 #include <cstring>
@@ -58,17 +59,12 @@ void AviAudio::ResamplerFreer::operator()(SwrContext *resampler) const
 
 std::unique_ptr<AviAudio> AviAudio::open(const QString &path)
 {
-    const AVInputFormat *avi = av_find_input_format("avi");
-    if (!avi || path.isEmpty())
-        return nullptr;
-    // The file: prefix keeps a colon in the name from being read as a protocol.
-    const QByteArray url = "file:" + QFile::encodeName(path);
-    AVFormatContext *opened = nullptr;
-    if (avformat_open_input(&opened, url.constData(), avi, nullptr) < 0)
+    FormatPtr format = openAviContainer(path);
+    if (!format)
         return nullptr;
     std::unique_ptr<AviAudio> audio(new AviAudio);
-    audio->m_format.reset(opened);
-    audio->m_stream = firstAudioStream(opened);
+    audio->m_format = std::move(format);
+    audio->m_stream = firstAudioStream(audio->m_format.get());
     if (!audio->m_stream)
         return nullptr;
     const AVCodecParameters &parameters = *audio->m_stream->codecpar;
@@ -217,22 +213,9 @@ bool AviAudio::decodeMore()
     }
 }
 
-// Sends the stream's next chunk to the decoder, or the end-of-stream signal after the last.
 bool AviAudio::feedDecoder()
 {
-    if (m_draining)
-        return false;
-    while (av_read_frame(m_format.get(), m_packet.get()) >= 0) {
-        const bool ours = m_packet->stream_index == m_stream->index && m_packet->size > 0;
-        if (ours)
-            avcodec_send_packet(m_codec.get(), m_packet.get()); // a damaged chunk is skipped
-        av_packet_unref(m_packet.get());
-        if (ours)
-            return true;
-    }
-    m_draining = true;
-    avcodec_send_packet(m_codec.get(), nullptr);
-    return true;
+    return feedNextPacket(*m_format, *m_codec, *m_packet, m_stream->index, m_draining);
 }
 
 bool AviAudio::appendFrame()

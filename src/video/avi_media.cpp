@@ -1,10 +1,10 @@
 // Opening an AVI's video stream, and decoding frame N with timestamps, seeks and key frames.
 #include "video/avi_media.h"
 
+#include "video/avi_container.h"
 #include "video/stream_index.h"
 #include "video/video_limits.h"
 
-#include <QFile>
 
 #include <algorithm>
 #include <limits>
@@ -54,17 +54,12 @@ bool fitsQint32(qint64 value)
 std::unique_ptr<AviMedia> AviMedia::open(const QString &path)
 {
     silenceFfmpeg();
-    const AVInputFormat *avi = av_find_input_format("avi");
-    if (!avi || path.isEmpty())
-        return nullptr;
-    // The file: prefix keeps a colon in the name from being read as a protocol.
-    const QByteArray url = "file:" + QFile::encodeName(path);
-    AVFormatContext *opened = nullptr;
-    if (avformat_open_input(&opened, url.constData(), avi, nullptr) < 0)
+    FormatPtr format = openAviContainer(path);
+    if (!format)
         return nullptr;
     std::unique_ptr<AviMedia> media(new AviMedia);
-    media->m_format.reset(opened);
-    media->m_stream = firstStream(opened, AVMEDIA_TYPE_VIDEO);
+    media->m_format = std::move(format);
+    media->m_stream = firstStream(media->m_format.get(), AVMEDIA_TYPE_VIDEO);
     if (!media->m_stream)
         return nullptr;
     const AVCodecParameters &parameters = *media->m_stream->codecpar;
@@ -75,7 +70,7 @@ std::unique_ptr<AviMedia> AviMedia::open(const QString &path)
     media->m_current.reset(av_frame_alloc());
     media->m_next.reset(av_frame_alloc());
     if (!media->m_codec || !media->m_packet || !media->m_current || !media->m_next ||
-        !media->m_index.load(opened, media->m_stream))
+        !media->m_index.load(media->m_format.get(), media->m_stream))
         return nullptr;
 
     // Video timestamps count frames: the time base is the header's scale / rate.
@@ -88,7 +83,7 @@ std::unique_ptr<AviMedia> AviMedia::open(const QString &path)
     media->m_info = {qint32(first),     qint32(length),        parameters.width,
                      parameters.height, quint32(timeBase.num), quint32(timeBase.den)};
     media->startDecoding();
-    if (firstStream(opened, AVMEDIA_TYPE_AUDIO))
+    if (firstStream(media->m_format.get(), AVMEDIA_TYPE_AUDIO))
         media->m_audio = AviAudio::open(path);
     return media;
 }
@@ -228,23 +223,9 @@ bool AviMedia::receiveFrame()
     return true;
 }
 
-// Sends the stream's next chunk to the decoder, or the end-of-stream signal after the last.
 bool AviMedia::feedDecoder()
 {
-    if (m_draining)
-        return false;
-    while (av_read_frame(m_format.get(), m_packet.get()) >= 0) {
-        // An empty chunk repeats the previous frame; sent to the decoder it would end the stream.
-        const bool ours = m_packet->stream_index == m_stream->index && m_packet->size > 0;
-        if (ours)
-            avcodec_send_packet(m_codec.get(), m_packet.get()); // a damaged chunk is skipped
-        av_packet_unref(m_packet.get());
-        if (ours)
-            return true;
-    }
-    m_draining = true;
-    avcodec_send_packet(m_codec.get(), nullptr);
-    return true;
+    return feedNextPacket(*m_format, *m_codec, *m_packet, m_stream->index, m_draining);
 }
 
 } // namespace video

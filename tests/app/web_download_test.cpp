@@ -2,10 +2,10 @@
 // transfer and a newer link taking over. The server runs on 127.0.0.1 inside the test.
 #include "app/progress_gauge.h"
 #include "sources/picture_download.h"
+#include "support/jpeg_bytes.h"
 #include "support/loopback_server.h"
 #include "window_fixture.h"
 
-#include <QBuffer>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTcpServer>
@@ -15,21 +15,10 @@
 
 namespace {
 
-QByteArray jpegOf(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
-}
-
 LoopbackServer::Response picture(QSize size, LoopbackServer::Framing framing, int dripBytes = 0)
 {
     LoopbackServer::Response response;
-    response.body = jpegOf(size);
+    response.body = testsupport::jpegOf(size, Qt::darkCyan);
     response.framing = framing;
     response.dripBytes = dripBytes;
     response.dripIntervalMs = 5;

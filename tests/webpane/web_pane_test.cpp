@@ -1,9 +1,9 @@
 // The web pane on the real engine: pages from a loopback server and the bundled site, followed
 // with real mouse clicks on the view.
 #include "../app/window_fixture.h"
+#include "support/jpeg_bytes.h"
 #include "support/loopback_server.h"
 
-#include <QBuffer>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLineEdit>
@@ -12,17 +12,6 @@
 #include <QWebEngineView>
 
 namespace {
-
-QByteArray jpegOf(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkMagenta);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
-}
 
 QByteArray pageWithLinks(const QByteArray &links)
 {
@@ -148,7 +137,7 @@ class LoopbackSiteTest : public WebPaneTest
         for (const auto &[path, size] : {std::pair{"/pics/one.jpg", QSize(80, 60)},
                                          std::pair{"/pics/two.jpg", QSize(70, 50)}}) {
             LoopbackServer::Response picture;
-            picture.body = jpegOf(size);
+            picture.body = testsupport::jpegOf(size, Qt::darkMagenta);
             server.serve(QLatin1String(path), picture);
         }
         WebPaneTest::SetUp();
