@@ -80,7 +80,11 @@ void WindowTest::openThroughDialog(const QString &path)
         name->setText(path);
         auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
         ASSERT_NE(buttons, nullptr);
-        QTest::mouseClick(buttons->button(QDialogButtonBox::Open), Qt::LeftButton);
+        QPushButton *open = buttons->button(QDialogButtonBox::Open);
+        // The dialog enables Open once its file model has looked at the name; on a loaded
+        // machine that can come after the text is set.
+        EXPECT_TRUE(QTest::qWaitFor([open] { return open->isEnabled(); }, 5000));
+        QTest::mouseClick(open, Qt::LeftButton);
     });
     action("mnuOpen")->trigger();
 }
