@@ -2,26 +2,10 @@
 #include "app/mainform.h"
 #include "app/pindrel_application.h"
 #include "large_picture.h"
+#include "process_status.h"
 
 #include <QFile>
 #include <cstdio>
-
-namespace {
-
-// A field of /proc/self/status in bytes.
-qint64 statusBytes(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong() * 1024;
-    }
-    return -1;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {

@@ -2,9 +2,9 @@
 // file alone, and with --memory its resident set after 1 and after 10 minutes of looping.
 #include "app/mainform.h"
 #include "app/pindrel_application.h"
+#include "process_status.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -44,17 +44,6 @@ QString writeVideo(const QTemporaryDir &folder, int durationSeconds)
          QStringLiteral("testsrc2=size=1280x720:rate=25:duration=%1").arg(durationSeconds), "-c:v",
          "mpeg4", "-q:v", "4", "-y", path});
     return made ? path : QString();
-}
-
-qint64 residentBytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
-    return -1;
 }
 
 void playFor(int milliseconds)
@@ -102,9 +91,9 @@ int measureMemory(TfrmMain &window, const QString &path)
 {
     openVideoPuzzle(window, path);
     playFor(60 * 1000);
-    const qint64 atOneMinute = residentBytes();
+    const qint64 atOneMinute = statusBytes("VmRSS:");
     playFor(9 * 60 * 1000);
-    const qint64 atTenMinutes = residentBytes();
+    const qint64 atTenMinutes = statusBytes("VmRSS:");
     const double growth = double(atTenMinutes - atOneMinute) / double(atOneMinute);
     std::printf("resident set after 1 min %.1f MiB, after 10 min %.1f MiB: %+.1f %% "
                 "(target within 5 %%) %s\n",

@@ -249,20 +249,15 @@ void TDCAviPlayer::EraseBackground(QPainter &painter)
 {
     const Layout l = CalcLayout();
     const int w = width(), h = height();
-    const QRect bands[] = {
-        QRect(QPoint(0, 0), QPoint(w, l.offsetY)),
-        QRect(QPoint(0, l.offsetY), QPoint(l.offsetX, h)),
-        QRect(QPoint(l.offsetX, l.offsetY + l.sourceHeight), QPoint(w, h)),
-        QRect(QPoint(l.offsetX + l.sourceWidth, l.offsetY), QPoint(w, l.offsetY + l.sourceHeight)),
+    // Each band from its left, top to its right, bottom, the right and bottom edges excluded.
+    const auto fillBand = [&](int left, int top, int right, int bottom) {
+        if (right > left && bottom > top)
+            painter.fillRect(QRect(left, top, right - left, bottom - top), Color());
     };
-    for (const QRect &corners : bands) {
-        // The corners are given as (left, top) and (right, bottom), the right and bottom
-        // edges excluded.
-        const QRect band(corners.left(), corners.top(), corners.right() - corners.left(),
-                         corners.bottom() - corners.top());
-        if (band.width() > 0 && band.height() > 0)
-            painter.fillRect(band, Color());
-    }
+    fillBand(0, 0, w, l.offsetY);
+    fillBand(0, l.offsetY, l.offsetX, h);
+    fillBand(l.offsetX, l.offsetY + l.sourceHeight, w, h);
+    fillBand(l.offsetX + l.sourceWidth, l.offsetY, w, l.offsetY + l.sourceHeight);
 }
 
 void TDCAviPlayer::paintEvent(QPaintEvent *)
@@ -292,9 +287,10 @@ void TDCAviPlayer::PaintTo(QImage &picture, int x, int y)
             FlagScope busy(m_busy);
             frame = m_source->frame(m_position);
         }
-        if (frame.isNull() || frame.format() == picture.format()) {
-            if (!frame.isNull())
-                picture = frame;
+        if (frame.isNull())
+            return;
+        if (frame.format() == picture.format()) {
+            picture = frame;
             return;
         }
     }

@@ -50,7 +50,6 @@ void BackgroundWatch::changed(QWidget &widget, bool painted)
     // A player's own window concerns nobody.
     if (qobject_cast<TDCAviPlayer *>(&widget))
         return;
-    const QRect changedRect = screenRect(widget);
     for (TDCAviPlayer *player : players) {
         QWidget *owner = player->parentWidget();
         if (!owner || !player->Transparent() || !player->testAttribute(Qt::WA_WState_Created))
@@ -63,7 +62,7 @@ void BackgroundWatch::changed(QWidget &widget, bool painted)
         const QObjectList &stack = owner->children();
         if (painted && sibling && stack.indexOf(&widget) > stack.indexOf(player))
             continue;
-        if (changedRect.intersects(screenRect(*player)))
+        if (screenRect(widget).intersects(screenRect(*player)))
             player->InvalidateBackground();
     }
 }

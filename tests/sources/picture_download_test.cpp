@@ -21,6 +21,16 @@ QByteArray bytesOf(qsizetype size)
     return bytes;
 }
 
+// 50 000 bytes sent 1000 at a time, every 20 ms.
+LoopbackServer::Response slowResponse()
+{
+    LoopbackServer::Response slow;
+    slow.body = bytesOf(50'000);
+    slow.dripBytes = 1000;
+    slow.dripIntervalMs = 20;
+    return slow;
+}
+
 struct Transfer
 {
     State state = State::Running;
@@ -151,10 +161,7 @@ TEST(PictureDownload, SendsAPlainHttp11GetWithItsOwnHeadersAndNoProxy)
 TEST(PictureDownload, AbortFailsTheTransferAndClosesTheConnection)
 {
     LoopbackServer server;
-    LoopbackServer::Response slow;
-    slow.body = bytesOf(50'000);
-    slow.dripBytes = 1000;
-    slow.dripIntervalMs = 20;
+    const LoopbackServer::Response slow = slowResponse();
     server.serve(QStringLiteral("/slow.jpg"), slow);
     PictureDownload download;
     QObject::connect(&download, &PictureDownload::work, &download, [&](qint64 received) {
@@ -171,10 +178,7 @@ TEST(PictureDownload, AbortFailsTheTransferAndClosesTheConnection)
 TEST(PictureDownload, ANewerRequestDropsTheOlderOneSilently)
 {
     LoopbackServer server;
-    LoopbackServer::Response slow;
-    slow.body = bytesOf(50'000);
-    slow.dripBytes = 1000;
-    slow.dripIntervalMs = 20;
+    const LoopbackServer::Response slow = slowResponse();
     server.serve(QStringLiteral("/old.jpg"), slow);
     LoopbackServer::Response quick;
     quick.body = bytesOf(500);
