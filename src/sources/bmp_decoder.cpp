@@ -4,28 +4,12 @@
 #include "sources/decode_error.h"
 #include "sources/picture_file.h"
 #include "sources/picture_limits.h"
+#include "sources/qt_reader_limit.h"
 
 #include <QFile>
 #include <QImageReader>
 
-#include <mutex>
-
 namespace sources {
-
-namespace {
-
-// Qt's limit is process-wide; raise it once, and never lower one somebody else set higher.
-void allowLargestPicture()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        const int current = QImageReader::allocationLimit();
-        if (current != 0 && current < maxPictureMegabytes)
-            QImageReader::setAllocationLimit(maxPictureMegabytes);
-    });
-}
-
-} // namespace
 
 QImage decodeBmpFile(const QString &path)
 {
