@@ -2,6 +2,7 @@
 // the clock tick, the menu switches and shutdown.
 #include "app/mainform.h"
 
+#include "app/drop_opener.h"
 #include "app/event_pump.h"
 #include "app/picture_view.h"
 #include "app/settings.h"
@@ -51,6 +52,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     winId();
     connect(windowHandle(), &QWindow::screenChanged, this, &TfrmMain::updateMaximumSize);
     tmrTimer->start();
+    new DropOpener(this, [this](const OpenRequest &request) { openRequested(*this, request); });
 }
 
 TfrmMain::~TfrmMain()

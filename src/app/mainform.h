@@ -50,6 +50,8 @@ public:
     void openPuzzle(const QString &path);
     // What the Open command does with the file chosen in its dialog.
     void openChosenFile(const QString &path);
+    // What Open URL does with the address typed into its dialog.
+    void openTypedAddress(const QString &address);
 
     // What the options dialog reads and sets.
     int moveCount() const;

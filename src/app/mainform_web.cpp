@@ -108,8 +108,12 @@ void TfrmMain::OpenURL1Click()
     TfrmOpenURL dialog(this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     activateWindow();
-    if (!accepted)
-        return;
+    if (accepted)
+        openTypedAddress(dialog.address());
+}
+
+void TfrmMain::openTypedAddress(const QString &address)
+{
     setWindowTitle(QStringLiteral("Pindrel"));
     enterBrowsing();
     m_state.swapFlash = 0;
@@ -118,7 +122,7 @@ void TfrmMain::OpenURL1Click()
     WebBrowser1->widget()->setEnabled(true);
     fraBrowser->setEnabled(true);
     siblingIndex = -2;
-    WebBrowser1->navigate(dialog.address());
+    WebBrowser1->navigate(address);
     fraBrowser->show();
     fraBrowser->raise();
     WebBrowser1->widget()->show();
