@@ -1,6 +1,7 @@
 // Building the main window: tool strip, picture area, caption labels, menus and timers.
 #include "app/mainform.h"
 
+#include "app/open_filters.h"
 #include "app/picture_view.h"
 #include "app/progress_gauge.h"
 #include "app/widget_colour.h"
@@ -116,14 +117,8 @@ void TfrmMain::createWidgets()
     OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    // Shown exactly as written; the patterns Qt matches by follow in the hidden last
-    // parentheses, since it takes "*.jpg;" as a pattern of its own.
     OpenDialog1->setOption(QFileDialog::HideNameFilterDetails);
-    OpenDialog1->setNameFilters({
-        QStringLiteral("Supported File Types (*.jpg; *.jpeg; *.avi) (*.jpg *.jpeg *.avi)"),
-        QStringLiteral("JPEG Images (*.jpg; *.jpeg) (*.jpg *.jpeg)"),
-        QStringLiteral("AVI videos (*.avi) (*.avi)"),
-    });
+    OpenDialog1->setNameFilters(openDialogFilters());
     // Enter in the file name field can accept the dialog while its completion list is up;
     // the list would then stay over the board and keep the keyboard.
     connect(OpenDialog1, &QDialog::finished, this, [this] {
