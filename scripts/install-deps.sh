@@ -6,10 +6,11 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libqt6webenginecore6-bin libjpeg-dev
+  qt6-image-formats-plugins qt6-wayland
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core xvfb xauth
-  openbox xdotool x11-utils imagemagick
+  openbox xdotool x11-utils imagemagick desktop-file-utils appstream
 )
 # With --tests, also what the real sound test needs: it starts a PulseAudio server of its own.
 # Where PipeWire serves the desktop's sound, installing PulseAudio could take it over, so it

@@ -14,6 +14,8 @@ void describeApplication()
 PindrelApplication::PindrelApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     describeApplication();
+    // Desktops find the menu entry, and with it the icon, by this name.
+    setDesktopFileName(QStringLiteral("io.github.pindrel.Pindrel"));
 }
 
 bool PindrelApplication::notify(QObject *receiver, QEvent *event)
