@@ -22,7 +22,23 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+// Compiled into this static library, so not registered by itself.
+static void loadToolIcons()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
 namespace {
+
+// The style has this one only at 16 pixels: on a high-density screen it would be grown.
+QIcon webIcon()
+{
+    loadToolIcons();
+    QIcon icon;
+    for (int size : {16, 32, 64})
+        icon.addFile(QStringLiteral(":/icons/web-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 
 QToolButton *addToolButton(QToolBar *bar, const char *name, const QString &text,
                            const QString &hint, QStyle::StandardPixmap icon)
@@ -145,6 +161,7 @@ void TfrmMain::createToolStrip(QWidget *parent)
     btnOpen->setPopupMode(QToolButton::MenuButtonPopup);
     btnWeb = addToolButton(toolBar, "btnWeb", tr("Web"), QStringLiteral("Find images on the web"),
                            QStyle::SP_DriveNetIcon);
+    btnWeb->setIcon(webIcon());
     toolBar->addSeparator();
     btnRestart = addToolButton(toolBar, "btnRestart", tr("Restart Game"),
                                QStringLiteral("Refresh/Restart"), QStyle::SP_BrowserReload);

@@ -8,12 +8,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -252,7 +252,8 @@ TEST_F(OpenPictureTest, OtherVideoKindsOpenOrEndInTheFailureMessage)
         const qsizetype before = messages.size();
         window->openChosenFile(videos.filePath(name));
         const bool opened = window->windowTitle() == "Pindrel - " + name;
-        const bool refused = messages.size() == before + 1 && messages.last() == "Unable to open file.";
+        const bool refused =
+            messages.size() == before + 1 && messages.last() == "Unable to open file.";
         EXPECT_TRUE(opened != refused) << name.toStdString();
     }
     EXPECT_GT(tried, 20);
