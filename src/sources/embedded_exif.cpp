@@ -19,39 +19,43 @@ QByteArray asApp1Payload(QByteArray block)
     return block.startsWith(prefix) ? block : prefix + block;
 }
 
-QByteArray pngExif(QIODevice &device)
+// Where a file's chunk list starts and how each chunk header reads: 4 bytes of type and 4 of
+// length, in the order and byte order of the format; length bytes of data and the trailer
+// follow, padded to an even size where the format says so.
+struct ChunkLayout
 {
-    qint64 at = 8; // the signature
-    for (int i = 0; i < maxChunks; ++i) {
-        if (!device.seek(at))
-            return {};
-        const QByteArray head = device.read(8);
-        if (head.size() != 8)
-            return {};
-        const quint32 length = qFromBigEndian<quint32>(head.constData());
-        const QByteArray type = head.mid(4);
-        if (type == "eXIf")
-            return length <= maxExifBytes ? asApp1Payload(device.read(length)) : QByteArray();
-        if (type == "IDAT" || type == "IEND")
-            return {};
-        at += 12 + qint64(length);
-    }
-    return {};
-}
+    qint64 firstChunk;
+    bool typeFirst;
+    bool bigEndian;
+    int trailer;
+    bool evenPadding;
+    const char *exifType;
+    const char *dataType; // the picture data: metadata past it is not looked for
+};
 
-QByteArray webpExif(QIODevice &device)
+// After the signature; a CRC follows each chunk's data.
+constexpr ChunkLayout pngLayout{8, false, true, 4, false, "eXIf", "IDAT"};
+// After "RIFF", the size and "WEBP"; the picture's data may come before its metadata.
+constexpr ChunkLayout webpLayout{12, true, false, 0, true, "EXIF", nullptr};
+
+QByteArray exifChunk(QIODevice &device, const ChunkLayout &layout)
 {
-    qint64 at = 12; // "RIFF", the size, "WEBP"
+    qint64 at = layout.firstChunk;
     for (int i = 0; i < maxChunks; ++i) {
         if (!device.seek(at))
             return {};
         const QByteArray head = device.read(8);
         if (head.size() != 8)
             return {};
-        const quint32 length = qFromLittleEndian<quint32>(head.constData() + 4);
-        if (head.startsWith("EXIF"))
+        const QByteArray type = head.mid(layout.typeFirst ? 0 : 4, 4);
+        const char *lengthBytes = head.constData() + (layout.typeFirst ? 4 : 0);
+        const quint32 length = layout.bigEndian ? qFromBigEndian<quint32>(lengthBytes)
+                                                : qFromLittleEndian<quint32>(lengthBytes);
+        if (type == layout.exifType)
             return length <= maxExifBytes ? asApp1Payload(device.read(length)) : QByteArray();
-        at += 8 + qint64(length) + (length & 1);
+        if (layout.dataType && type == layout.dataType)
+            return {};
+        at += 8 + qint64(length) + layout.trailer + (layout.evenPadding ? (length & 1) : 0);
     }
     return {};
 }
@@ -65,9 +69,9 @@ QByteArray embeddedExif(const QString &path, const QByteArray &format)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     if (format == "png")
-        return pngExif(file);
+        return exifChunk(file, pngLayout);
     if (format == "webp")
-        return webpExif(file);
+        return exifChunk(file, webpLayout);
     return {};
 }
 

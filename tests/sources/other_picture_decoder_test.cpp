@@ -7,6 +7,7 @@
 #include "test_pictures.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QProcess>
@@ -101,6 +102,27 @@ QString withBytes(const QTemporaryDir &dir, const char *name, const QByteArray &
     return path;
 }
 
+// The quadrants stored turned left in a PNG whose eXIf chunk says to turn them right again
+// (orientation 6), as a camera would write it.
+QString turnedPngWithExif(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("turned.png"));
+    EXPECT_TRUE(quadrants({96, 64}).transformed(QTransform().rotate(-90)).save(path, "png"));
+    QByteArray png = readFile(path);
+    // A big-endian TIFF structure with one entry: Orientation (0x0112), SHORT, 1, value 6.
+    const QByteArray exif = QByteArray("MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0"
+                                       "\0\0\0\0",
+                                       26);
+    QByteArray chunk(4, '\0');
+    putBigEndian(chunk, 0, quint32(exif.size()));
+    chunk += "eXIf" + exif + QByteArray(4, '\0');
+    putBigEndian(chunk, 8 + exif.size(), pngCrc(chunk.constData() + 4, 4 + exif.size()));
+    png.insert(8 + 25, chunk); // after the signature and IHDR
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(png) == png.size());
+    return path;
+}
+
 } // namespace
 
 TEST(OtherPictures, EachKindDecodesToItsSizeAndColoursOrIsRefused)
@@ -122,6 +144,7 @@ TEST(OtherPictures, EachKindDecodesToItsSizeAndColoursOrIsRefused)
         {viaQt(dir, "a.ppm", "ppm"), generated, true},
         {viaQt(dir, "named.jpg", "png"), generated, true}, // content decides, not the name
         // Orientation 6: stored turned left, shown turned right again.
+        {turnedPngWithExif(dir), generated, true},
         {viaConvert(dir, "turned.tiff", {"-rotate", "-90", "-orient", "RightTop"}), generated,
          true},
         {withBytes(dir, "half.png", truncatedPng), none, false},
@@ -167,6 +190,15 @@ TEST(OtherPictures, EachKindDecodesToItsSizeAndColoursOrIsRefused)
         ASSERT_NO_THROW(picture = decodePictureFile(row.file)) << label;
         EXPECT_EQ(picture.size(), row.size) << label;
         EXPECT_EQ(picture.format(), QImage::Format_RGB32) << label;
+        // Real-world files: the colours Qt's own reader gives, upright, laid over black.
+        if (row.file.startsWith(corpus + QLatin1Char('/')) && !corpus.isEmpty()) {
+            QImageReader reader(row.file);
+            reader.setAutoTransform(true);
+            QImage reference(row.size, QImage::Format_RGB32);
+            reference.fill(Qt::black);
+            QPainter(&reference).drawImage(0, 0, reader.read());
+            EXPECT_LT(meanChannelDifference(picture, reference), 1.0) << label;
+        }
         if (row.quadrantsUpright) {
             const std::vector<QColor> want = quadrantColours(quadrants(generated));
             const std::vector<QColor> got = quadrantColours(picture);
