@@ -5,41 +5,11 @@
 set -euo pipefail
 
 build=$1
-work=$(mktemp -d)
+shot_prefix=install-
+source "$(dirname "$0")/x11_session.sh"
 prefix="$work/prefix"
-xvfb_pid="" wm_pid="" game_pid=""
-cleanup() {
-  for pid in $game_pid $wm_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
-fail() {
-  echo "FAIL: $*" >&2
-  if [ -n "${DISPLAY:-}" ] && [ -n "${PINDREL_SMOKE_SHOTS:-}" ]; then
-    import -window root "$PINDREL_SMOKE_SHOTS/install-failure.png" 2>/dev/null || true
-  fi
-  exit 1
-}
-poll() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -lt $deadline ] || return 1
-    sleep 0.1
-  done
-}
-wait_for() {
-  local seconds=$1 what=$2
-  shift 2
-  poll "$seconds" "$@" || fail "timed out waiting for $what"
-}
-screenshot() { [ -z "${PINDREL_SMOKE_SHOTS:-}" ] || import -window root "$PINDREL_SMOKE_SHOTS/$1.png"; }
-
-for tool in Xvfb openbox xdotool xprop convert import ffmpeg desktop-file-validate appstreamcli; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh)"
-done
+require_tools Xvfb openbox xdotool xprop convert import ffmpeg desktop-file-validate appstreamcli
 
 # The layout a desktop expects, and nothing taken from the build or source tree.
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake --install failed"
@@ -64,20 +34,7 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/pind
 [[ $version =~ ^Pindrel\ [0-9]+\.[0-9]+ ]] || fail "--version printed '$version'"
 env -u DISPLAY "$prefix/bin/pindrel" --help | grep -q '\[FILE-OR-ADDRESS\]' || fail "--help lacks the usage"
 
-exec 3<> >(:)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display <&3 || fail "Xvfb did not start"
-exec 3<&-
-export DISPLAY=":$display"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_CONFIG_DIRS="$work/etc"
-export XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_CONFIG_DIRS" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
-openbox >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-wait_for 20 "the window manager" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+start_x11_session
 
 mkdir -p "$work/pictures"
 convert -seed 7 -size 320x240 plasma:fractal "$work/pictures/my photo.png"
