@@ -63,7 +63,7 @@ quit() {
   wait_for 20 "the game to end" sh -c "! kill -0 $game_pid"
   local status=0
   wait "$game_pid" || status=$?
-  [ "$status" -eq 0 ] || fail "the game ended with status $status"
+  [ "$status" -eq 0 ] || { tail -40 "$work/game.log" >&2; fail "the game ended with status $status"; }
   game_pid=""
 }
 uses_installed() { grep -q "$prefix/lib/pindrel/$1" "/proc/$game_pid/maps"; }
