@@ -9,7 +9,6 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -192,8 +191,11 @@ bool AviAudio::seekTo(qint64 sample)
     avcodec_flush_buffers(m_codec.get());
     const qint64 time =
         av_rescale_q(sample, AVRational{1, m_output.sampleRate}, m_stream->time_base);
+    // Any sound chunk is a place to start, whatever the index's key-frame flags say: many
+    // files leave the flag off every sound chunk. PCM starts at any sample, and a compressed
+    // chunk's frames decode after the preroll; so the chunk at or before the time is taken.
     return av_seek_frame(m_format.get(), m_stream->index, std::max<qint64>(time, 0),
-                         AVSEEK_FLAG_BACKWARD) >= 0;
+                         AVSEEK_FLAG_BACKWARD | AVSEEK_FLAG_ANY) >= 0;
 }
 
 // Decodes until at least one more sample is pending. False at the end of the data.

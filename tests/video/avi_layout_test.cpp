@@ -83,6 +83,40 @@ TEST(AviLayout, FileWithoutIndexIsReadOnceToBuildOne)
     }
 }
 
+TEST(AviLayout, IndexWithOnlyTheFirstFrameFlaggedAsKeySeeksAndLoops)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    const Pattern pattern;
+    const struct
+    {
+        const char *name, *encoder;
+        QStringList options;
+    } cases[] = {{"cinepak", "cinepak", {"-c:v", "cinepak", "-g", "12"}},
+                 {"msvideo1", "msvideo1", msvideo1},
+                 {"mpeg4", "mpeg4", mpeg4}};
+    for (const auto &test : cases) {
+        SCOPED_TRACE(test.name);
+        if (!hasEncoder(test.encoder)) {
+            std::printf("ffmpeg has no %s encoder; not tested\n", test.encoder);
+            continue;
+        }
+        const QString path =
+            patchedVideo(dir, QString(test.name) + ".avi", pattern, test.options,
+                         [](QByteArray &avi) { return clearKeyFlags(avi, "00dc", true); });
+        ASSERT_FALSE(path.isEmpty());
+        const auto media = AviMedia::open(path);
+        ASSERT_TRUE(media);
+        // Two passes of a loop, then seeks back and forth.
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int number = 0; number < pattern.frames; ++number)
+                EXPECT_EQ(patternNumber(media->frame(number), pattern), number);
+        }
+        for (int number : {30, 29, 59, 13, 0, 47, 46})
+            EXPECT_EQ(patternNumber(media->frame(number), pattern), number);
+    }
+}
+
 TEST(AviLayout, SeventyThousandFramesAreNumberedIn32Bits)
 {
     PINDREL_REQUIRE_FFMPEG();

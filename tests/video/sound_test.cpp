@@ -107,4 +107,38 @@ TEST(RealSound, APlayingVideoIsHeardUntilPlaySoundIsSwitchedOff)
     }
 }
 
+TEST(RealSound, SoundChunksWithoutKeyFlagsAreHeardThroughEveryLoopOfARange)
+{
+    const QString sink = qEnvironmentVariable("PINDREL_NULL_SINK");
+    if (sink.isEmpty())
+        GTEST_SKIP() << "run through tests/video/null_sink.sh";
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    MonitorRecorder recorder(sink);
+    ASSERT_TRUE(recorder.waitUntilRecording());
+    for (const ToneTrack &track : oldToolTracks) {
+        SCOPED_TRACE(track.name);
+        if (!hasEncoder(track.encoder)) {
+            std::printf("ffmpeg has no %s encoder; not tested\n", track.encoder);
+            continue;
+        }
+        const QString path = dir.filePath(QString(track.encoder) + ".avi");
+        ASSERT_TRUE(makeToneVideoWithoutSoundKeys(path, 3, track.options));
+        QWidget parent;
+        auto *player = new TDCAviPlayer(&parent);
+        player->SetTransparent(false);
+        player->SetFileName(path);
+        ASSERT_GE(player->FrameCount(), 75);
+        // From frame 25 to the end at 25 per second: a two-second range from the middle of
+        // the file, heard for four seconds, so it starts over twice.
+        player->Play(25, player->FrameCount() - 1, 0);
+        for (int window = 0; window < 8; ++window) {
+            const double rms = recorder.rmsOver(500, dir.path());
+            EXPECT_GT(rms, 0.04) << "in half-second " << window;
+            std::printf("%s: RMS %.4f in half-second %d\n", track.name, rms, window);
+        }
+    }
+}
+
 } // namespace
