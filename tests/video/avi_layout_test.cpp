@@ -1,8 +1,10 @@
 // AviMedia on AVI files with an unusual layout: a start field, no index, 70000 frames, and files
 // it must refuse.
 #include "avi_fixtures.h"
+#include "support/fifo_watch.h"
 #include "video/avi_media.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -169,6 +171,34 @@ TEST(AviLayout, RefusesWhatIsNotAPlayableAvi)
     for (const QString &name : refused)
         EXPECT_EQ(AviMedia::open(dir.filePath(name)), nullptr) << name.toStdString();
     EXPECT_EQ(AviMedia::open(QString()), nullptr);
+}
+
+TEST(AviLayout, OnlyRegularFilesAndLinksToThemAreOpened)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(makeToneVideo(dir.filePath("tone.avi"), 1, {"-c:a", "pcm_s16le"}));
+    ASSERT_TRUE(QFile::link(dir.filePath("tone.avi"), dir.filePath("link.avi")));
+    FifoWatch fifo(dir.filePath("fifo.avi"));
+    ASSERT_TRUE(fifo.created());
+    ASSERT_TRUE(QFile::link(dir.filePath("fifo.avi"), dir.filePath("fifolink.avi")));
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.avi")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.avi"));
+    const struct
+    {
+        const char *name;
+        bool opens;
+    } cases[] = {{"tone.avi", true},      {"link.avi", true},  {"fifo.avi", false},
+                 {"fifolink.avi", false}, {"zero.avi", false}, {"/dev/zero", false},
+                 {"folder.avi", false}};
+    for (const auto &test : cases) {
+        const QString path =
+            test.name[0] == '/' ? QString::fromLatin1(test.name) : dir.filePath(test.name);
+        EXPECT_EQ(AviMedia::open(path) != nullptr, test.opens) << test.name;
+        EXPECT_EQ(AviAudio::open(path) != nullptr, test.opens) << test.name << ", its sound";
+    }
+    EXPECT_FALSE(fifo.openedForReading());
 }
 
 TEST(AviLayout, FrameAtTheSizeLimitOpens)
