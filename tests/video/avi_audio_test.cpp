@@ -2,6 +2,7 @@
 // device with no sound server.
 #include "avi_fixtures.h"
 #include "support/corpus.h"
+#include "track_reading.h"
 #include "video/audio_play.h"
 #include "video/avi_media.h"
 #include "video/qt_wave_output.h"
@@ -52,28 +53,6 @@ int largestDifference(const QByteArray &a, const QByteArray &b, video::SampleTyp
         largest = std::max(largest, std::abs(x - y));
     }
     return largest;
-}
-
-QByteArray readSamples(AudioTrack &track, qint64 first, qint64 count, qint64 *read = nullptr)
-{
-    QByteArray data(count * track.format().bytesPerFrame(), '\0');
-    const qint64 got = track.read(first, count, data.data());
-    if (read)
-        *read = got;
-    data.truncate(got * track.format().bytesPerFrame());
-    return data;
-}
-
-// Reads from `first` on in the sound device's blocks, as a range is played, until the data ends
-// or `limit` samples are read.
-QByteArray readInBlocks(AudioTrack &track, qint64 first, qint64 limit)
-{
-    const qint64 block = std::max(1, 2048 / track.format().bytesPerFrame());
-    QByteArray samples;
-    qint64 read = block;
-    for (qint64 sample = first; read == block && sample - first < limit; sample += read)
-        samples += readSamples(track, sample, block, &read);
-    return samples;
 }
 
 TEST(AviAudio, EverySoundCodecReadsAsPcmFromAnySample)
