@@ -7,6 +7,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace videotest {
 
@@ -62,6 +63,14 @@ bool hasEncoder(const QString &name)
 {
     const QByteArray encoders = runFfmpeg({"-encoders"});
     return encoders.contains(" " + name.toLatin1() + " ");
+}
+
+bool encoderMissing(const char *name)
+{
+    if (hasEncoder(name))
+        return false;
+    std::printf("ffmpeg has no %s encoder; not tested\n", name);
+    return true;
 }
 
 bool makePatternVideo(const QString &path, const Pattern &pattern, const QStringList &options)

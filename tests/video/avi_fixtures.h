@@ -20,6 +20,8 @@ struct Pattern
 
 bool ffmpegAvailable();
 bool hasEncoder(const QString &name);
+// True, with a note that what needs it is not tested, when ffmpeg lacks the encoder.
+bool encoderMissing(const char *name);
 
 // Encodes the pattern's frames at 25 fps with the given ffmpeg output options (codec and
 // its settings) into `path`. False when ffmpeg fails.
