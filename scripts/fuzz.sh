@@ -11,7 +11,7 @@ targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(jpeg_fuzzer bmp_fuzzer download_fuzzer media_fuzzer)
 
 corpus=${PINDREL_CORPUS:-$PWD/../shared/corpus}
-crashes=${PINDREL_FUZZ_CRASHES:-$corpus/../fuzz}
+finds=${PINDREL_FUZZ_FINDS:-$corpus/../fuzz}
 build=build-fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -39,7 +39,7 @@ for target in "${targets[@]}"; do
   case $target in
     jpeg_fuzzer | download_fuzzer) sources=("$corpus/jpeg") ;;
     bmp_fuzzer) sources=("$corpus/bmp") ;;
-    media_fuzzer) sources=("$corpus/avi" "$seeds" "$crashes/avi") ;;
+    media_fuzzer) sources=("$corpus/avi" "$seeds" "$finds/avi") ;;
     *) echo "unknown target $target" >&2; exit 2 ;;
   esac
   found=$build/found/$target
