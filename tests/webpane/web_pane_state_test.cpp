@@ -65,19 +65,13 @@ TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilently)
         action("mnuWeb")->trigger();
         ASSERT_TRUE(waitForPage(QStringLiteral("/site/pindrel_v2.htm")));
     };
-    const auto runOptions = [&] {
-        whenModal("TfrmOptions", [](QWidget *dialog) {
-            QTest::mouseClick(dialog->findChild<QPushButton *>("btnOK"), Qt::LeftButton);
-        });
-        action("mnuSetup")->trigger();
-    };
     struct Row
     {
         const char *command;
         std::function<void()> before, run;
-        QString title;      // empty: not looked at
+        QString title;
         bool browsing;      // else a puzzle plays
-        bool steps = false; // Back and Forward step through the local folder
+        bool steps = false; // and Back and Forward step through its folder
     };
     const Row rows[] = {
         {"Open", browse, [&] { openLocal("a.jpg"); }, "Pindrel - a.jpg", false, true},
@@ -92,8 +86,15 @@ TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilently)
          [&] { clickButton("btnBack"); }, "Pindrel - " + one, true},
         {"Forward", [&] { openLocal("a.jpg"); }, [&] { clickButton("btnForward"); },
          "Pindrel - b.jpg", false, true},
-        {"Restart", browse, [&] { clickButton("btnRestart"); }, {}, true},
-        {"Options OK", browse, runOptions, {}, true},
+        {"Restart", browse, [&] { clickButton("btnRestart"); }, "Pindrel", true},
+        {"Options OK", browse,
+         [&] {
+             whenModal("TfrmOptions", [](QWidget *dialog) {
+                 QTest::mouseClick(dialog->findChild<QPushButton *>("btnOK"), Qt::LeftButton);
+             });
+             action("mnuSetup")->trigger();
+         },
+         "Pindrel", true},
         {"Puzzles on the Web", browse, [&] { action("mnuWeb")->trigger(); }, "Pindrel", true},
         {"Open URL", browse, [&] { openUrl(server.url(QStringLiteral("/site/next.htm"))); },
          "Pindrel", true},
@@ -123,8 +124,7 @@ TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilently)
         // A clock left running would overwrite the time panel within a second.
         QTest::qWait(600);
         EXPECT_EQ(boxes, 0);
-        if (!row.title.isEmpty())
-            EXPECT_EQ(window->windowTitle(), row.title);
+        EXPECT_EQ(window->windowTitle(), row.title);
         EXPECT_EQ(pane()->isVisible(), row.browsing);
         EXPECT_EQ(board()->isVisible(), !row.browsing);
         EXPECT_EQ(window->clockRunning(), !row.browsing);
@@ -132,10 +132,7 @@ TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilently)
         EXPECT_FALSE(find<QWidget>("progressBar")->isVisible());
         if (row.browsing)
             EXPECT_EQ(text("txtStatus"), "Browsing");
-        if (row.steps) {
-            EXPECT_GE(window->siblingPosition(), 0);
-            EXPECT_TRUE(find<QToolButton>("btnForward")->isEnabled());
-        }
+        EXPECT_EQ(window->siblingPosition() >= 0, row.steps);
     }
 }
 
