@@ -55,8 +55,9 @@ TEST_F(LoopbackSiteTest, ThePaneStaysOnTopWhileBrowsing)
 
 TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilently)
 {
+    // Eight seconds of drips: every command, dialogs included, comes while it runs.
     LoopbackServer::Response slow;
-    slow.body = testsupport::jpegOf(QSize(64, 48), Qt::darkRed) + QByteArray(20'000, '\0');
+    slow.body = testsupport::jpegOf(QSize(64, 48), Qt::darkRed) + QByteArray(200'000, '\0');
     slow.dripBytes = 500;
     slow.dripIntervalMs = 20;
     server.serve(QStringLiteral("/pics/slow.jpg"), slow);
