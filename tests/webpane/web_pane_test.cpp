@@ -2,6 +2,8 @@
 // with real mouse clicks on the view.
 #include "web_pane_fixture.h"
 
+#include "support/fifo_watch.h"
+
 #include <QTest>
 #include <QToolButton>
 #include <QWebEngineView>
@@ -116,4 +118,24 @@ TEST_F(LoopbackSiteTest, PictureAddressesTypedInOpenUrlBecomePuzzles)
         EXPECT_EQ(window->solutionPicture().size(), c.size);
         EXPECT_FALSE(pane()->isVisible());
     }
+}
+
+TEST_F(LoopbackSiteTest, AnImageSearchLinkToALocalFileIsRefused)
+{
+    const QString path = folder.filePath(QStringLiteral("fifo#.jpg"));
+    FifoWatch fifo(path);
+    ASSERT_TRUE(fifo.created());
+    const QByteArray wrapped = server.url(QStringLiteral("/imgres?imgurl=")).toUtf8() +
+                               QUrl::fromLocalFile(path).toEncoded();
+    server.serve(QStringLiteral("/site/local.htm"),
+                 LoopbackServer::page(pageWithLinks("<a id='local' href='" + wrapped + "'>x</a>")));
+    openUrl(server.url(QStringLiteral("/site/local.htm")));
+    ASSERT_TRUE(waitForPage(QStringLiteral("/site/local.htm")));
+    QString caption, message;
+    expectMessage(&caption, &message);
+    clickLink("local");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !message.isEmpty(); }, 30'000));
+    EXPECT_EQ(message, "Unable to download image.");
+    EXPECT_EQ(text("txtStatus"), "Error");
+    EXPECT_FALSE(fifo.openedForReading());
 }
