@@ -144,10 +144,7 @@ void TfrmMain::drawBitmap()
     ProEffectImage1->hide();
     game::drawBitmap(m_state, m_solutionPicture, m_dimPicture,
                      {mnuShowGrid->isChecked(), mnuDimTiles->isChecked()}, m_boardPicture);
-    Image2->raise();
     Image2->update();
-    txtInfoShadow->raise();
-    txtInfo->raise();
 }
 
 void TfrmMain::mnuSolutionClick()
@@ -165,12 +162,16 @@ void TfrmMain::mnuSolutionClick()
     txtInfo->adjustSize();
     txtInfoShadow->show();
     txtInfo->show();
-    txtInfoShadow->raise();
-    txtInfo->raise();
 }
 
 void TfrmMain::btnRestartClick()
 {
+    // A picture still downloading is given up: the page that held its link comes back, and
+    // is what restarts.
+    if (cancelDownload()) {
+        showPane();
+        setStatusText(QStringLiteral("Browsing"));
+    }
     if (restartReloadsPage()) {
         WebBrowser1->refresh();
         return;

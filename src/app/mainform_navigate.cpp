@@ -4,7 +4,6 @@
 #include "app/error_report.h"
 #include "app/picture_view.h"
 #include "app/wait_cursor.h"
-#include "sources/picture_download.h"
 #include "sources/sibling_files.h"
 
 #include <QAction>
@@ -23,6 +22,7 @@ void TfrmMain::setBackForwardEnabled(bool back, bool forward)
 
 void TfrmMain::btnForwardClick()
 {
+    cancelDownload();
     if (siblingIndex == -2)
         browseForward();
     else
@@ -31,8 +31,8 @@ void TfrmMain::btnForwardClick()
 
 void TfrmMain::btnBackClick()
 {
-    // In every mode: a download still running fails.
-    Client->abort();
+    // In every mode: a download still running is given up, and its page comes back below.
+    cancelDownload();
     if (siblingIndex == -2)
         browseBack();
     else
@@ -65,7 +65,6 @@ void TfrmMain::playLeavingEffect()
         imgSolution->hide();
         Image2->hide();
         ProEffectImage1->show();
-        ProEffectImage1->raise();
         ProEffectImage1->repaint();
     }
     // Blocking on purpose: the dimmed picture stays up a moment before the next one.

@@ -59,7 +59,6 @@ void TfrmMain::showPane()
 {
     fraBrowser->setEnabled(true);
     fraBrowser->show();
-    fraBrowser->raise();
     setBrowserShown(true);
 }
 
@@ -70,15 +69,17 @@ void TfrmMain::putPaneAway()
     setBrowserShown(false);
 }
 
-// What both ways into the pane do first: no video, no clock, the pane's status.
+// What both ways into the pane do first: no download, no video, no clock, the pane's status.
+// From here on Back and Forward follow the browser's history, whatever a local folder left.
 void TfrmMain::enterBrowsing()
 {
-    if (isVideo)
-        leaveVideoPuzzle();
-    closeVideo();
+    cancelDownload();
+    leaveVideoPuzzle();
     m_clock.StopTimer();
     setStatusText(QStringLiteral("Browsing"));
     txtMoveCount->setText(QStringLiteral("0"));
+    createBrowser();
+    setBackForwardEnabled(WebBrowser1->canGoBack(), WebBrowser1->canGoForward());
 }
 
 void TfrmMain::PuzzlesontheWeb1Click()
@@ -90,7 +91,6 @@ void TfrmMain::PuzzlesontheWeb1Click()
         mnuSolution->setEnabled(false);
         siblingIndex = -2;
         m_state.selectedCell = -1;
-        createBrowser();
         WebBrowser1->widget()->setEnabled(true);
         Image2->setEnabled(false);
         WebBrowser1->navigate(startPage);
@@ -108,19 +108,28 @@ void TfrmMain::OpenURL1Click()
     TfrmOpenURL dialog(this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     activateWindow();
-    if (!accepted)
-        return;
+    if (accepted)
+        openTypedAddress(dialog.address());
+}
+
+void TfrmMain::openTypedAddress(const QString &typed)
+{
     setWindowTitle(QStringLiteral("Pindrel"));
+    // A failure to load the engine reaches the default error report.
     enterBrowsing();
     m_state.swapFlash = 0;
-    // A failure to load the engine reaches the default error report.
-    createBrowser();
     WebBrowser1->widget()->setEnabled(true);
     fraBrowser->setEnabled(true);
     siblingIndex = -2;
-    WebBrowser1->navigate(dialog.address());
+    const QString address = web::typedAddress(typed).toString(QUrl::FullyEncoded);
+    // A picture the player names is fetched as the player's; an image-search link goes through
+    // the browser like any page's link, so its unwrapped address is a page's.
+    const QString prefix = web::imageSearchPrefix(settings::imageSearchHost());
+    if (web::isPictureLink(address) && web::unwrapImageSearchLink(address, prefix) == address)
+        takePictureLink(address, web::LinkOrigin::Typed);
+    else
+        WebBrowser1->navigate(address);
     fraBrowser->show();
-    fraBrowser->raise();
     WebBrowser1->widget()->show();
 }
 
@@ -133,19 +142,25 @@ bool TfrmMain::WebBrowser1BeforeNavigate2(const QString &address)
         web::unwrapImageSearchLink(address, web::imageSearchPrefix(settings::imageSearchHost()));
     if (!web::isPictureLink(target))
         return false;
+    takePictureLink(target, web::LinkOrigin::Page);
+    return true;
+}
+
+void TfrmMain::takePictureLink(const QString &address, web::LinkOrigin origin)
+{
     Image2->setEnabled(false);
     btnForward->setEnabled(false);
     Next1->setEnabled(false);
     // The download waits for the engine to hear the navigation cancelled: a nested event
     // loop inside its navigation callback would stall it.
     QMetaObject::invokeMethod(
-        this, [this, target] { followPictureLink(target); }, Qt::QueuedConnection);
-    return true;
+        this, [this, address, origin] { followPictureLink(address, origin); },
+        Qt::QueuedConnection);
 }
 
-void TfrmMain::followPictureLink(const QString &address)
+void TfrmMain::followPictureLink(const QString &address, web::LinkOrigin origin)
 {
-    switch (openImageFromWeb(address)) {
+    switch (openImageFromWeb(address, origin)) {
     case WebPicture::Opened:
         putPaneAway();
         break;
@@ -153,12 +168,15 @@ void TfrmMain::followPictureLink(const QString &address)
         showPane();
         break;
     case WebPicture::Dropped:
-        break; // a newer link has decided what shows
+        break; // a newer link or another command has decided what shows
     }
 }
 
 void TfrmMain::WebBrowser1NewWindow2(const QString &address)
 {
+    // A page may not open local files or other schemes, in the pane or on the desktop.
+    if (!web::isAllowedAddress(QUrl(address), web::LinkOrigin::Page, web::bundledSiteDir()))
+        return;
     // From the home site's own pages a new window is a window of the desktop's browser;
     // from any other page it takes the pane's place.
     if (web::isHomeSitePage(WebBrowser1->locationUrl(), settings::homeSiteBase()))
@@ -216,7 +234,6 @@ void TfrmMain::browseBack()
         setBrowserShown(true);
         WebBrowser1->goBack();
         fraBrowser->show();
-        fraBrowser->raise();
         return;
     }
     // A web puzzle is showing: it fades out, and the page that held its link comes back.
@@ -236,9 +253,10 @@ void TfrmMain::browseBack()
     setStatusText(QStringLiteral("Browsing"));
 }
 
+// While the pane is the current view, whatever the time panel says ("Browsing", or "Error"
+// after a failed download): a game dealt under the pane would run unseen.
 bool TfrmMain::restartReloadsPage()
 {
-    return txtStatus->text() == QLatin1String("Browsing") && !fraBrowser->isHidden() &&
-           fraBrowser->isEnabled() && WebBrowser1 && !WebBrowser1->widget()->isHidden() &&
-           WebBrowser1->widget()->isEnabled();
+    return !fraBrowser->isHidden() && fraBrowser->isEnabled() && WebBrowser1 &&
+           !WebBrowser1->widget()->isHidden() && WebBrowser1->widget()->isEnabled();
 }
