@@ -1,5 +1,6 @@
 // Back and Forward through the sibling pictures, and the mouse's side buttons.
 #include "app/mainform.h"
+#include "sources/picture_download.h"
 
 #include "app/error_report.h"
 #include "app/picture_view.h"
@@ -31,8 +32,13 @@ void TfrmMain::btnForwardClick()
 
 void TfrmMain::btnBackClick()
 {
-    // In every mode: a download still running is given up, and its page comes back below.
-    cancelDownload();
+    // Browsing, Back closes the connection of a download still running, which then fails
+    // with its message and brings the page back; over a folder it is given up silently,
+    // since another picture takes its place.
+    if (siblingIndex == -2)
+        Client->abort();
+    else
+        cancelDownload();
     if (siblingIndex == -2)
         browseBack();
     else

@@ -52,6 +52,12 @@ quint64 PictureDownload::get(const QUrl &url)
     return m_current;
 }
 
+void PictureDownload::abort()
+{
+    if (m_state == State::Running)
+        conclude(State::Failed, QStringLiteral("the connection was closed"));
+}
+
 bool PictureDownload::drop()
 {
     // A command can run between the end of a transfer and its taker noticing.

@@ -1,4 +1,4 @@
-// Fetching one picture over HTTP/1.1 into memory, with progress, a size cap and cancelling.
+// Fetching one picture over HTTP/1.1 into memory, with progress, a size cap, abort and cancelling.
 #pragma once
 
 #include <QByteArray>
@@ -38,6 +38,8 @@ class PictureDownload : public QObject
     // Starts a GET of url and returns its number. A transfer still running is dropped without
     // a word: the newer request wins.
     quint64 get(const QUrl &url);
+    // Closes the connection: a running transfer fails.
+    void abort();
     // Ends a running transfer without a failure, as if a newer one had replaced it; so too a
     // finished one whose body has not been taken. True when there was one.
     bool drop();

@@ -53,7 +53,7 @@ TEST_F(LoopbackSiteTest, ThePaneStaysOnTopWhileBrowsing)
     }
 }
 
-TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilently)
+TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilentlyButBackWhileBrowsingFailsIt)
 {
     // Eight seconds of drips: every command, dialogs included, comes while it runs.
     LoopbackServer::Response slow;
@@ -73,6 +73,7 @@ TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilently)
         QString title;
         bool browsing;      // else a puzzle plays
         bool steps = false; // and Back and Forward step through its folder
+        bool fails = false; // the transfer fails with its message instead
     };
     const Row rows[] = {
         {"Open", browse, [&] { openLocal("a.jpg"); }, "Pindrel - a.jpg", false, true},
@@ -84,7 +85,7 @@ TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilently)
              browse();
              ASSERT_EQ(window->openImageFromWeb(one), TfrmMain::WebPicture::Opened);
          },
-         [&] { clickButton("btnBack"); }, "Pindrel - " + one, true},
+         [&] { clickButton("btnBack"); }, "Pindrel - " + one, true, false, true},
         {"Forward", [&] { openLocal("a.jpg"); }, [&] { clickButton("btnForward"); },
          "Pindrel - b.jpg", false, true},
         {"Restart", browse, [&] { clickButton("btnRestart"); }, "Pindrel", true},
@@ -118,13 +119,14 @@ TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilently)
             });
         });
         const int closed = server.closedEarly();
+        const int boxesBefore = boxes;
         EXPECT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/pics/slow.jpg"))),
-                  TfrmMain::WebPicture::Dropped);
+                  row.fails ? TfrmMain::WebPicture::Failed : TfrmMain::WebPicture::Dropped);
         EXPECT_TRUE(ran);
         EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedEarly() == closed + 1; }));
         // A clock left running would overwrite the time panel within a second.
         QTest::qWait(600);
-        EXPECT_EQ(boxes, 0);
+        EXPECT_EQ(boxes - boxesBefore, row.fails ? 1 : 0);
         EXPECT_EQ(window->windowTitle(), row.title);
         EXPECT_EQ(pane()->isVisible(), row.browsing);
         EXPECT_EQ(board()->isVisible(), !row.browsing);
@@ -132,7 +134,7 @@ TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilently)
         EXPECT_EQ(action("mnuSolution")->isEnabled(), !row.browsing);
         EXPECT_FALSE(find<QWidget>("progressBar")->isVisible());
         if (row.browsing)
-            EXPECT_EQ(text("txtStatus"), "Browsing");
+            EXPECT_EQ(text("txtStatus"), row.fails ? "Error" : "Browsing");
         EXPECT_EQ(window->siblingPosition() >= 0, row.steps);
     }
 }
