@@ -1,5 +1,5 @@
 // The widget keeps its state and geometry across the re-creation; only its new native window
-// has to hear them again, before it is shown.
+// has to hear them again.
 #include "app/native_window_keeper.h"
 
 #include <QEvent>
@@ -21,11 +21,14 @@ bool NativeWindowKeeper::eventFilter(QObject *watched, QEvent *event)
 
 void NativeWindowKeeper::restore()
 {
-    QWindow *native = m_window->windowHandle();
     const Qt::WindowStates states = m_window->windowState() & ~Qt::WindowActive;
-    if (states != Qt::WindowNoState)
-        native->setWindowStates(states);
-    else
+    if (states == Qt::WindowNoState) {
         // An explicit position, which the window manager keeps rather than placing the window.
-        native->setGeometry(m_window->geometry());
+        m_window->windowHandle()->setGeometry(m_window->geometry());
+        return;
+    }
+    // Once shown: openbox drops a maximised state asked for before.
+    QMetaObject::invokeMethod(
+        this, [this, states] { m_window->windowHandle()->setWindowStates(states); },
+        Qt::QueuedConnection);
 }
