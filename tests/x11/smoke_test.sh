@@ -102,8 +102,14 @@ find_window() {
   window=$(timeout 30 xdotool search --all --sync --onlyvisible --pid "$game_pid" --name '^Pindrel' | head -1) ||
     fail "the main window did not appear"
 }
+# With "web", a run that opens the web pane: under AddressSanitizer the engine's threads crash
+# the leak check at exit on a real display, so that run leaves it out.
 start_game() {
-  "$game" >"$work/game.log" 2>&1 &
+  if [ "${1:-}" = web ]; then
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$game" >"$work/game.log" 2>&1 &
+  else
+    "$game" >"$work/game.log" 2>&1 &
+  fi
   game_pid=$!
   find_window
 }
@@ -179,35 +185,6 @@ quit_game() {
 
 [ "$(title)" = "Pindrel" ] || fail "start-up title is '$(title)'"
 
-# The web pane's first opening, in a window the player has moved and resized: the game
-# re-creates its native window then, which keeps its place and size. The first address is a
-# slow picture: the gauge shows over the time panel and grows as the bytes come.
-xdotool windowmove --sync "$window" 30 50 windowsize --sync "$window" 560 470
-wait_for 10 "the window to move" sh -c "xwininfo -id $window | grep -q 'Width: 560'"
-before=$(placement)
-gauge_hidden || fail "the gauge shows before any download"
-old=$window
-open_url "$site/slow.jpg"
-wait_for_new_window "$old"
-poll 10 placed_at "$before" || fail "the window moved from '$before' to '$(placement)' as the pane opened"
-wait_for 10 "the download gauge" gauge_shown
-early=$(gauge_pixels)
-screenshot downloading_early
-wait_for 10 "the download gauge to grow from $early navy pixels" gauge_shown "$early"
-screenshot downloading_later
-wait_for 20 "the downloaded puzzle" sh -c "xprop -id $window _NET_WM_NAME | grep -q slow.jpg"
-[ "$(title)" = "Pindrel - $site/slow.jpg" ] || fail "title after the download is '$(title)'"
-wait_for 5 "the gauge to go after the download" gauge_hidden
-
-# A slow page: its gauge shows and grows until the page is complete.
-open_url "$site/page.html"
-wait_for 10 "the page-load gauge" gauge_shown
-early=$(gauge_pixels)
-wait_for 10 "the page-load gauge to grow from $early navy pixels" gauge_shown "$early"
-screenshot page_loading
-wait_for 15 "the page-load gauge to go" gauge_hidden
-placed_at "$before" || fail "the window moved from '$before' to '$(placement)' while browsing"
-
 # Open the picture by typing its path into the dialog's file name field.
 key ctrl+o
 dialog=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$game_pid" --name '^Open picture' | head -1) ||
@@ -268,8 +245,40 @@ screenshot video
 
 quit_game
 
+start_game web
+# The web pane's first opening, in a window the player has moved and resized: the game
+# re-creates its native window then, which keeps its place and size. The first address is a
+# slow picture: the gauge shows over the time panel and grows as the bytes come.
+xdotool windowmove --sync "$window" 30 50 windowsize --sync "$window" 560 470
+wait_for 10 "the window to move" sh -c "xwininfo -id $window | grep -q 'Width: 560'"
+before=$(placement)
+gauge_hidden || fail "the gauge shows before any download"
+old=$window
+open_url "$site/slow.jpg"
+wait_for_new_window "$old"
+poll 10 placed_at "$before" || fail "the window moved from '$before' to '$(placement)' as the pane opened"
+wait_for 10 "the download gauge" gauge_shown
+early=$(gauge_pixels)
+screenshot downloading_early
+wait_for 10 "the download gauge to grow from $early navy pixels" gauge_shown "$early"
+screenshot downloading_later
+wait_for 20 "the downloaded puzzle" sh -c "xprop -id $window _NET_WM_NAME | grep -q slow.jpg"
+[ "$(title)" = "Pindrel - $site/slow.jpg" ] || fail "title after the download is '$(title)'"
+wait_for 5 "the gauge to go after the download" gauge_hidden
+
+# A slow page: its gauge shows and grows until the page is complete.
+open_url "$site/page.html"
+wait_for 10 "the page-load gauge" gauge_shown
+early=$(gauge_pixels)
+wait_for 10 "the page-load gauge to grow from $early navy pixels" gauge_shown "$early"
+screenshot page_loading
+wait_for 15 "the page-load gauge to go" gauge_hidden
+placed_at "$before" || fail "the window moved from '$before' to '$(placement)' while browsing"
+
+quit_game
+
 # The pane's first opening in full screen keeps full screen, and F11 then restores the window.
-start_game
+start_game web
 windowed=$(placement)
 key F11
 wait_for 10 "full screen" is_full_screen
