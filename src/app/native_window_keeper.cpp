@@ -29,6 +29,10 @@ void NativeWindowKeeper::restore()
     }
     // Once shown: openbox drops a maximised state asked for before.
     QMetaObject::invokeMethod(
-        this, [this, states] { m_window->windowHandle()->setWindowStates(states); },
+        this,
+        [this, states] {
+            if (QWindow *native = m_window->windowHandle())
+                native->setWindowStates(states);
+        },
         Qt::QueuedConnection);
 }
