@@ -9,7 +9,7 @@ packages=(
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core xvfb xauth
-  openbox xdotool x11-utils imagemagick
+  openbox xdotool x11-utils imagemagick python3
 )
 # With --tests, also clang with libFuzzer for the fuzz targets, and what the real sound test
 # needs: it starts a PulseAudio server of its own.

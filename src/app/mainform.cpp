@@ -3,6 +3,7 @@
 #include "app/mainform.h"
 
 #include "app/event_pump.h"
+#include "app/native_window_keeper.h"
 #include "app/picture_view.h"
 #include "app/settings.h"
 #include "app/startup_picture.h"
@@ -50,6 +51,8 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     // Creating the window handle now lets the limit follow the window to another screen.
     winId();
     connect(windowHandle(), &QWindow::screenChanged, this, &TfrmMain::updateMaximumSize);
+    // The web pane's first opening re-creates the native window.
+    new NativeWindowKeeper(this);
     tmrTimer->start();
 }
 

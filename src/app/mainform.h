@@ -131,6 +131,8 @@ private:
     void followPictureLink(const QString &address, web::LinkOrigin origin);
     void WebBrowser1NewWindow2(const QString &address);
     void WebBrowser1CommandStateChange(int command, bool enabled);
+    bool pageOwnsGauge() const;
+    void hidePageGauge();
     void WebBrowser1ProgressChange(int progress, int maximum);
     void WebBrowser1DocumentComplete();
     void browseBack();

@@ -29,12 +29,15 @@ void TfrmMain::createBrowser()
     events.commandStateChange = [this](int command, bool enabled) {
         WebBrowser1CommandStateChange(command, enabled);
     };
-    events.downloadBegin = [this] { progressBar->show(); };
+    events.downloadBegin = [this] {
+        if (pageOwnsGauge())
+            progressBar->show();
+    };
     events.progressChange = [this](int progress, int maximum) {
         WebBrowser1ProgressChange(progress, maximum);
     };
-    events.downloadComplete = [this] { progressBar->hide(); };
-    events.navigateComplete2 = [this] { progressBar->hide(); };
+    events.downloadComplete = [this] { hidePageGauge(); };
+    events.navigateComplete2 = [this] { hidePageGauge(); };
     events.documentComplete = [this] { WebBrowser1DocumentComplete(); };
     WebBrowser1 = web::loadBrowser(fraBrowser, events);
     auto *fill = new QVBoxLayout(fraBrowser);
@@ -136,8 +139,10 @@ void TfrmMain::openTypedAddress(const QString &typed)
 bool TfrmMain::WebBrowser1BeforeNavigate2(const QString &address)
 {
     setStatusText(QStringLiteral("Browsing"));
-    progressBar->hide();
-    progressBar->setValue(0);
+    if (pageOwnsGauge()) {
+        progressBar->hide();
+        progressBar->setValue(0);
+    }
     const QString target =
         web::unwrapImageSearchLink(address, web::imageSearchPrefix(settings::imageSearchHost()));
     if (!web::isPictureLink(target))
@@ -195,8 +200,25 @@ void TfrmMain::WebBrowser1CommandStateChange(int command, bool enabled)
     Next1->setEnabled(btnForward->isEnabled());
 }
 
+// The page's loads drive the gauge only while the pane is the view. While a picture
+// downloads the pane is put away and the gauge is the download's: the engine still reports
+// the end of the navigation the picture link cancelled, which would hide it for good. A web
+// puzzle's clock stays readable too.
+bool TfrmMain::pageOwnsGauge() const
+{
+    return !fraBrowser->isHidden();
+}
+
+void TfrmMain::hidePageGauge()
+{
+    if (pageOwnsGauge())
+        progressBar->hide();
+}
+
 void TfrmMain::WebBrowser1ProgressChange(int progress, int maximum)
 {
+    if (!pageOwnsGauge())
+        return;
     if (progress == 0 || progress == 100) {
         progressBar->hide();
         return;
@@ -210,7 +232,7 @@ void TfrmMain::WebBrowser1ProgressChange(int progress, int maximum)
 
 void TfrmMain::WebBrowser1DocumentComplete()
 {
-    progressBar->hide();
+    hidePageGauge();
     btnRestart->setEnabled(true);
 }
 
