@@ -4,6 +4,7 @@
 
 #include "app/drop_opener.h"
 #include "app/event_pump.h"
+#include "app/native_window_keeper.h"
 #include "app/picture_view.h"
 #include "app/settings.h"
 #include "app/startup_picture.h"
@@ -51,6 +52,8 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     // Creating the window handle now lets the limit follow the window to another screen.
     winId();
     connect(windowHandle(), &QWindow::screenChanged, this, &TfrmMain::updateMaximumSize);
+    // The web pane's first opening re-creates the native window.
+    new NativeWindowKeeper(this);
     tmrTimer->start();
     new DropOpener(this, [this](const OpenRequest &request) { openRequested(*this, request); });
 }
@@ -146,10 +149,7 @@ void TfrmMain::drawBitmap()
     ProEffectImage1->hide();
     game::drawBitmap(m_state, m_solutionPicture, m_dimPicture,
                      {mnuShowGrid->isChecked(), mnuDimTiles->isChecked()}, m_boardPicture);
-    Image2->raise();
     Image2->update();
-    txtInfoShadow->raise();
-    txtInfo->raise();
 }
 
 void TfrmMain::mnuSolutionClick()
@@ -167,12 +167,16 @@ void TfrmMain::mnuSolutionClick()
     txtInfo->adjustSize();
     txtInfoShadow->show();
     txtInfo->show();
-    txtInfoShadow->raise();
-    txtInfo->raise();
 }
 
 void TfrmMain::btnRestartClick()
 {
+    // A picture still downloading is given up: the page that held its link comes back, and
+    // is what restarts.
+    if (cancelDownload()) {
+        showPane();
+        setStatusText(QStringLiteral("Browsing"));
+    }
     if (restartReloadsPage()) {
         WebBrowser1->refresh();
         return;
