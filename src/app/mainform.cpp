@@ -2,6 +2,7 @@
 // the clock tick, the menu switches and shutdown.
 #include "app/mainform.h"
 
+#include "app/drop_opener.h"
 #include "app/event_pump.h"
 #include "app/native_window_keeper.h"
 #include "app/picture_view.h"
@@ -54,6 +55,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     // The web pane's first opening re-creates the native window.
     new NativeWindowKeeper(this);
     tmrTimer->start();
+    new DropOpener(this, [this](const OpenRequest &request) { openRequested(*this, request); });
 }
 
 TfrmMain::~TfrmMain()

@@ -8,7 +8,7 @@
 #include "app/recent_menu.h"
 #include "app/wait_cursor.h"
 #include "sources/bmp_decoder.h"
-#include "sources/jpeg_decoder.h"
+#include "sources/picture_decoder.h"
 #include "sources/sibling_files.h"
 
 #include <QAction>
@@ -30,7 +30,7 @@ void TfrmMain::openPuzzle(const QString &path)
 
     QImage picture;
     try {
-        picture = sources::decodeJpegFile(path);
+        picture = sources::decodePictureFile(path);
         setWindowTitle(QStringLiteral("Pindrel - ") + QFileInfo(path).fileName());
     } catch (const std::exception &) {
         picture = sources::decodeBmpFile(path); // a failure here reaches the caller

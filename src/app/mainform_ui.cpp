@@ -1,6 +1,7 @@
 // Building the main window: tool strip, picture area, caption labels, menus and timers.
 #include "app/mainform.h"
 
+#include "app/open_filters.h"
 #include "app/picture_view.h"
 #include "app/progress_gauge.h"
 #include "app/widget_colour.h"
@@ -21,7 +22,23 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+// Compiled into this static library, so not registered by itself.
+static void loadToolIcons()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
 namespace {
+
+// The style has this one only at 16 pixels: on a high-density screen it would be grown.
+QIcon webIcon()
+{
+    loadToolIcons();
+    QIcon icon;
+    for (int size : {16, 32, 64})
+        icon.addFile(QStringLiteral(":/icons/web-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 
 QToolButton *addToolButton(QToolBar *bar, const char *name, const QString &text,
                            const QString &hint, QStyle::StandardPixmap icon)
@@ -116,14 +133,8 @@ void TfrmMain::createWidgets()
     OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    // Shown exactly as written; the patterns Qt matches by follow in the hidden last
-    // parentheses, since it takes "*.jpg;" as a pattern of its own.
     OpenDialog1->setOption(QFileDialog::HideNameFilterDetails);
-    OpenDialog1->setNameFilters({
-        QStringLiteral("Supported File Types (*.jpg; *.jpeg; *.avi) (*.jpg *.jpeg *.avi)"),
-        QStringLiteral("JPEG Images (*.jpg; *.jpeg) (*.jpg *.jpeg)"),
-        QStringLiteral("AVI videos (*.avi) (*.avi)"),
-    });
+    OpenDialog1->setNameFilters(openDialogFilters());
     // Enter in the file name field can accept the dialog while its completion list is up;
     // the list would then stay over the board and keep the keyboard.
     connect(OpenDialog1, &QDialog::finished, this, [this] {
@@ -150,6 +161,7 @@ void TfrmMain::createToolStrip(QWidget *parent)
     btnOpen->setPopupMode(QToolButton::MenuButtonPopup);
     btnWeb = addToolButton(toolBar, "btnWeb", tr("Web"), QStringLiteral("Find images on the web"),
                            QStyle::SP_DriveNetIcon);
+    btnWeb->setIcon(webIcon());
     toolBar->addSeparator();
     btnRestart = addToolButton(toolBar, "btnRestart", tr("Restart Game"),
                                QStringLiteral("Refresh/Restart"), QStyle::SP_BrowserReload);

@@ -3,6 +3,9 @@
 
 #include <QApplication>
 
+// The name and version every application object of the game carries.
+void describeApplication();
+
 class PindrelApplication : public QApplication
 {
     Q_OBJECT
