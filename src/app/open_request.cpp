@@ -5,6 +5,7 @@
 #include "app/mainform.h"
 
 #include <QFileInfo>
+#include <QMessageBox>
 
 std::optional<OpenRequest> requestForUrl(const QUrl &url)
 {
@@ -30,8 +31,17 @@ OpenRequest requestForArgument(const QString &argument)
 
 void openRequested(TfrmMain &window, const OpenRequest &request)
 {
-    if (request.kind == OpenRequest::Kind::File)
+    if (request.kind == OpenRequest::Kind::File) {
+        // A name that leads nowhere leaves the puzzle on screen as it is: the Open command's
+        // failure path would hide it, and no dialog could have offered such a name.
+        const QFileInfo file(request.target);
+        if (!file.isFile() || !file.isReadable()) {
+            QMessageBox::critical(&window, QStringLiteral("Error"),
+                                  QStringLiteral("Unable to open file."), QMessageBox::Ok);
+            return;
+        }
         window.openChosenFile(request.target);
-    else
+    } else {
         window.openTypedAddress(request.target);
+    }
 }

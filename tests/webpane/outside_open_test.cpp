@@ -81,7 +81,7 @@ TEST_F(OutsideOpenTest, CommandLineWordsOpenAsTheOpenDialogAndOpenUrlWould)
         QString message; // the message box shown, if any
     };
     const std::vector<Row> rows = {
-        // Missing: the message, and the start-up picture stays the puzzle's.
+        // Missing: the message, and the start-up picture stays the puzzle's, on screen.
         {{pictures.filePath("gone.png")}, "Pindrel", startup, "Unable to open file."},
         {{png}, "Pindrel - photo one.png", {90, 60}, {}},
         {{QUrl::fromLocalFile(pictures.filePath("copy.png")).toString()},
@@ -107,7 +107,8 @@ TEST_F(OutsideOpenTest, CommandLineWordsOpenAsTheOpenDialogAndOpenUrlWould)
         if (row.message.isEmpty())
             EXPECT_FALSE(window->state().solutionShown) << label;
         else
-            EXPECT_TRUE(window->state().solutionShown) << label;
+            EXPECT_TRUE(window->state().solutionShown && find<QWidget>("imgSolution")->isVisible())
+                << label;
     }
     // The file opened as the Open dialog's: its folder's siblings and the recent menu.
     EXPECT_EQ(window->siblings().size(), 3);
