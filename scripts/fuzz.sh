@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(jpeg_fuzzer bmp_fuzzer download_fuzzer media_fuzzer)
+[ ${#targets[@]} -eq 0 ] && targets=(jpeg_fuzzer bmp_fuzzer picture_fuzzer download_fuzzer media_fuzzer)
 
 corpus=${PINDREL_CORPUS:-$PWD/../shared/corpus}
 finds=${PINDREL_FUZZ_FINDS:-$corpus/../fuzz}
@@ -39,6 +39,7 @@ for target in "${targets[@]}"; do
   case $target in
     jpeg_fuzzer | download_fuzzer) sources=("$corpus/jpeg") ;;
     bmp_fuzzer) sources=("$corpus/bmp") ;;
+    picture_fuzzer) sources=("$corpus/png" "$corpus/gif" "$corpus/webp" "$corpus/tiff") ;;
     media_fuzzer) sources=("$corpus/avi" "$seeds" "$finds/avi") ;;
     *) echo "unknown target $target" >&2; exit 2 ;;
   esac
