@@ -1,0 +1,220 @@
+// Iterative deepening A*: depth-first searches with a growing bound on moves made plus the
+// estimate, which is kept up to date move by move.
+#include "game/optimal_search.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace game {
+
+namespace {
+
+constexpr int maxCells = 16;
+constexpr int maxSide = 4;
+// Every 4 x 4 board is solved in at most 80 slides.
+constexpr int maxSlides = 80;
+
+class Ida
+{
+public:
+    Ida(const SlideBoard &board, const SearchLimits &limits)
+        : m_rows(board.rows), m_cols(board.cols), m_gapTile(board.cellCount() - 1),
+          m_limits(limits)
+    {
+        for (int cell = 0; cell < board.cellCount(); ++cell)
+            m_tileAt[std::size_t(cell)] = board.tileAt[std::size_t(cell)];
+        m_gap = board.gap;
+    }
+
+    int estimate()
+    {
+        int h = 0;
+        for (int cell = 0; cell < m_rows * m_cols; ++cell)
+            h += distance(m_tileAt[std::size_t(cell)], cell);
+        for (int row = 0; row < m_rows; ++row)
+            h += (m_rowConflicts[std::size_t(row)] = rowConflicts(row));
+        for (int col = 0; col < m_cols; ++col)
+            h += (m_colConflicts[std::size_t(col)] = colConflicts(col));
+        return h;
+    }
+
+    std::optional<std::vector<int>> solve()
+    {
+        int h = estimate();
+        int bound = h;
+        while (true) {
+            m_nextBound = 1 << 20;
+            if (search(0, h, bound, -1))
+                return std::vector<int>(m_path.begin(), m_path.begin() + m_length);
+            // No board of this size needs more: the board cannot be solved at all.
+            if (m_stopped || m_nextBound > maxSlides)
+                return std::nullopt;
+            bound = m_nextBound;
+        }
+    }
+
+private:
+    int distance(int tile, int cell) const
+    {
+        if (tile == m_gapTile)
+            return 0;
+        return std::abs(tile / m_cols - cell / m_cols) + std::abs(tile % m_cols - cell % m_cols);
+    }
+
+    // Two extra slides for every tile that must leave its goal line to let the others pass:
+    // the tiles of the line that are not on its longest run in goal order.
+    static int conflicts(const std::array<int, maxSide> &goals, int count)
+    {
+        std::array<int, maxSide> longest{};
+        int best = 0;
+        for (int i = 0; i < count; ++i) {
+            longest[std::size_t(i)] = 1;
+            for (int j = 0; j < i; ++j)
+                if (goals[std::size_t(j)] < goals[std::size_t(i)])
+                    longest[std::size_t(i)] =
+                        std::max(longest[std::size_t(i)], longest[std::size_t(j)] + 1);
+            best = std::max(best, longest[std::size_t(i)]);
+        }
+        return 2 * (count - best);
+    }
+
+    int rowConflicts(int row) const
+    {
+        std::array<int, maxSide> goals{};
+        int count = 0;
+        for (int col = 0; col < m_cols; ++col) {
+            const int tile = m_tileAt[std::size_t(row * m_cols + col)];
+            if (tile != m_gapTile && tile / m_cols == row)
+                goals[std::size_t(count++)] = tile % m_cols;
+        }
+        return conflicts(goals, count);
+    }
+
+    int colConflicts(int col) const
+    {
+        std::array<int, maxSide> goals{};
+        int count = 0;
+        for (int row = 0; row < m_rows; ++row) {
+            const int tile = m_tileAt[std::size_t(row * m_cols + col)];
+            if (tile != m_gapTile && tile % m_cols == col)
+                goals[std::size_t(count++)] = tile / m_cols;
+        }
+        return conflicts(goals, count);
+    }
+
+    bool outOfLimits()
+    {
+        if ((++m_nodes & 0xfff) != 0)
+            return m_stopped;
+        if ((m_limits.cancelled && m_limits.cancelled->load(std::memory_order_relaxed)) ||
+            std::chrono::steady_clock::now() >= m_limits.deadline)
+            m_stopped = true;
+        return m_stopped;
+    }
+
+    // Slides the tile in the cell into the gap and returns the change of the estimate.
+    int slide(int cell)
+    {
+        const int tile = m_tileAt[std::size_t(cell)];
+        int change = distance(tile, m_gap) - distance(tile, cell);
+        m_tileAt[std::size_t(m_gap)] = tile;
+        m_tileAt[std::size_t(cell)] = m_gapTile;
+        const int from = cell;
+        const int to = m_gap;
+        m_gap = cell;
+        // A tile moving along a column leaves one row for another; along a row, one column.
+        if (from % m_cols == to % m_cols) {
+            for (int row : {from / m_cols, to / m_cols}) {
+                const int now = rowConflicts(row);
+                change += now - m_rowConflicts[std::size_t(row)];
+                m_rowConflicts[std::size_t(row)] = now;
+            }
+        } else {
+            for (int col : {from % m_cols, to % m_cols}) {
+                const int now = colConflicts(col);
+                change += now - m_colConflicts[std::size_t(col)];
+                m_colConflicts[std::size_t(col)] = now;
+            }
+        }
+        return change;
+    }
+
+    bool search(int moves, int h, int bound, int previousGap)
+    {
+        const int f = moves + h;
+        if (f > bound) {
+            m_nextBound = std::min(m_nextBound, f);
+            return false;
+        }
+        if (h == 0) {
+            m_length = moves;
+            return true;
+        }
+        if (outOfLimits())
+            return false;
+        const int gap = m_gap;
+        const int row = gap / m_cols;
+        const int col = gap % m_cols;
+        std::array<int, 4> next{};
+        int count = 0;
+        if (row > 0)
+            next[std::size_t(count++)] = gap - m_cols;
+        if (row < m_rows - 1)
+            next[std::size_t(count++)] = gap + m_cols;
+        if (col > 0)
+            next[std::size_t(count++)] = gap - 1;
+        if (col < m_cols - 1)
+            next[std::size_t(count++)] = gap + 1;
+        for (int i = 0; i < count; ++i) {
+            const int cell = next[std::size_t(i)];
+            if (cell == previousGap)
+                continue;
+            const int change = slide(cell);
+            m_path[std::size_t(moves)] = cell;
+            if (search(moves + 1, h + change, bound, gap))
+                return true;
+            slide(gap); // back
+            if (m_stopped)
+                return false;
+        }
+        return false;
+    }
+
+    int m_rows;
+    int m_cols;
+    int m_gapTile;
+    SearchLimits m_limits;
+    std::array<int, maxCells> m_tileAt{};
+    int m_gap = 0;
+    std::array<int, maxSide> m_rowConflicts{};
+    std::array<int, maxSide> m_colConflicts{};
+    std::array<int, maxSlides + 1> m_path{};
+    int m_length = 0;
+    int m_nextBound = 0;
+    unsigned m_nodes = 0;
+    bool m_stopped = false;
+};
+
+} // namespace
+
+bool optimalSearchFits(int rows, int cols)
+{
+    return rows >= 2 && cols >= 2 && rows <= maxSide && cols <= maxSide;
+}
+
+std::optional<std::vector<int>> optimalSlides(const SlideBoard &board, const SearchLimits &limits)
+{
+    if (!optimalSearchFits(board.rows, board.cols))
+        return std::nullopt;
+    return Ida(board, limits).solve();
+}
+
+int manhattanWithLinearConflicts(const SlideBoard &board)
+{
+    if (!optimalSearchFits(board.rows, board.cols))
+        return 0;
+    return Ida(board, {}).estimate();
+}
+
+} // namespace game
