@@ -2,8 +2,10 @@
 // the clock tick, the menu switches and shutdown.
 #include "app/mainform.h"
 
+#include "app/accessible_names.h"
 #include "app/event_pump.h"
 #include "app/picture_view.h"
+#include "app/play_assist.h"
 #include "app/settings.h"
 #include "app/startup_picture.h"
 #include "app/wait_cursor.h"
@@ -16,6 +18,7 @@
 #include <QFileDialog>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QThread>
 #include <QTimer>
@@ -43,7 +46,10 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     m_boardPicture = startupPicture();
     createWidgets();
     createMenus();
+    m_play = new PlayAssist(this, *this, Image2, txtInfo, findChild<QMenu *>(QStringLiteral("mnuGame")),
+                            findChild<QMenu *>(QStringLiteral("mnuHelp")));
     connectCommands();
+    nameControls(this);
     FormCreate();
     resize(331, 331 + menuBar()->sizeHint().height());
     updateMaximumSize();
@@ -185,6 +191,7 @@ void TfrmMain::btnRestartClick()
         mnuSolution->setEnabled(true);
         setStatusText(QStringLiteral("00 : 00 : 00"));
         txtMoveCount->setText(QStringLiteral("0"));
+        m_play->newGame();
         Image2->show();
         txtInfo->clear();
         txtInfoShadow->clear();
@@ -215,9 +222,37 @@ void TfrmMain::Image2MouseDown(Qt::MouseButton button, QPoint position)
                             isVideo};
     const game::PressOutcome outcome = game::pressBoard(m_state, press, *this);
     if (outcome.countsMove)
+        m_play->moveMade(outcome.exchange);
+    countMoveAndTestCompletion(outcome.ruled, outcome.countsMove);
+}
+
+void TfrmMain::countMoveAndTestCompletion(bool ruled, bool countsMove)
+{
+    if (countsMove)
         txtMoveCount->setText(QString::number(txtMoveCount->text().toInt() + 1));
-    if (outcome.ruled && game::isSolved(m_state))
+    if (ruled && game::isSolved(m_state))
         showCompletion();
+}
+
+bool TfrmMain::boardInPlay() const
+{
+    return !m_state.solutionShown && !Image2->isHidden() && Image2->isEnabled() &&
+           fraBrowser->isHidden();
+}
+
+void TfrmMain::pressBoardAt(QPoint position)
+{
+    Image2MouseDown(Qt::LeftButton, position);
+}
+
+void TfrmMain::exchangeByCommand(int firstCell, int secondCell)
+{
+    // A pending pick is forgotten, as a right press would.
+    m_state.clearSelection();
+    m_state.swapFlash = 0;
+    game::exchangeCells(m_state, {firstCell, secondCell});
+    drawBitmap();
+    countMoveAndTestCompletion(true, true);
 }
 
 void TfrmMain::showCompletion()
@@ -226,6 +261,7 @@ void TfrmMain::showCompletion()
         QStringLiteral("Puzzle Completed! (") + txtMoveCount->text() + QStringLiteral(" moves)");
     txtInfo->setText(message);
     txtInfoShadow->setText(message);
+    m_play->completed(txtMoveCount->text().toInt(), m_clock.elapsedMilliseconds());
     txtInfo->show();
     txtInfoShadow->show();
     mnuSolutionClick();

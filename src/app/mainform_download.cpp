@@ -3,6 +3,7 @@
 
 #include "app/event_pump.h"
 #include "app/picture_view.h"
+#include "app/play_assist.h"
 #include "app/progress_gauge.h"
 #include "app/wait_cursor.h"
 #include "sources/decode_error.h"
@@ -44,6 +45,7 @@ TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address)
         fraBrowser->hide();
         fraBrowser->setEnabled(false);
         fraImages->raise();
+        m_play->setPicture(address, address);
         buildPuzzle(picture);
         siblingIndex = -2;
         // Back leads to the page that held the link, even the first page of the history.

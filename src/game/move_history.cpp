@@ -29,25 +29,24 @@ void MoveHistory::clear()
     m_undone.clear();
 }
 
-static bool replay(GameState &state, std::vector<Exchange> &from, std::vector<Exchange> &to)
+static std::optional<Exchange> moveOver(std::vector<Exchange> &from, std::vector<Exchange> &to)
 {
     if (from.empty())
-        return false;
+        return std::nullopt;
     const Exchange move = from.back();
     from.pop_back();
-    exchangeCells(state, move);
     to.push_back(move);
-    return true;
+    return move;
 }
 
-bool MoveHistory::undo(GameState &state)
+std::optional<Exchange> MoveHistory::undo()
 {
-    return replay(state, m_done, m_undone);
+    return moveOver(m_done, m_undone);
 }
 
-bool MoveHistory::redo(GameState &state)
+std::optional<Exchange> MoveHistory::redo()
 {
-    return replay(state, m_undone, m_done);
+    return moveOver(m_undone, m_done);
 }
 
 } // namespace game

@@ -3,6 +3,7 @@
 
 #include "game/game_state.h"
 
+#include <optional>
 #include <vector>
 
 namespace game {
@@ -26,10 +27,10 @@ public:
     void clear();
     bool canUndo() const { return !m_done.empty(); }
     bool canRedo() const { return !m_undone.empty(); }
-    // Take back the last move or play the last move taken back, on the state; false when
-    // there is none.
-    bool undo(GameState &state);
-    bool redo(GameState &state);
+    // The exchange that takes back the last move, or plays again the last one taken back;
+    // nothing when there is none.
+    std::optional<Exchange> undo();
+    std::optional<Exchange> redo();
 
 private:
     std::vector<Exchange> m_done;

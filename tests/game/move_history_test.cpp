@@ -45,7 +45,8 @@ TEST(MoveHistoryTest, UndoAndRedoSequencesRestoreTheArrangement)
                 history.record(move);
                 line.resize(++at);
                 line.push_back(state.blockList);
-            } else if (step == 'u' ? history.undo(state) : history.redo(state)) {
+            } else if (const auto exchange = step == 'u' ? history.undo() : history.redo()) {
+                game::exchangeCells(state, *exchange);
                 at = step == 'u' ? at - 1 : at + 1;
             } else {
                 ++refused;
@@ -63,15 +64,16 @@ TEST(MoveHistoryTest, UndoAndRedoSequencesRestoreTheArrangement)
 
 TEST(MoveHistoryTest, ClearingForgetsEveryMove)
 {
-    game::GameState state;
-    state.blockList = {2, 1, 3, 4};
     game::MoveHistory history;
     history.record({1, 2});
     history.record({3, 4});
-    ASSERT_TRUE(history.undo(state));
+    const auto back = history.undo();
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->first, 3);
+    EXPECT_EQ(back->second, 4);
     history.clear();
     EXPECT_FALSE(history.canUndo());
     EXPECT_FALSE(history.canRedo());
-    EXPECT_FALSE(history.undo(state));
-    EXPECT_EQ(state.blockList, (std::vector<int>{2, 1, 4, 3}));
+    EXPECT_FALSE(history.undo().has_value());
+    EXPECT_FALSE(history.redo().has_value());
 }
