@@ -93,11 +93,10 @@ int main(int argc, char **argv)
                 found * 2 > deals ? "" : " (more than half ran out: at least)");
     std::sort(lengths.begin(), lengths.end());
     if (!lengths.empty())
-        std::printf("median shortest solution found: %d slides\n",
-                    lengths[lengths.size() / 2]);
+        std::printf("median shortest solution found: %d slides\n", lengths[lengths.size() / 2]);
     std::printf("baseline, median row-by-row plan: %.3f ms; ratio optimal/baseline: %.0f\n",
                 baseline, optimalMedian / baseline);
-    std::printf("window thread held by a hint request: median %.3f ms, max %.3f ms\n",
-                median(held), *std::max_element(held.begin(), held.end()));
+    std::printf("window thread held by a hint request: median %.3f ms, max %.3f ms\n", median(held),
+                *std::max_element(held.begin(), held.end()));
     return 0;
 }

@@ -10,7 +10,7 @@ class BoardOverlay : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     // Lies over the board and follows its size.
     explicit BoardOverlay(PictureView *board);
 
@@ -26,11 +26,11 @@ public:
     static constexpr QRgb cursorColour = 0xff00e0ff;
     static constexpr QRgb hintColour = 0xff40ff40;
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     // Where the cell shows on the screen.
     QRectF cellRect(int cell) const;
 

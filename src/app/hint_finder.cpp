@@ -59,26 +59,28 @@ void HintFinder::request(const game::GameState &state)
     // 3 x 3 boards are always solved at their shortest, which takes milliseconds.
     if (state.rows == 4 && state.cols == 4)
         limits.deadline = std::chrono::steady_clock::now() + optimalSearchTime;
-    const bool optimal = state.rows == state.cols && game::optimalSearchFits(state.rows, state.cols);
-    m_worker = std::thread([this, state, limits, optimal, request, cancelled = m_cancelled,
-                            done = m_done] {
-        const game::SlideBoard board = game::SlideBoard::of(state);
-        std::optional<std::vector<int>> slides;
-        if (optimal)
-            slides = game::optimalSlides(board, limits);
-        if (!slides && !cancelled->load())
-            slides = game::rowByRowSlides(board);
-        done->store(true);
-        if (cancelled->load())
-            return;
-        // The window thread joins this thread before the finder goes, so it is still there
-        // when the call is made; a call queued for a finder deleted since is dropped.
-        QMetaObject::invokeMethod(
-            this, [this, request, state, plan = std::move(*slides)]() mutable {
-                planFound(request, state, std::move(plan));
-            },
-            Qt::QueuedConnection);
-    });
+    const bool optimal =
+        state.rows == state.cols && game::optimalSearchFits(state.rows, state.cols);
+    m_worker = std::thread(
+        [this, state, limits, optimal, request, cancelled = m_cancelled, done = m_done] {
+            const game::SlideBoard board = game::SlideBoard::of(state);
+            std::optional<std::vector<int>> slides;
+            if (optimal)
+                slides = game::optimalSlides(board, limits);
+            if (!slides && !cancelled->load())
+                slides = game::rowByRowSlides(board);
+            done->store(true);
+            if (cancelled->load())
+                return;
+            // The window thread joins this thread before the finder goes, so it is still there
+            // when the call is made; a call queued for a finder deleted since is dropped.
+            QMetaObject::invokeMethod(
+                this,
+                [this, request, state, plan = std::move(*slides)]() mutable {
+                    planFound(request, state, std::move(plan));
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 void HintFinder::planFound(quint64 request, const game::GameState &state, std::vector<int> slides)

@@ -15,7 +15,7 @@ class HintFinder : public QObject
 {
     Q_OBJECT
 
-public:
+  public:
     // How long a 4 x 4 board is searched for the shortest solution before the row-by-row one
     // is taken.
     static constexpr std::chrono::milliseconds optimalSearchTime{1000};
@@ -31,10 +31,10 @@ public:
     void reset();
     bool searching() const { return m_worker.joinable() && !m_done->load(); }
 
-signals:
+  signals:
     void found(game::Hint hint);
 
-private:
+  private:
     void stopSearch();
     void planFound(quint64 request, const game::GameState &state, std::vector<int> slides);
 

@@ -46,7 +46,8 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     m_boardPicture = startupPicture();
     createWidgets();
     createMenus();
-    m_play = new PlayAssist(this, *this, Image2, txtInfo, findChild<QMenu *>(QStringLiteral("mnuGame")),
+    m_play = new PlayAssist(this, *this, Image2, txtInfo,
+                            findChild<QMenu *>(QStringLiteral("mnuGame")),
                             findChild<QMenu *>(QStringLiteral("mnuHelp")));
     connectCommands();
     nameControls(this);

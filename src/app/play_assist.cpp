@@ -55,9 +55,9 @@ PlayAssist::PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, 
     gameMenu->addSeparator();
     m_undo = addCommand(window, gameMenu, "mnuUndo", QStringLiteral("&Undo"),
                         {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    m_redo = addCommand(window, gameMenu, "mnuRedo", QStringLiteral("&Redo"),
-                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                         QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_redo = addCommand(
+        window, gameMenu, "mnuRedo", QStringLiteral("&Redo"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     QAction *records = addCommand(window, helpMenu, "mnuRecords", QStringLiteral("Records..."), {});
     connect(m_undo, &QAction::triggered, this, &PlayAssist::undo);
     connect(m_redo, &QAction::triggered, this, &PlayAssist::redo);

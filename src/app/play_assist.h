@@ -21,7 +21,7 @@ class PlayAssist : public QObject
 {
     Q_OBJECT
 
-public:
+  public:
     // Adds "&Undo" and "&Redo" to the game menu and "Records..." to the help menu, and listens
     // to the keyboard of the window.
     PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, QLabel *caption,
@@ -36,10 +36,10 @@ public:
     // The picture now played, for its records.
     void setPicture(const QString &identity, const QString &name);
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
     void pressCursorCell();
     void undo();

@@ -7,7 +7,7 @@
 
 class PlayHost
 {
-public:
+  public:
     virtual ~PlayHost() = default;
     virtual const game::GameState &playState() const = 0;
     // The board shows a game being played: no solution view, no web pane.

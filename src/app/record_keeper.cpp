@@ -35,8 +35,7 @@ void RecordKeeper::completed(int rows, int cols, int gameType, int moves, qint64
     const QString path = sources::recordsPath();
     game::RecordBook book = sources::loadRecords(path);
     const game::RecordNews news = book.offer({m_identity, rows, cols, gameType}, m_name,
-                                             milliseconds, moves,
-                                             QDateTime::currentDateTimeUtc());
+                                             milliseconds, moves, QDateTime::currentDateTimeUtc());
     // An unwritable data folder only means no records.
     if (!news.any() || !sources::saveRecords(path, book))
         return;

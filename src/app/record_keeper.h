@@ -14,7 +14,7 @@ class RecordKeeper : public QObject
 {
     Q_OBJECT
 
-public:
+  public:
     // The note lies beside the caption label and follows it: it hides when the caption hides.
     explicit RecordKeeper(QLabel *caption);
 
@@ -32,10 +32,10 @@ public:
 
     QLabel *note() const { return m_note; }
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     void placeNote();
 
     QLabel *m_caption;

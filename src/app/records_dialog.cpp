@@ -63,7 +63,8 @@ void RecordsDialog::fill()
         const QStringList cells = {
             record.name.isEmpty() ? record.key.picture : record.name,
             QStringLiteral("%1 x %2").arg(record.key.rows).arg(record.key.cols),
-            record.key.gameType == 2 ? QStringLiteral("Move Blocks") : QStringLiteral("Swap Blocks"),
+            record.key.gameType == 2 ? QStringLiteral("Move Blocks")
+                                     : QStringLiteral("Swap Blocks"),
             timeText(record.bestMilliseconds),
             QString::number(record.fewestMoves),
             record.updated.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")),

@@ -10,10 +10,10 @@ class RecordsDialog : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     RecordsDialog(const QString &recordsPath, QWidget *parent = nullptr);
 
-private:
+  private:
     void fill();
     void clearRecords();
 

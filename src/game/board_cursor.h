@@ -5,11 +5,17 @@
 
 namespace game {
 
-enum class Direction { Left, Right, Up, Down };
+enum class Direction
+{
+    Left,
+    Right,
+    Up,
+    Down
+};
 
 class BoardCursor
 {
-public:
+  public:
     // A new puzzle: the top-left cell, hidden.
     void reset();
     // Hidden after a mouse press, until the next arrow key.
@@ -25,7 +31,7 @@ public:
     // 1-based, as the press rules count cells.
     int cell(int cols) const { return m_row * cols + m_col + 1; }
 
-private:
+  private:
     int m_row = 0;
     int m_col = 0;
     bool m_shown = false;

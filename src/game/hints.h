@@ -21,14 +21,14 @@ Hint swapHint(const GameState &state);
 // slide further along the plan, the plan goes on; any other board needs a new plan.
 class SlidePlan
 {
-public:
+  public:
     // Slides are 0-based cells, as the solvers give them, starting from the state's board.
     void start(const GameState &state, std::vector<int> slides);
     void clear();
     // The next slide of the plan for the state; not valid when the plan does not fit it.
     Hint next(const GameState &state);
 
-private:
+  private:
     std::vector<int> m_expected; // blockList the next slide starts from
     std::vector<int> m_slides;
     std::size_t m_next = 0;

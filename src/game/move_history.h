@@ -21,7 +21,7 @@ void exchangeCells(GameState &state, const Exchange &exchange);
 
 class MoveHistory
 {
-public:
+  public:
     // A move made on the board: it can be taken back, and nothing taken back can be redone.
     void record(const Exchange &move);
     void clear();
@@ -32,7 +32,7 @@ public:
     std::optional<Exchange> undo();
     std::optional<Exchange> redo();
 
-private:
+  private:
     std::vector<Exchange> m_done;
     std::vector<Exchange> m_undone;
 };

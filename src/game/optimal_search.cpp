@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 
 namespace game {
@@ -15,15 +16,80 @@ constexpr int maxSide = 4;
 // Every 4 x 4 board is solved in at most 80 slides.
 constexpr int maxSlides = 80;
 
+// Two extra slides for every tile that must leave its goal line to let the others pass: the
+// tiles of the line that are not on its longest run in goal order. Indexed by the line's
+// goals, a base-5 digit a cell: the goal position of a tile whose goal line it is, else 4.
+class ConflictTable
+{
+  public:
+    ConflictTable()
+    {
+        for (int code = 0; code < codes; ++code) {
+            std::array<int, maxSide> goals{};
+            int count = 0;
+            for (int digit = code, i = 0; i < maxSide; ++i, digit /= 5)
+                if (digit % 5 != 4)
+                    goals[std::size_t(count++)] = digit % 5;
+            std::array<int, maxSide> longest{};
+            int best = 0;
+            for (int i = 0; i < count; ++i) {
+                longest[std::size_t(i)] = 1;
+                for (int j = 0; j < i; ++j)
+                    if (goals[std::size_t(j)] < goals[std::size_t(i)])
+                        longest[std::size_t(i)] =
+                            std::max(longest[std::size_t(i)], longest[std::size_t(j)] + 1);
+                best = std::max(best, longest[std::size_t(i)]);
+            }
+            m_extra[std::size_t(code)] = std::uint8_t(2 * (count - best));
+        }
+    }
+    int operator[](int code) const { return m_extra[std::size_t(code)]; }
+
+    static constexpr int codes = 5 * 5 * 5 * 5;
+
+  private:
+    std::array<std::uint8_t, codes> m_extra{};
+};
+
+const ConflictTable &conflictTable()
+{
+    static const ConflictTable table;
+    return table;
+}
+
 class Ida
 {
-public:
+  public:
     Ida(const SlideBoard &board, const SearchLimits &limits)
         : m_rows(board.rows), m_cols(board.cols), m_gapTile(board.cellCount() - 1),
-          m_limits(limits)
+          m_limits(limits), m_conflicts(conflictTable())
     {
-        for (int cell = 0; cell < board.cellCount(); ++cell)
+        const int cells = board.cellCount();
+        for (int cell = 0; cell < cells; ++cell) {
             m_tileAt[std::size_t(cell)] = board.tileAt[std::size_t(cell)];
+            m_rowOf[std::size_t(cell)] = cell / m_cols;
+            m_colOf[std::size_t(cell)] = cell % m_cols;
+        }
+        for (int tile = 0; tile < cells; ++tile)
+            for (int cell = 0; cell < cells; ++cell)
+                m_distance[std::size_t(tile)][std::size_t(cell)] =
+                    tile == m_gapTile
+                        ? 0
+                        : std::abs(m_rowOf[std::size_t(tile)] - m_rowOf[std::size_t(cell)]) +
+                              std::abs(m_colOf[std::size_t(tile)] - m_colOf[std::size_t(cell)]);
+        for (int cell = 0; cell < cells; ++cell) {
+            auto &next = m_neighbours[std::size_t(cell)];
+            const int row = m_rowOf[std::size_t(cell)];
+            const int col = m_colOf[std::size_t(cell)];
+            if (row > 0)
+                next[std::size_t(m_neighbourCount[std::size_t(cell)]++)] = cell - m_cols;
+            if (row < m_rows - 1)
+                next[std::size_t(m_neighbourCount[std::size_t(cell)]++)] = cell + m_cols;
+            if (col > 0)
+                next[std::size_t(m_neighbourCount[std::size_t(cell)]++)] = cell - 1;
+            if (col < m_cols - 1)
+                next[std::size_t(m_neighbourCount[std::size_t(cell)]++)] = cell + 1;
+        }
         m_gap = board.gap;
     }
 
@@ -31,7 +97,7 @@ public:
     {
         int h = 0;
         for (int cell = 0; cell < m_rows * m_cols; ++cell)
-            h += distance(m_tileAt[std::size_t(cell)], cell);
+            h += m_distance[std::size_t(m_tileAt[std::size_t(cell)])][std::size_t(cell)];
         for (int row = 0; row < m_rows; ++row)
             h += (m_rowConflicts[std::size_t(row)] = rowConflicts(row));
         for (int col = 0; col < m_cols; ++col)
@@ -54,53 +120,35 @@ public:
         }
     }
 
-private:
-    int distance(int tile, int cell) const
-    {
-        if (tile == m_gapTile)
-            return 0;
-        return std::abs(tile / m_cols - cell / m_cols) + std::abs(tile % m_cols - cell % m_cols);
-    }
-
-    // Two extra slides for every tile that must leave its goal line to let the others pass:
-    // the tiles of the line that are not on its longest run in goal order.
-    static int conflicts(const std::array<int, maxSide> &goals, int count)
-    {
-        std::array<int, maxSide> longest{};
-        int best = 0;
-        for (int i = 0; i < count; ++i) {
-            longest[std::size_t(i)] = 1;
-            for (int j = 0; j < i; ++j)
-                if (goals[std::size_t(j)] < goals[std::size_t(i)])
-                    longest[std::size_t(i)] =
-                        std::max(longest[std::size_t(i)], longest[std::size_t(j)] + 1);
-            best = std::max(best, longest[std::size_t(i)]);
-        }
-        return 2 * (count - best);
-    }
-
+  private:
     int rowConflicts(int row) const
     {
-        std::array<int, maxSide> goals{};
-        int count = 0;
-        for (int col = 0; col < m_cols; ++col) {
-            const int tile = m_tileAt[std::size_t(row * m_cols + col)];
-            if (tile != m_gapTile && tile / m_cols == row)
-                goals[std::size_t(count++)] = tile % m_cols;
+        int code = 0;
+        for (int col = maxSide - 1; col >= 0; --col) {
+            int digit = 4;
+            if (col < m_cols) {
+                const int tile = m_tileAt[std::size_t(row * m_cols + col)];
+                if (tile != m_gapTile && m_rowOf[std::size_t(tile)] == row)
+                    digit = m_colOf[std::size_t(tile)];
+            }
+            code = code * 5 + digit;
         }
-        return conflicts(goals, count);
+        return m_conflicts[code];
     }
 
     int colConflicts(int col) const
     {
-        std::array<int, maxSide> goals{};
-        int count = 0;
-        for (int row = 0; row < m_rows; ++row) {
-            const int tile = m_tileAt[std::size_t(row * m_cols + col)];
-            if (tile != m_gapTile && tile % m_cols == col)
-                goals[std::size_t(count++)] = tile / m_cols;
+        int code = 0;
+        for (int row = maxSide - 1; row >= 0; --row) {
+            int digit = 4;
+            if (row < m_rows) {
+                const int tile = m_tileAt[std::size_t(row * m_cols + col)];
+                if (tile != m_gapTile && m_colOf[std::size_t(tile)] == col)
+                    digit = m_rowOf[std::size_t(tile)];
+            }
+            code = code * 5 + digit;
         }
-        return conflicts(goals, count);
+        return m_conflicts[code];
     }
 
     bool outOfLimits()
@@ -117,21 +165,21 @@ private:
     int slide(int cell)
     {
         const int tile = m_tileAt[std::size_t(cell)];
-        int change = distance(tile, m_gap) - distance(tile, cell);
-        m_tileAt[std::size_t(m_gap)] = tile;
-        m_tileAt[std::size_t(cell)] = m_gapTile;
-        const int from = cell;
         const int to = m_gap;
+        int change = m_distance[std::size_t(tile)][std::size_t(to)] -
+                     m_distance[std::size_t(tile)][std::size_t(cell)];
+        m_tileAt[std::size_t(to)] = tile;
+        m_tileAt[std::size_t(cell)] = m_gapTile;
         m_gap = cell;
         // A tile moving along a column leaves one row for another; along a row, one column.
-        if (from % m_cols == to % m_cols) {
-            for (int row : {from / m_cols, to / m_cols}) {
+        if (m_colOf[std::size_t(cell)] == m_colOf[std::size_t(to)]) {
+            for (int row : {m_rowOf[std::size_t(cell)], m_rowOf[std::size_t(to)]}) {
                 const int now = rowConflicts(row);
                 change += now - m_rowConflicts[std::size_t(row)];
                 m_rowConflicts[std::size_t(row)] = now;
             }
         } else {
-            for (int col : {from % m_cols, to % m_cols}) {
+            for (int col : {m_colOf[std::size_t(cell)], m_colOf[std::size_t(to)]}) {
                 const int now = colConflicts(col);
                 change += now - m_colConflicts[std::size_t(col)];
                 m_colConflicts[std::size_t(col)] = now;
@@ -154,19 +202,8 @@ private:
         if (outOfLimits())
             return false;
         const int gap = m_gap;
-        const int row = gap / m_cols;
-        const int col = gap % m_cols;
-        std::array<int, 4> next{};
-        int count = 0;
-        if (row > 0)
-            next[std::size_t(count++)] = gap - m_cols;
-        if (row < m_rows - 1)
-            next[std::size_t(count++)] = gap + m_cols;
-        if (col > 0)
-            next[std::size_t(count++)] = gap - 1;
-        if (col < m_cols - 1)
-            next[std::size_t(count++)] = gap + 1;
-        for (int i = 0; i < count; ++i) {
+        const auto &next = m_neighbours[std::size_t(gap)];
+        for (int i = 0; i < m_neighbourCount[std::size_t(gap)]; ++i) {
             const int cell = next[std::size_t(i)];
             if (cell == previousGap)
                 continue;
@@ -185,7 +222,13 @@ private:
     int m_cols;
     int m_gapTile;
     SearchLimits m_limits;
+    const ConflictTable &m_conflicts;
     std::array<int, maxCells> m_tileAt{};
+    std::array<int, maxCells> m_rowOf{};
+    std::array<int, maxCells> m_colOf{};
+    std::array<std::array<int, maxCells>, maxCells> m_distance{};
+    std::array<std::array<int, 4>, maxCells> m_neighbours{};
+    std::array<int, maxCells> m_neighbourCount{};
     int m_gap = 0;
     std::array<int, maxSide> m_rowConflicts{};
     std::array<int, maxSide> m_colConflicts{};

@@ -38,7 +38,7 @@ struct RecordNews
 
 class RecordBook
 {
-public:
+  public:
     // A completed game; what it improved is kept with the time of now.
     RecordNews offer(const RecordKey &key, const QString &name, qint64 milliseconds, int moves,
                      const QDateTime &now);
@@ -50,7 +50,7 @@ public:
     // Nothing when the text is not a record book of ours or any entry of it is out of range.
     static std::optional<RecordBook> fromJson(const QByteArray &text);
 
-private:
+  private:
     std::vector<Record> m_records;
 };
 

@@ -12,7 +12,7 @@ namespace {
 
 class RowSolver
 {
-public:
+  public:
     explicit RowSolver(const SlideBoard &board)
         : m_board(board), m_locked(std::size_t(board.cellCount()), false),
           m_where(std::size_t(board.cellCount()))
@@ -45,7 +45,7 @@ public:
         return m_board.solved() ? m_slides : std::vector<int>{};
     }
 
-private:
+  private:
     using Cells = std::vector<bool>;
     // Given where the tracked tiles and the gap lie, whether the step is done.
     using Goal = std::function<bool(const std::vector<int> &tracked, int gap)>;
@@ -82,7 +82,7 @@ private:
     // allowed cells; the other tiles there may end anywhere. Carries out the shortest way.
     bool reach(const std::vector<int> &tiles, const Cells &allowed, const Goal &goal)
     {
-        std::vector<int> cellOf;       // index among the allowed cells -> cell
+        std::vector<int> cellOf; // index among the allowed cells -> cell
         std::vector<int> indexOf(allowed.size(), -1);
         for (std::size_t cell = 0; cell < allowed.size(); ++cell)
             if (allowed[cell]) {

@@ -17,7 +17,7 @@
 
 class KeyboardPlayTest : public WindowTest
 {
-protected:
+  protected:
     BoardOverlay *overlay() { return find<BoardOverlay>("boardOverlay"); }
     const game::GameState &state() { return window->state(); }
     int moves() { return text("txtMoveCount").toInt(); }
@@ -47,9 +47,10 @@ protected:
     // The arrow that slides the tile in the 1-based cell into the gap.
     Qt::Key slideArrow(int cell)
     {
-        for (const auto &[direction, arrow] :
-             {std::pair{game::Direction::Left, Qt::Key_Left}, {game::Direction::Right, Qt::Key_Right},
-              {game::Direction::Up, Qt::Key_Up}, {game::Direction::Down, Qt::Key_Down}})
+        for (const auto &[direction, arrow] : {std::pair{game::Direction::Left, Qt::Key_Left},
+                                               {game::Direction::Right, Qt::Key_Right},
+                                               {game::Direction::Up, Qt::Key_Up},
+                                               {game::Direction::Down, Qt::Key_Down}})
             if (game::cellSlidingTowards(state(), direction) == cell)
                 return arrow;
         ADD_FAILURE() << "cell " << cell << " is not next to the gap";
@@ -120,9 +121,10 @@ TEST_F(KeyboardPlayTest, MouseAndKeysMeetAtTheBoardsEdges)
     // A Ctrl+arrow with no tile on that side of the gap does nothing.
     const int before = moves();
     const std::vector<int> arrangement = state().blockList;
-    for (auto [direction, arrow] :
-         {std::pair{game::Direction::Left, Qt::Key_Left}, {game::Direction::Right, Qt::Key_Right},
-          {game::Direction::Up, Qt::Key_Up}, {game::Direction::Down, Qt::Key_Down}})
+    for (auto [direction, arrow] : {std::pair{game::Direction::Left, Qt::Key_Left},
+                                    {game::Direction::Right, Qt::Key_Right},
+                                    {game::Direction::Up, Qt::Key_Up},
+                                    {game::Direction::Down, Qt::Key_Down}})
         if (game::cellSlidingTowards(state(), direction) < 0)
             key(arrow, Qt::ControlModifier);
     EXPECT_EQ(moves(), before);
@@ -158,13 +160,8 @@ TEST_F(KeyboardPlayTest, UndoAndRedoCountAsMovesAndRestoreTheArrangement)
         const char *steps;
         int inEffect, toRedo, counted;
     } cases[] = {
-        {"u", 0, 0, 0},
-        {"mu", 0, 1, 2},
-        {"muy", 1, 0, 3},
-        {"mmuuYy", 2, 0, 6},
-        {"mmmUUR", 2, 1, 6},
-        {"mmuum", 1, 0, 5},
-        {"mmuumyY", 1, 0, 5},
+        {"u", 0, 0, 0},      {"mu", 0, 1, 2},    {"muy", 1, 0, 3},     {"mmuuYy", 2, 0, 6},
+        {"mmmUUR", 2, 1, 6}, {"mmuum", 1, 0, 5}, {"mmuumyY", 1, 0, 5},
     };
     for (const auto &c : cases) {
         window->applyOptions(game::MoveBlocks, 4, 4, true);
@@ -342,11 +339,10 @@ TEST_F(KeyboardPlayTest, EveryControlHasAnAccessibleName)
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (control->window() != window.get())
             continue; // the dialogs' own
-        const bool isControl = qobject_cast<QAbstractButton *>(control) ||
-                               qobject_cast<QLabel *>(control) ||
-                               qobject_cast<PictureView *>(control) ||
-                               qobject_cast<ProgressGauge *>(control) ||
-                               qobject_cast<BoardOverlay *>(control);
+        const bool isControl =
+            qobject_cast<QAbstractButton *>(control) || qobject_cast<QLabel *>(control) ||
+            qobject_cast<PictureView *>(control) || qobject_cast<ProgressGauge *>(control) ||
+            qobject_cast<BoardOverlay *>(control);
         if (isControl)
             EXPECT_FALSE(control->accessibleName().isEmpty())
                 << control->metaObject()->className() << " " << control->objectName().toStdString();

@@ -42,9 +42,9 @@ TEST(BoardCursorTest, ACtrlArrowSlidesTheTileOppositeTheWayItPoints)
         Direction arrow;
         int tileCell;
     } cases[] = {
-        {5, Direction::Left, 7},   {5, Direction::Right, 5},  {5, Direction::Up, 10},
-        {5, Direction::Down, 2},   {0, Direction::Right, -1}, {0, Direction::Down, -1},
-        {3, Direction::Left, -1},  {11, Direction::Up, -1},   {11, Direction::Left, -1},
+        {5, Direction::Left, 7},    {5, Direction::Right, 5},  {5, Direction::Up, 10},
+        {5, Direction::Down, 2},    {0, Direction::Right, -1}, {0, Direction::Down, -1},
+        {3, Direction::Left, -1},   {11, Direction::Up, -1},   {11, Direction::Left, -1},
         {11, Direction::Right, 11}, {4, Direction::Right, -1}, {7, Direction::Left, -1},
     };
     for (const auto &c : cases) {

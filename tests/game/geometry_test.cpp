@@ -93,8 +93,8 @@ TEST(Geometry, EveryCellHasAPointThatPressesIt)
                             ASSERT_TRUE(game::pressInsidePicture(layout, control, at.x(), at.y()));
                             const game::CellPosition cell =
                                 game::cellAtPress(layout, rows, cols, at.x(), at.y());
-                            EXPECT_EQ(cell.row, row) << rows << "x" << cols << " " << control.width();
-                            EXPECT_EQ(cell.col, col) << rows << "x" << cols << " " << control.width();
+                            EXPECT_EQ(cell.row, row) << rows << "x" << cols;
+                            EXPECT_EQ(cell.col, col) << rows << "x" << cols;
                         }
                 }
 }

@@ -1,14 +1,14 @@
 // Hints followed blindly solve every board; the small boards take the fewest slides.
 #include "game/hints.h"
 #include "game/move_history.h"
-#include "game/press_rules.h"
 #include "game/optimal_search.h"
+#include "game/press_rules.h"
 #include "game/row_solver.h"
 #include "game/shuffle.h"
 
-#include <gtest/gtest.h>
 #include <QSet>
 #include <deque>
+#include <gtest/gtest.h>
 #include <map>
 
 namespace {

@@ -22,20 +22,18 @@ TEST(RecordsTest, EachKeyKeepsItsBestTimeAndFewestMoves)
         int moves;
         bool bestTime, fewestMoves;
     } games[] = {
-        {a, 90000, 40, true, true},       // the first game is both records
-        {a, 95000, 38, false, true},
-        {a, 80000, 45, true, false},
-        {a, 80000, 38, false, false},     // an equal result is no new record
-        {aMove, 120000, 90, true, true},  // another game type is kept apart
-        {aBig, 200000, 60, true, true},   // so is another grid
+        {a, 90000, 40, true, true}, // the first game is both records
+        {a, 95000, 38, false, true},     {a, 80000, 45, true, false},
+        {a, 80000, 38, false, false},    // an equal result is no new record
+        {aMove, 120000, 90, true, true}, // another game type is kept apart
+        {aBig, 200000, 60, true, true},  // so is another grid
         {a, 70000, 30, true, true},
     };
     game::RecordBook book;
     int minute = 0;
     for (const auto &g : games) {
-        const game::RecordNews news =
-            book.offer(g.key, QStringLiteral("a.jpg"), g.milliseconds, g.moves,
-                       start.addSecs(60 * ++minute));
+        const game::RecordNews news = book.offer(g.key, QStringLiteral("a.jpg"), g.milliseconds,
+                                                 g.moves, start.addSecs(60 * ++minute));
         EXPECT_EQ(news.bestTime, g.bestTime) << minute;
         EXPECT_EQ(news.fewestMoves, g.fewestMoves) << minute;
     }
@@ -88,7 +86,9 @@ TEST(RecordsTest, TextsThatAreNotOurRecordBookAreNotTrusted)
         {book(QByteArray(entry).replace(R"("gameType":1)", R"("gameType":3)")), false},
         {book(QByteArray(entry).replace(R"("fewestMoves":9)", R"("fewestMoves":-1)")), false},
         {book(QByteArray(entry).replace(R"("fewestMoves":9)", R"("fewestMoves":9.5)")), false},
-        {book(QByteArray(entry).replace(R"("bestMilliseconds":1000)", R"("bestMilliseconds":1e300)")), false},
+        {book(QByteArray(entry).replace(R"("bestMilliseconds":1000)",
+                                        R"("bestMilliseconds":1e300)")),
+         false},
         {book(QByteArray(entry).replace(R"("sha256:aa")", R"("")")), false},
         {book(QByteArray(entry).replace("2026-01-01T12:00:00.000Z", "yesterday")), false},
         {book(QByteArray(entry).replace(R"("name":"a.jpg",)", "")), false},

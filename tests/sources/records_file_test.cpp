@@ -76,8 +76,8 @@ TEST(RecordsFileTest, AnUnwritableFolderOnlyMeansNoRecords)
     QTemporaryDir dir;
     // A file stands where the folder would have to be.
     writeFile(dir.filePath(QStringLiteral("blocked")), "x");
-    EXPECT_FALSE(sources::saveRecords(dir.filePath(QStringLiteral("blocked/records.json")),
-                                      oneRecord(5)));
+    EXPECT_FALSE(
+        sources::saveRecords(dir.filePath(QStringLiteral("blocked/records.json")), oneRecord(5)));
     EXPECT_FALSE(sources::saveRecords(QString(), oneRecord(5)));
     EXPECT_TRUE(sources::loadRecords(dir.filePath(QStringLiteral("blocked/records.json"))).empty());
 }
@@ -99,9 +99,10 @@ TEST(RecordsFileTest, APictureIsKnownByItsContent)
     writeFile(dir.filePath(QStringLiteral("b.jpg")), "other bytes");
     const QString a = sources::pictureFileIdentity(dir.filePath(QStringLiteral("a.jpg")));
     // sha256 of "same bytes"
-    EXPECT_EQ(a, QStringLiteral("sha256:") +
-                     QString::fromLatin1(
-                         QCryptographicHash::hash("same bytes", QCryptographicHash::Sha256).toHex()));
+    EXPECT_EQ(a,
+              QStringLiteral("sha256:") +
+                  QString::fromLatin1(
+                      QCryptographicHash::hash("same bytes", QCryptographicHash::Sha256).toHex()));
     EXPECT_EQ(sources::pictureFileIdentity(dir.filePath(QStringLiteral("copy of a.jpg"))), a);
     EXPECT_NE(sources::pictureFileIdentity(dir.filePath(QStringLiteral("b.jpg"))), a);
     EXPECT_EQ(sources::pictureFileIdentity(dir.filePath(QStringLiteral("missing.jpg"))), QString());
