@@ -59,8 +59,8 @@ PlayAssist::PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, 
         window, gameMenu, "mnuRedo", QStringLiteral("&Redo"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     QAction *records = addCommand(window, helpMenu, "mnuRecords", QStringLiteral("Records..."), {});
-    connect(m_undo, &QAction::triggered, this, &PlayAssist::undo);
-    connect(m_redo, &QAction::triggered, this, &PlayAssist::redo);
+    connect(m_undo, &QAction::triggered, this, [this] { replay(&game::MoveHistory::undo); });
+    connect(m_redo, &QAction::triggered, this, [this] { replay(&game::MoveHistory::redo); });
     connect(records, &QAction::triggered, this, [this] { m_records.showRecords(m_window); });
     connect(&m_hints, &HintFinder::found, this, &PlayAssist::showHint);
     board->installEventFilter(this);
@@ -118,21 +118,11 @@ void PlayAssist::refreshCommands()
     m_redo->setEnabled(inPlay && m_history.canRedo());
 }
 
-void PlayAssist::undo()
+void PlayAssist::replay(std::optional<game::Exchange> (game::MoveHistory::*step)())
 {
     if (!m_host.boardInPlay())
         return;
-    if (const std::optional<game::Exchange> move = m_history.undo()) {
-        m_host.exchangeByCommand(move->first, move->second);
-        boardChanged();
-    }
-}
-
-void PlayAssist::redo()
-{
-    if (!m_host.boardInPlay())
-        return;
-    if (const std::optional<game::Exchange> move = m_history.redo()) {
+    if (const std::optional<game::Exchange> move = (m_history.*step)()) {
         m_host.exchangeByCommand(move->first, move->second);
         boardChanged();
     }

@@ -42,8 +42,8 @@ class PlayAssist : public QObject
   private:
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
     void pressCursorCell();
-    void undo();
-    void redo();
+    // Undo or redo, by the history's step of that name.
+    void replay(std::optional<game::Exchange> (game::MoveHistory::*step)());
     void showHint(const game::Hint &hint);
     // After every change of the board: the hint goes, the commands follow the state.
     void boardChanged();

@@ -121,34 +121,33 @@ class Ida
     }
 
   private:
-    int rowConflicts(int row) const
+    // The conflicts of the line of cells from first, step apart; the line is number line of
+    // its kind, which a tile's lineOf names and positionOf places it in.
+    int lineConflicts(int first, int step, int length, int line,
+                      const std::array<int, maxCells> &lineOf,
+                      const std::array<int, maxCells> &positionOf) const
     {
         int code = 0;
-        for (int col = maxSide - 1; col >= 0; --col) {
+        for (int i = maxSide - 1; i >= 0; --i) {
             int digit = 4;
-            if (col < m_cols) {
-                const int tile = m_tileAt[std::size_t(row * m_cols + col)];
-                if (tile != m_gapTile && m_rowOf[std::size_t(tile)] == row)
-                    digit = m_colOf[std::size_t(tile)];
+            if (i < length) {
+                const int tile = m_tileAt[std::size_t(first + i * step)];
+                if (tile != m_gapTile && lineOf[std::size_t(tile)] == line)
+                    digit = positionOf[std::size_t(tile)];
             }
             code = code * 5 + digit;
         }
         return m_conflicts[code];
     }
 
+    int rowConflicts(int row) const
+    {
+        return lineConflicts(row * m_cols, 1, m_cols, row, m_rowOf, m_colOf);
+    }
+
     int colConflicts(int col) const
     {
-        int code = 0;
-        for (int row = maxSide - 1; row >= 0; --row) {
-            int digit = 4;
-            if (row < m_rows) {
-                const int tile = m_tileAt[std::size_t(row * m_cols + col)];
-                if (tile != m_gapTile && m_colOf[std::size_t(tile)] == col)
-                    digit = m_rowOf[std::size_t(tile)];
-            }
-            code = code * 5 + digit;
-        }
-        return m_conflicts[code];
+        return lineConflicts(col, m_cols, m_rows, col, m_colOf, m_rowOf);
     }
 
     bool outOfLimits()
