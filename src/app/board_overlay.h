@@ -9,6 +9,7 @@ class PictureView;
 class BoardOverlay : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(int cursorCell READ cursorCell)
 
   public:
     // Lies over the board and follows its size.
