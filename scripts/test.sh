@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, then builds and runs every test twice: an optimised build, and one
-# with AddressSanitizer and UndefinedBehaviorSanitizer so memory faults fail the run.
+# with AddressSanitizer and UndefinedBehaviorSanitizer so memory faults fail the run, then
+# half a minute of fuzzing of each reader of outside bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --tests
@@ -15,3 +16,6 @@ cmake --build build -j "$jobs"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPINDREL_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs"
 (cd build-sanitize && ctest --output-on-failure -j "$jobs")
+
+# Every reader of outside bytes under libFuzzer for a short while; known crash inputs first.
+scripts/fuzz.sh 30

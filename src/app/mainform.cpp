@@ -4,6 +4,7 @@
 
 #include "app/accessible_names.h"
 #include "app/event_pump.h"
+#include "app/native_window_keeper.h"
 #include "app/picture_view.h"
 #include "app/play_assist.h"
 #include "app/settings.h"
@@ -57,6 +58,8 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     // Creating the window handle now lets the limit follow the window to another screen.
     winId();
     connect(windowHandle(), &QWindow::screenChanged, this, &TfrmMain::updateMaximumSize);
+    // The web pane's first opening re-creates the native window.
+    new NativeWindowKeeper(this);
     tmrTimer->start();
 }
 
@@ -151,10 +154,7 @@ void TfrmMain::drawBitmap()
     ProEffectImage1->hide();
     game::drawBitmap(m_state, m_solutionPicture, m_dimPicture,
                      {mnuShowGrid->isChecked(), mnuDimTiles->isChecked()}, m_boardPicture);
-    Image2->raise();
     Image2->update();
-    txtInfoShadow->raise();
-    txtInfo->raise();
 }
 
 void TfrmMain::mnuSolutionClick()
@@ -172,12 +172,16 @@ void TfrmMain::mnuSolutionClick()
     txtInfo->adjustSize();
     txtInfoShadow->show();
     txtInfo->show();
-    txtInfoShadow->raise();
-    txtInfo->raise();
 }
 
 void TfrmMain::btnRestartClick()
 {
+    // A picture still downloading is given up: the page that held its link comes back, and
+    // is what restarts.
+    if (cancelDownload()) {
+        showPane();
+        setStatusText(QStringLiteral("Browsing"));
+    }
     if (restartReloadsPage()) {
         WebBrowser1->refresh();
         return;

@@ -6,6 +6,7 @@
 #include "game/press_rules.h"
 #include "app/play_host.h"
 #include "web/browser.h"
+#include "web/link_rules.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -67,11 +68,16 @@ public:
     // The web pane, in mainform_web.cpp; the browser exists once the pane was first used.
     void PuzzlesontheWeb1Click();
     web::Browser *browser() const { return WebBrowser1.get(); }
-    // Downloads a picture and starts a puzzle from it. Failed when the download or the
-    // decoding failed, which the player has been told; Dropped when a newer picture link or
-    // the end of the program took over, and nothing was done.
+    // What OK in the Open URL dialog does with the typed text: the pane opens, a picture
+    // address is fetched, any other goes to the browser.
+    void openTypedAddress(const QString &typed);
+    // Downloads a picture and starts a puzzle from it. Failed when the address is not one
+    // origin may reach, or the download or the decoding failed, which the player has been
+    // told; Dropped when a newer picture link, another command or the end of the program took
+    // over, and nothing was done.
     enum class WebPicture { Opened, Failed, Dropped };
-    WebPicture openImageFromWeb(const QString &address);
+    WebPicture openImageFromWeb(const QString &address,
+                                web::LinkOrigin origin = web::LinkOrigin::Page);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -123,9 +129,12 @@ private:
     bool browserEnabled() const;
     void enterBrowsing();
     bool WebBrowser1BeforeNavigate2(const QString &address);
-    void followPictureLink(const QString &address);
+    void takePictureLink(const QString &address, web::LinkOrigin origin);
+    void followPictureLink(const QString &address, web::LinkOrigin origin);
     void WebBrowser1NewWindow2(const QString &address);
     void WebBrowser1CommandStateChange(int command, bool enabled);
+    bool pageOwnsGauge() const;
+    void hidePageGauge();
     void WebBrowser1ProgressChange(int progress, int maximum);
     void WebBrowser1DocumentComplete();
     void browseBack();
@@ -135,6 +144,7 @@ private:
     void ClientWork(qint64 received);
     void ClientWorkEnd();
     void downloadFailed();
+    bool cancelDownload();
 
     // Steps shared by the handlers.
     void randomBlocks();
@@ -151,6 +161,8 @@ private:
     void applyVideoRefreshInterval();
     void closeVideo();
     void leaveVideoPuzzle();
+    // The puzzle showing is given up: its views hidden, no video, refresh or clock of it runs.
+    void abandonShownPuzzle();
     void setSmoothPictures(bool smooth);
     void restartVideoPlayback();
     // The steps every still picture takes from decoded to a dealt board, file or download.

@@ -24,25 +24,22 @@
 
 void TfrmMain::openPuzzle(const QString &path)
 {
-    Image2->hide();
-    ProEffectImage1->hide();
+    // However this ends, the puzzle showing until now is gone: nothing of it runs on.
+    abandonShownPuzzle();
     m_state.dimmedTarget = m_state.dimmedCell = m_state.selectedCell = -1;
     setStatusText(QStringLiteral("Loadng"));
     mnuSolution->setEnabled(true);
-    imgSolution->hide();
 
     QImage picture;
     try {
         picture = sources::decodeJpegFile(path);
-        fraImages->raise();
-        fraBrowser->hide();
         setWindowTitle(QStringLiteral("Pindrel - ") + QFileInfo(path).fileName());
     } catch (const std::exception &) {
         picture = sources::decodeBmpFile(path); // a failure here reaches the caller
     }
-    // A recent picture chosen during a video puzzle: the video would paint over it.
-    if (isVideo)
-        leaveVideoPuzzle();
+    // A local picture, of either kind, puts the web pane away: it would cover the board.
+    fraImages->raise();
+    fraBrowser->hide();
     m_clock.StopTimer();
     m_clock.StartTimer();
 
@@ -93,6 +90,7 @@ void TfrmMain::mnuOpenClick()
 
 void TfrmMain::openChosenFile(const QString &path)
 {
+    cancelDownload();
     m_openDialogFileName = path;
     OpenDialog1->setDirectory(QFileInfo(path).absolutePath());
     try {
@@ -103,10 +101,10 @@ void TfrmMain::openChosenFile(const QString &path)
         else
             openStillPicture(path);
     } catch (const std::exception &) {
+        // Nothing half-opened stays: no puzzle shows and nothing plays until the next one.
         setWindowTitle(QStringLiteral("Pindrel"));
-        m_clock.StopTimer();
+        abandonShownPuzzle();
         setStatusText(QStringLiteral("00 : 00 : 00"));
-        closeVideo();
         QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Unable to open file."),
                               QMessageBox::Ok);
     }
@@ -135,6 +133,7 @@ void TfrmMain::findOtherFiles()
 
 void TfrmMain::openPuzzleFromMenu(QAction *item)
 {
+    cancelDownload();
     runReportingFailures([&] {
         WaitCursor busy;
         openPuzzle(recentmenu::pathOfMenuText(item->text()));

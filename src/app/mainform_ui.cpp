@@ -218,6 +218,12 @@ void TfrmMain::createPictureArea(QWidget *parent)
 
     txtInfoShadow = addCaptionLabel(fraSolution, "txtInfoShadow", Qt::black);
     txtInfo = addCaptionLabel(fraSolution, "txtInfo", Qt::white);
+    // One stacking order for good, bottom to top; what shows is decided by visibility alone.
+    // The web pane, whenever shown, covers everything, the captions included.
+    QWidget *const bottomToTop[] = {ProEffectImage1, imgSolution, Image2,
+                                    txtInfoShadow,   txtInfo,     fraBrowser};
+    for (QWidget *control : bottomToTop)
+        control->raise();
     fraSolution->installEventFilter(this);
 }
 

@@ -100,10 +100,22 @@ void TfrmMain::setSmoothPictures(bool smooth)
 
 void TfrmMain::leaveVideoPuzzle()
 {
+    closeVideo();
+    if (!isVideo)
+        return;
+    isVideo = false;
     setSmoothPictures(true);
     FadeBlocks1->setEnabled(true);
-    isVideo = false;
-    closeVideo();
+    // The last frame stays as an ordinary still picture, which Restart deals with dimmed tiles.
+    rebuildDimSource();
+}
+
+void TfrmMain::abandonShownPuzzle()
+{
+    leaveVideoPuzzle();
+    m_clock.StopTimer();
+    for (PictureView *view : {Image2, imgSolution, ProEffectImage1})
+        view->hide();
 }
 
 void TfrmMain::restartVideoPlayback()

@@ -8,11 +8,15 @@
 
 namespace sources {
 
+bool isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
 void openPictureFile(QFile &file)
 {
-    const QFileInfo info(file.fileName());
-    // A missing file is left to open() below, whose reason says so.
-    if (info.exists() && !info.isFile())
+    if (isSpecialFile(file.fileName()))
         throw DecodeError(QStringLiteral("%1 is not a regular file").arg(file.fileName()));
     if (!file.open(QIODevice::ReadOnly))
         throw DecodeError(

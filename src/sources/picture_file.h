@@ -1,12 +1,19 @@
-// Opening a picture file for reading, for every decoder.
+// Opening a picture file for reading, for every decoder; the media layer shares the check.
 #pragma once
 
 class QFile;
+class QString;
 
 namespace sources {
 
-// Opens the file read-only or throws DecodeError. Anything but a regular file (or a link to
-// one) is refused before it is opened: opening a FIFO or a device can block for good.
+// True when the path names something that exists but is neither a regular file nor a link to
+// one: a FIFO, a device, a socket or a folder. Opening a FIFO or a device to read can block for
+// good, so such a path is refused before it is opened. A missing path is not special: its open
+// fails and says why.
+bool isSpecialFile(const QString &path);
+
+// Opens the file read-only or throws DecodeError. Special files are refused before they are
+// opened.
 void openPictureFile(QFile &file);
 
 } // namespace sources

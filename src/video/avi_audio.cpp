@@ -9,7 +9,6 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -20,6 +19,9 @@ namespace {
 
 // Further ahead than this a seek is cheaper than decoding on.
 constexpr qint64 forwardLimitSeconds = 2;
+// Sample numbers beyond this come from a damaged header (a rate or time base that overflows);
+// inside it, sums and differences of sample numbers cannot overflow.
+constexpr qint64 sampleLimit = std::numeric_limits<qint64>::max() / 4;
 // A seek lands this far before the sample wanted: the first frames after a seek come out
 // wrong (MP3's bit reservoir, AC-3's overlapping blocks, MP2's filter bank) and are dropped.
 constexpr qint64 prerollMs = 200;
@@ -48,6 +50,23 @@ SampleType storedFormat(AVSampleFormat format)
     default:
         return SampleType::Unknown;
     }
+}
+
+AVSampleFormat packedFormat(SampleType type)
+{
+    switch (type) {
+    case SampleType::UInt8:
+        return AV_SAMPLE_FMT_U8;
+    case SampleType::Int16:
+        return AV_SAMPLE_FMT_S16;
+    case SampleType::Int32:
+        return AV_SAMPLE_FMT_S32;
+    case SampleType::Float:
+        return AV_SAMPLE_FMT_FLT;
+    case SampleType::Unknown:
+        break;
+    }
+    return AV_SAMPLE_FMT_NONE;
 }
 
 } // namespace
@@ -80,17 +99,34 @@ std::unique_ptr<AviAudio> AviAudio::open(const QString &path)
     if (!audio->m_packet || !audio->m_frame || !audio->chooseOutput())
         return nullptr;
 
-    const AVRational timeBase = audio->m_stream->time_base;
-    const AVRational perSample{1, audio->m_output.sampleRate};
-    if (audio->m_stream->start_time != AV_NOPTS_VALUE)
-        audio->m_start = av_rescale_q(audio->m_stream->start_time, timeBase, perSample);
-    audio->m_length = audio->m_stream->duration > 0
-                          ? av_rescale_q(audio->m_stream->duration, timeBase, perSample)
-                          : std::numeric_limits<qint64>::max() / 4;
+    // A start or length that is negative or overflows in samples refuses the track.
+    const AVStream &stream = *audio->m_stream;
+    const std::optional<qint64> start =
+        stream.start_time != AV_NOPTS_VALUE ? audio->sampleAt(stream.start_time) : 0;
+    const std::optional<qint64> length =
+        stream.duration > 0 ? audio->sampleAt(stream.duration) : sampleLimit;
+    if (!start || !length || *length < 0)
+        return nullptr;
+    audio->m_start = *start;
+    audio->m_length = *length;
     return audio;
 }
 
-AviAudio::~AviAudio() = default;
+AviAudio::~AviAudio()
+{
+    av_channel_layout_uninit(&m_inputLayout);
+}
+
+// The sample number at `time` in the stream's time base; none when it lies beyond any track.
+std::optional<qint64> AviAudio::sampleAt(qint64 time) const
+{
+    // Overflow comes back as INT64_MIN.
+    const qint64 sample =
+        av_rescale_q(time, m_stream->time_base, AVRational{1, m_output.sampleRate});
+    if (sample < -sampleLimit || sample > sampleLimit)
+        return std::nullopt;
+    return sample;
+}
 
 // Packed 8, 16 or 32-bit or float samples in mono or stereo play as stored; anything else
 // (planar, compressed, more than two channels) is converted to 16-bit mono or stereo.
@@ -104,24 +140,54 @@ bool AviAudio::chooseOutput()
     m_output.sampleRate = codec.sample_rate;
     m_output.channelCount = outChannels;
     const SampleType stored = storedFormat(codec.sample_fmt);
-    if (stored != SampleType::Unknown && channels == outChannels) {
-        m_output.sampleType = stored;
-        return true;
-    }
-    m_output.sampleType = SampleType::Int16;
-    AVChannelLayout in{}, out{};
-    if (codec.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
-        av_channel_layout_default(&in, channels);
-    else if (av_channel_layout_copy(&in, &codec.ch_layout) < 0)
+    m_output.sampleType =
+        stored != SampleType::Unknown && channels == outChannels ? stored : SampleType::Int16;
+    return acceptInput(codec.sample_fmt, codec.ch_layout, codec.sample_rate);
+}
+
+// Sets up for decoded samples of this format, channels and rate: they play as stored when they
+// are in the output's already, else a converter turns them into it. The output never changes:
+// the sound device was opened for it. False (and nothing set up) when they cannot be converted.
+bool AviAudio::acceptInput(AVSampleFormat format, const AVChannelLayout &layout, int rate)
+{
+    m_resampler.reset();
+    m_inputFormat = AV_SAMPLE_FMT_NONE;
+    av_channel_layout_uninit(&m_inputLayout);
+    if (format == AV_SAMPLE_FMT_NONE || rate <= 0 || layout.nb_channels <= 0 ||
+        av_channel_layout_copy(&m_inputLayout, &layout) < 0)
         return false;
-    av_channel_layout_default(&out, outChannels);
-    SwrContext *resampler = nullptr;
-    const int made = swr_alloc_set_opts2(&resampler, &out, AV_SAMPLE_FMT_S16, codec.sample_rate,
-                                         &in, codec.sample_fmt, codec.sample_rate, 0, nullptr);
-    av_channel_layout_uninit(&in);
-    av_channel_layout_uninit(&out);
-    m_resampler.reset(resampler);
-    return made >= 0 && swr_init(resampler) >= 0;
+    const AVSampleFormat output = packedFormat(m_output.sampleType);
+    if (format != output || layout.nb_channels != m_output.channelCount ||
+        rate != m_output.sampleRate) {
+        AVChannelLayout in{}, out{};
+        if (layout.order == AV_CHANNEL_ORDER_UNSPEC)
+            av_channel_layout_default(&in, layout.nb_channels);
+        else
+            av_channel_layout_copy(&in, &layout);
+        av_channel_layout_default(&out, m_output.channelCount);
+        SwrContext *resampler = nullptr;
+        const int made = swr_alloc_set_opts2(&resampler, &out, output, m_output.sampleRate, &in,
+                                             format, rate, 0, nullptr);
+        m_resampler.reset(resampler);
+        av_channel_layout_uninit(&in);
+        av_channel_layout_uninit(&out);
+        if (made < 0 || swr_init(resampler) < 0) {
+            m_resampler.reset();
+            return false;
+        }
+    }
+    m_inputFormat = format;
+    m_inputRate = rate;
+    return true;
+}
+
+// MP2 and MP3 decoders report the channels the stream really has once they decode it, which
+// can differ from the header's; a converter fed another layout would read planes that do not
+// exist.
+bool AviAudio::matchesInput(const AVFrame &frame) const
+{
+    return frame.format == m_inputFormat && frame.sample_rate == m_inputRate &&
+           av_channel_layout_compare(&frame.ch_layout, &m_inputLayout) == 0;
 }
 
 qint64 AviAudio::timeToSample(qint64 ms) const
@@ -131,7 +197,8 @@ qint64 AviAudio::timeToSample(qint64 ms) const
 
 qint64 AviAudio::read(qint64 first, qint64 count, char *data)
 {
-    if (count <= 0 || !positionAt(first))
+    if (count <= 0 || count > sampleLimit || first < -sampleLimit || first > sampleLimit ||
+        !positionAt(first))
         return 0;
     const int size = m_output.bytesPerFrame();
     qint64 done = 0;
@@ -192,8 +259,11 @@ bool AviAudio::seekTo(qint64 sample)
     avcodec_flush_buffers(m_codec.get());
     const qint64 time =
         av_rescale_q(sample, AVRational{1, m_output.sampleRate}, m_stream->time_base);
+    // Any sound chunk is a place to start, whatever the index's key-frame flags say: many
+    // files leave the flag off every sound chunk. PCM starts at any sample, and a compressed
+    // chunk's frames decode after the preroll; so the chunk at or before the time is taken.
     return av_seek_frame(m_format.get(), m_stream->index, std::max<qint64>(time, 0),
-                         AVSEEK_FLAG_BACKWARD) >= 0;
+                         AVSEEK_FLAG_BACKWARD | AVSEEK_FLAG_ANY) >= 0;
 }
 
 // Decodes until at least one more sample is pending. False at the end of the data.
@@ -221,9 +291,10 @@ bool AviAudio::feedDecoder()
 bool AviAudio::appendFrame()
 {
     const AVFrame &frame = *m_frame;
-    // A decoder that changes its format midway would feed the converter the wrong layout.
-    if (frame.nb_samples <= 0 || frame.format != m_codec->sample_fmt ||
-        frame.ch_layout.nb_channels != m_codec->ch_layout.nb_channels)
+    // A frame that cannot be converted is dropped.
+    if (frame.nb_samples <= 0 ||
+        (!matchesInput(frame) &&
+         !acceptInput(AVSampleFormat(frame.format), frame.ch_layout, frame.sample_rate)))
         return false;
     const int size = m_output.bytesPerFrame();
     const qsizetype before = m_pending.size();
@@ -244,9 +315,7 @@ bool AviAudio::appendFrame()
         return false;
     if (!m_hasPosition) {
         const qint64 time = frame.best_effort_timestamp;
-        m_pendingStart = time == AV_NOPTS_VALUE ? m_start
-                                                : av_rescale_q(time, m_stream->time_base,
-                                                               AVRational{1, m_output.sampleRate});
+        m_pendingStart = (time == AV_NOPTS_VALUE ? std::nullopt : sampleAt(time)).value_or(m_start);
         m_hasPosition = true;
     }
     return true;

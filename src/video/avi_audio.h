@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 struct SwrContext;
 
@@ -36,6 +37,9 @@ class AviAudio : public AudioTrack
 
     AviAudio() = default;
     bool chooseOutput();
+    bool acceptInput(AVSampleFormat format, const AVChannelLayout &layout, int rate);
+    bool matchesInput(const AVFrame &frame) const;
+    std::optional<qint64> sampleAt(qint64 time) const;
     bool positionAt(qint64 sample);
     bool seekTo(qint64 sample);
     bool decodeMore();
@@ -48,7 +52,12 @@ class AviAudio : public AudioTrack
     CodecPtr m_codec;
     PacketPtr m_packet;
     FramePtr m_frame;
-    std::unique_ptr<SwrContext, ResamplerFreer> m_resampler; // none: samples play as stored
+    // The decoded samples' format, channels and rate that m_resampler was built for (or that
+    // play as stored when there is none); format NONE until one is set up.
+    AVSampleFormat m_inputFormat = AV_SAMPLE_FMT_NONE;
+    AVChannelLayout m_inputLayout{};
+    int m_inputRate = 0;
+    std::unique_ptr<SwrContext, ResamplerFreer> m_resampler;
     AVStream *m_stream = nullptr;
     AudioFormat m_output;
     qint64 m_start = 0;

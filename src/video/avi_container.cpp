@@ -1,6 +1,8 @@
 // Other streams' chunks are read past; a damaged chunk is skipped by the decoder itself.
 #include "video/avi_container.h"
 
+#include "sources/picture_file.h"
+
 #include <QFile>
 
 namespace video {
@@ -8,7 +10,8 @@ namespace video {
 FormatPtr openAviContainer(const QString &path)
 {
     const AVInputFormat *avi = av_find_input_format("avi");
-    if (!avi || path.isEmpty())
+    // A FIFO or a device would block FFmpeg's open or read for good.
+    if (!avi || path.isEmpty() || sources::isSpecialFile(path))
         return nullptr;
     // The file: prefix keeps a colon in the name from being read as a protocol.
     const QByteArray url = "file:" + QFile::encodeName(path);

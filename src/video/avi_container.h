@@ -8,7 +8,8 @@
 
 namespace video {
 
-// The file opened by FFmpeg's AVI demuxer, whatever its name says; null when it is none.
+// The file opened by FFmpeg's AVI demuxer, whatever its name says; null when it is none or
+// is not a regular file (or a link to one).
 FormatPtr openAviContainer(const QString &path);
 
 // Sends the stream's next chunk to the decoder, or the end-of-stream signal after the last

@@ -5,7 +5,6 @@
 #include "video/stream_index.h"
 #include "video/video_limits.h"
 
-
 #include <algorithm>
 #include <limits>
 #include <mutex>
@@ -101,7 +100,10 @@ void AviMedia::startDecoding()
 
 qint64 AviMedia::frameTimeMs(qint32 number) const
 {
-    return m_info.rate == 0 ? 0 : qint64(number) * m_info.scale * 1000 / m_info.rate;
+    // A damaged header's start and scale would overflow a plain product.
+    return m_info.rate == 0
+               ? 0
+               : av_rescale_rnd(number, qint64(m_info.scale) * 1000, m_info.rate, AV_ROUND_ZERO);
 }
 
 QImage AviMedia::frame(qint32 number)

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 using namespace sources;
@@ -28,19 +29,53 @@ const QStringList refusedFiles = {
     "v3_argb1555_6x6.bmp",
 };
 
-// A 24-bit BMP header followed by only 64 bytes of pixel data.
-QString writeShortBmp(const QTemporaryDir &dir, qint32 width, qint32 height)
+constexpr quint32 rle8 = 1;
+
+// A BMP with a 40-byte header, two palette colours for 8 bits (black, white) and `pixels` as
+// its pixel data.
+QByteArray bmpBytes(qint32 width, qint32 height, quint16 bits, quint32 compression,
+                    const QByteArray &pixels)
 {
+    const QByteArray palette = bits == 8 ? QByteArray("\0\0\0\0\xff\xff\xff\0", 8) : QByteArray();
     QByteArray bytes(54, '\0');
     bytes[0] = 'B';
     bytes[1] = 'M';
-    for (auto [at, value] : {std::pair{2, 54 + 64}, {10, 54}, {14, 40}, {18, width}, {22, height}})
+    const qint32 offset = qint32(54 + palette.size());
+    for (auto [at, value] : {std::pair{2, offset + qint32(pixels.size())},
+                             {10, offset},
+                             {14, 40},
+                             {18, width},
+                             {22, height},
+                             {30, qint32(compression)},
+                             {34, qint32(pixels.size())},
+                             {46, qint32(palette.size() / 4)}})
         qToLittleEndian(qint32(value), bytes.data() + at);
     qToLittleEndian(quint16(1), bytes.data() + 26);
-    qToLittleEndian(quint16(24), bytes.data() + 28);
-    const QString path = dir.filePath(QString("%1x%2.bmp").arg(width).arg(height));
+    qToLittleEndian(bits, bytes.data() + 28);
+    return bytes + palette + pixels;
+}
+
+// A 24-bit BMP header followed by only 64 bytes of pixel data.
+QByteArray shortBmp(qint32 width, qint32 height)
+{
+    return bmpBytes(width, height, 24, 0, QByteArray(64, '\x80'));
+}
+
+// 8-bit RLE pixel data: white rows coded in runs of 255 pixels or fewer, then the end.
+QByteArray whiteRle8Rows(int width, int height)
+{
+    QByteArray row;
+    for (int left = width; left > 0; left -= 255)
+        row.append(char(std::min(left, 255))).append('\1');
+    row += QByteArray("\0\0", 2); // end of line
+    return row.repeated(height) + QByteArray("\0\1", 2);
+}
+
+QString writeBmp(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
     QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes + QByteArray(64, '\x80')) > 0);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     return path;
 }
 
@@ -64,15 +99,53 @@ TEST(BmpDecoder, SizeLimitsApplyFromTheHeader)
     // Over our limit: refused before Qt reads (or allocates) anything.
     for (QSize size : {QSize(20000, 6000), QSize(40000, 2), QSize(2, -40000), QSize(32767, 3052)}) {
         try {
-            decodeBmpFile(writeShortBmp(dir, size.width(), size.height()));
+            decodeBmpFile(writeBmp(dir, "big.bmp", shortBmp(size.width(), size.height())));
             ADD_FAILURE() << size.width() << "x" << size.height() << " was decoded";
         } catch (const DecodeError &error) {
             EXPECT_TRUE(strstr(error.what(), "outside the allowed limits")) << error.what();
         }
     }
-    // 67 megapixels is 269 MB as 32-bit pixels: over Qt's default allocation limit, inside
-    // ours. Qt reads a short file as far as it goes.
-    EXPECT_EQ(decodeBmpFile(writeShortBmp(dir, 8200, -8200)).size(), QSize(8200, 8200));
+    // 67 megapixels is 269 MB as 32-bit pixels: over Qt's default allocation limit, inside ours.
+    const QImage large = decodeBmpFile(
+        writeBmp(dir, "large.bmp", bmpBytes(8200, 8200, 8, rle8, whiteRle8Rows(8200, 8200))));
+    EXPECT_EQ(large.size(), QSize(8200, 8200));
+    EXPECT_EQ(large.pixel(8199, 0), qRgb(255, 255, 255));
+}
+
+TEST(BmpDecoder, DeclaredSizesTheFileIsFarTooShortForAreRefusedBeforeAllocating)
+{
+    QTemporaryDir dir;
+    // A 1 x 1 OS/2 BMP of 30 bytes, its 16-bit sizes changed to 16897 x 4173.
+    QByteArray os2 =
+        QByteArray::fromHex("424d1e000000000000001a0000000c00000001000100010018000000ff00");
+    qToLittleEndian(quint16(16897), os2.data() + 18);
+    qToLittleEndian(quint16(4173), os2.data() + 20);
+    const QByteArray halfTheRows = bmpBytes(100, 100, 24, 0, QByteArray(300 * 50, '\x40'));
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+        bool opens;
+    } cases[] = {
+        {"os2_16897x4173.bmp", os2, false},
+        {"rgb24_8200x8200_64_bytes.bmp", shortBmp(8200, 8200), false},
+        {"rle8_1000x1000_end_only.bmp", bmpBytes(1000, 1000, 8, rle8, QByteArray("\0\1", 2)),
+         false},
+        {"rle8_1000x1000_runs.bmp", bmpBytes(1000, 1000, 8, rle8, whiteRle8Rows(1000, 1000)), true},
+        // Truncated files open as far as they go.
+        {"rgb24_100x100_half_the_rows.bmp", halfTheRows, true},
+    };
+    for (const auto &test : cases) {
+        const QString path = writeBmp(dir, test.name, test.bytes);
+        try {
+            const QImage picture = decodeBmpFile(path);
+            EXPECT_TRUE(test.opens) << test.name << " was decoded";
+            EXPECT_FALSE(picture.isNull()) << test.name;
+        } catch (const DecodeError &error) {
+            EXPECT_FALSE(test.opens) << test.name << ": " << error.what();
+            EXPECT_TRUE(strstr(error.what(), "far too short")) << error.what();
+        }
+    }
 }
 
 TEST(BmpDecoder, RoundTripAndWrongKinds)

@@ -6,6 +6,9 @@
 #include <QStandardPaths>
 #include <QtEndian>
 
+#include <algorithm>
+#include <cstdio>
+
 namespace videotest {
 
 namespace {
@@ -62,6 +65,14 @@ bool hasEncoder(const QString &name)
     return encoders.contains(" " + name.toLatin1() + " ");
 }
 
+bool encoderMissing(const char *name)
+{
+    if (hasEncoder(name))
+        return false;
+    std::printf("ffmpeg has no %s encoder; not tested\n", name);
+    return true;
+}
+
 bool makePatternVideo(const QString &path, const Pattern &pattern, const QStringList &options)
 {
     const QString raw = path + ".gray";
@@ -80,7 +91,8 @@ bool makePatternVideo(const QString &path, const Pattern &pattern, const QString
 bool makeColourVideo(const QString &path, QSize size, int frames, const QStringList &options)
 {
     const QString source =
-        QString("color=size=%1x%2:rate=25,geq=r='mod(N*40,256)':g='mod(N*80,256)':b='mod(N*120,256)'")
+        QString(
+            "color=size=%1x%2:rate=25,geq=r='mod(N*40,256)':g='mod(N*80,256)':b='mod(N*120,256)'")
             .arg(size.width())
             .arg(size.height());
     bool ok = false;
@@ -100,6 +112,23 @@ bool makeToneVideo(const QString &path, int seconds, const QStringList &audioOpt
                   audioOptions + QStringList{path},
               &ok);
     return ok;
+}
+
+const ToneTrack oldToolTracks[3] = {
+    {"8-bit mono PCM",
+     "pcm_u8",
+     {"-c:a", "pcm_u8", "-ac", "1", "-af", "aresample=11025,asetnsamples=n=5512"}},
+    {"MP3", "libmp3lame", {"-c:a", "libmp3lame", "-b:a", "128k"}},
+    {"MP2", "mp2", {"-c:a", "mp2", "-b:a", "192k"}},
+};
+
+bool makeToneVideoWithoutSoundKeys(const QString &path, int seconds,
+                                   const QStringList &audioOptions)
+{
+    if (!makeToneVideo(path, seconds, audioOptions))
+        return false;
+    QByteArray avi = readFile(path);
+    return clearKeyFlags(avi, "01wb") && writeFile(path, avi);
 }
 
 int patternNumber(const QImage &image, const Pattern &pattern)
@@ -161,6 +190,30 @@ bool removeIndex(QByteArray &avi)
     avi.remove(index, 8 + size + (size & 1));
     putLe32(avi, 4, quint32(avi.size() - 8));
     return true;
+}
+
+bool clearKeyFlags(QByteArray &avi, const char *chunk, bool keepFirst)
+{
+    // idx1 holds 16-byte entries: chunk id, flags (0x10: key frame), offset, size.
+    const qsizetype index = avi.lastIndexOf("idx1");
+    if (index < 0)
+        return false;
+    const qsizetype end = std::min<qsizetype>(
+        avi.size(), index + 8 + qFromLittleEndian<quint32>(avi.constData() + index + 4));
+    bool first = true;
+    int cleared = 0;
+    for (qsizetype entry = index + 8; entry + 16 <= end; entry += 16) {
+        if (avi.mid(entry, 4) != chunk)
+            continue;
+        const bool kept = keepFirst && first;
+        first = false;
+        if (kept)
+            continue;
+        const quint32 flags = qFromLittleEndian<quint32>(avi.constData() + entry + 4);
+        putLe32(avi, entry + 4, flags & ~0x10u);
+        ++cleared;
+    }
+    return cleared > 0;
 }
 
 } // namespace videotest

@@ -20,6 +20,8 @@ struct Pattern
 
 bool ffmpegAvailable();
 bool hasEncoder(const QString &name);
+// True, with a note that what needs it is not tested, when ffmpeg lacks the encoder.
+bool encoderMissing(const char *name);
 
 // Encodes the pattern's frames at 25 fps with the given ffmpeg output options (codec and
 // its settings) into `path`. False when ffmpeg fails.
@@ -32,6 +34,20 @@ bool makeColourVideo(const QString &path, QSize size, int frames, const QStringL
 // stereo, its sound encoded with the given ffmpeg audio options. False when ffmpeg fails.
 bool makeToneVideo(const QString &path, int seconds, const QStringList &audioOptions);
 
+// Sound tracks as older capture and editing tools wrote them: 8-bit mono PCM at 11025 Hz in
+// half-second chunks, MP3 and MP2; `encoder` names the ffmpeg encoder each needs.
+struct ToneTrack
+{
+    const char *name, *encoder;
+    QStringList options;
+};
+extern const ToneTrack oldToolTracks[3];
+
+// makeToneVideo, then the key-frame flag cleared on every sound entry of the index, as those
+// tools leave it.
+bool makeToneVideoWithoutSoundKeys(const QString &path, int seconds,
+                                   const QStringList &audioOptions);
+
 // The number a pattern frame shows, or -1 for a null image or one of another size.
 int patternNumber(const QImage &image, const Pattern &pattern);
 
@@ -42,6 +58,9 @@ bool writeFile(const QString &path, const QByteArray &bytes);
 bool setVideoStart(QByteArray &avi, quint32 start); // the video stream header's start
 bool setVideoFrameSize(QByteArray &avi, qint32 width, qint32 height); // the format's size
 bool removeIndex(QByteArray &avi); // drops idx1, fixing the RIFF size
+// Clears the key-frame flag of the idx1 entries of chunk id `chunk` ("01wb": the second
+// stream's sound), all of them or all but the first. Returns false when none was found.
+bool clearKeyFlags(QByteArray &avi, const char *chunk, bool keepFirst = false);
 
 } // namespace videotest
 

@@ -1,8 +1,10 @@
 // AviMedia on AVI files with an unusual layout: a start field, no index, 70000 frames, and files
 // it must refuse.
 #include "avi_fixtures.h"
+#include "support/fifo_watch.h"
 #include "video/avi_media.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -83,6 +85,38 @@ TEST(AviLayout, FileWithoutIndexIsReadOnceToBuildOne)
     }
 }
 
+TEST(AviLayout, IndexWithOnlyTheFirstFrameFlaggedAsKeySeeksAndLoops)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    const Pattern pattern;
+    const struct
+    {
+        const char *name, *encoder;
+        QStringList options;
+    } cases[] = {{"cinepak", "cinepak", {"-c:v", "cinepak", "-g", "12"}},
+                 {"msvideo1", "msvideo1", msvideo1},
+                 {"mpeg4", "mpeg4", mpeg4}};
+    for (const auto &test : cases) {
+        SCOPED_TRACE(test.name);
+        if (encoderMissing(test.encoder))
+            continue;
+        const QString path =
+            patchedVideo(dir, QString(test.name) + ".avi", pattern, test.options,
+                         [](QByteArray &avi) { return clearKeyFlags(avi, "00dc", true); });
+        ASSERT_FALSE(path.isEmpty());
+        const auto media = AviMedia::open(path);
+        ASSERT_TRUE(media);
+        // Two passes of a loop, then seeks back and forth.
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int number = 0; number < pattern.frames; ++number)
+                EXPECT_EQ(patternNumber(media->frame(number), pattern), number);
+        }
+        for (int number : {30, 29, 59, 13, 0, 47, 46})
+            EXPECT_EQ(patternNumber(media->frame(number), pattern), number);
+    }
+}
+
 TEST(AviLayout, SeventyThousandFramesAreNumberedIn32Bits)
 {
     PINDREL_REQUIRE_FFMPEG();
@@ -135,6 +169,34 @@ TEST(AviLayout, RefusesWhatIsNotAPlayableAvi)
     for (const QString &name : refused)
         EXPECT_EQ(AviMedia::open(dir.filePath(name)), nullptr) << name.toStdString();
     EXPECT_EQ(AviMedia::open(QString()), nullptr);
+}
+
+TEST(AviLayout, OnlyRegularFilesAndLinksToThemAreOpened)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(makeToneVideo(dir.filePath("tone.avi"), 1, {"-c:a", "pcm_s16le"}));
+    ASSERT_TRUE(QFile::link(dir.filePath("tone.avi"), dir.filePath("link.avi")));
+    FifoWatch fifo(dir.filePath("fifo.avi"));
+    ASSERT_TRUE(fifo.created());
+    ASSERT_TRUE(QFile::link(dir.filePath("fifo.avi"), dir.filePath("fifolink.avi")));
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.avi")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.avi"));
+    const struct
+    {
+        const char *name;
+        bool opens;
+    } cases[] = {{"tone.avi", true},      {"link.avi", true},  {"fifo.avi", false},
+                 {"fifolink.avi", false}, {"zero.avi", false}, {"/dev/zero", false},
+                 {"folder.avi", false}};
+    for (const auto &test : cases) {
+        const QString path =
+            test.name[0] == '/' ? QString::fromLatin1(test.name) : dir.filePath(test.name);
+        EXPECT_EQ(AviMedia::open(path) != nullptr, test.opens) << test.name;
+        EXPECT_EQ(AviAudio::open(path) != nullptr, test.opens) << test.name << ", its sound";
+    }
+    EXPECT_FALSE(fifo.openedForReading());
 }
 
 TEST(AviLayout, FrameAtTheSizeLimitOpens)

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using namespace videotest;
 
 namespace {
@@ -60,50 +62,87 @@ class MonitorRecorder
     QProcess m_parec;
 };
 
-TEST(RealSound, APlayingVideoIsHeardUntilPlaySoundIsSwitchedOff)
+// Runs only under null_sink.sh, recording its sink from the start, with a folder for the files.
+class RealSound : public testing::Test
 {
-    const QString sink = qEnvironmentVariable("PINDREL_NULL_SINK");
-    if (sink.isEmpty())
-        GTEST_SKIP() << "run through tests/video/null_sink.sh";
-    PINDREL_REQUIRE_FFMPEG();
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const struct
+  protected:
+    void SetUp() override
     {
-        const char *name, *encoder;
-        QStringList options;
-    } tracks[] = {
+        const QString sink = qEnvironmentVariable("PINDREL_NULL_SINK");
+        if (sink.isEmpty())
+            GTEST_SKIP() << "run through tests/video/null_sink.sh";
+        PINDREL_REQUIRE_FFMPEG();
+        ASSERT_TRUE(dir.isValid());
+        recorder = std::make_unique<MonitorRecorder>(sink);
+        ASSERT_TRUE(recorder->waitUntilRecording());
+    }
+    double rmsOver(int ms) { return recorder->rmsOver(ms, dir.path()); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<MonitorRecorder> recorder;
+};
+
+// A player of the file in a parent of its own, painting opaquely, its sound on.
+struct PlayerOf
+{
+    explicit PlayerOf(const QString &path)
+    {
+        player->SetTransparent(false);
+        player->SetFileName(path);
+    }
+    QWidget parent;
+    TDCAviPlayer *player = new TDCAviPlayer(&parent);
+};
+
+TEST_F(RealSound, APlayingVideoIsHeardUntilPlaySoundIsSwitchedOff)
+{
+    const ToneTrack tracks[] = {
         {"16-bit PCM", "pcm_s16le", {"-c:a", "pcm_s16le"}},
         {"MP3", "libmp3lame", {"-c:a", "libmp3lame", "-b:a", "128k"}},
     };
-    MonitorRecorder recorder(sink);
-    ASSERT_TRUE(recorder.waitUntilRecording());
-    for (const auto &track : tracks) {
+    for (const ToneTrack &track : tracks) {
         SCOPED_TRACE(track.name);
-        if (!hasEncoder(track.encoder)) {
-            std::printf("ffmpeg has no %s encoder; not tested\n", track.encoder);
+        if (encoderMissing(track.encoder))
             continue;
-        }
         const QString path = dir.filePath(QString(track.encoder) + ".avi");
         ASSERT_TRUE(makeToneVideo(path, 6, track.options));
-        QWidget parent;
-        auto *player = new TDCAviPlayer(&parent);
-        player->SetTransparent(false);
-        player->SetFileName(path);
+        PlayerOf played(path);
+        TDCAviPlayer *player = played.player;
         ASSERT_GT(player->FrameCount(), 0);
         player->Play(0, player->FrameCount() - 1, 0);
         // A sine of amplitude 1/8 has an RMS of 0.088; resampling and encoding keep it close.
-        const double playing = recorder.rmsOver(2000, dir.path());
+        const double playing = rmsOver(2000);
         EXPECT_GT(playing, 0.04);
         EXPECT_GT(player->Position(), 0); // the picture went on meanwhile
 
         player->SetPlaySound(false);
         QTest::qWait(300); // what the server already held plays out
-        const double switchedOff = recorder.rmsOver(1000, dir.path());
+        const double switchedOff = rmsOver(1000);
         EXPECT_LT(switchedOff, 0.001);
         EXPECT_TRUE(player->Active());
         std::printf("%s: RMS %.4f playing, %.4f with Play Sound off\n", track.name, playing,
                     switchedOff);
+    }
+}
+
+TEST_F(RealSound, SoundChunksWithoutKeyFlagsAreHeardThroughEveryLoopOfARange)
+{
+    for (const ToneTrack &track : oldToolTracks) {
+        SCOPED_TRACE(track.name);
+        if (encoderMissing(track.encoder))
+            continue;
+        const QString path = dir.filePath(QString(track.encoder) + ".avi");
+        ASSERT_TRUE(makeToneVideoWithoutSoundKeys(path, 3, track.options));
+        PlayerOf played(path);
+        ASSERT_GE(played.player->FrameCount(), 75);
+        // From frame 25 to the end at 25 per second: a two-second range from the middle of
+        // the file, heard for four seconds, so it starts over twice.
+        played.player->Play(25, played.player->FrameCount() - 1, 0);
+        for (int window = 0; window < 8; ++window) {
+            const double rms = rmsOver(500);
+            EXPECT_GT(rms, 0.04) << "in half-second " << window;
+            std::printf("%s: RMS %.4f in half-second %d\n", track.name, rms, window);
+        }
     }
 }
 

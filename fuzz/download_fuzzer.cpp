@@ -1,0 +1,34 @@
+// Downloaded bytes all the way into a dealt, drawn and dimmed puzzle board.
+#include "game/board_renderer.h"
+#include "game/darkness.h"
+#include "game/shuffle.h"
+#include "sources/jpeg_decoder.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <exception>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    QImage picture;
+    try {
+        picture = sources::decodeJpegBytes(
+            QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
+    } catch (const std::exception &) {
+        return 0;
+    }
+    // The grid and game type come from the input too, so every board shape gets tried.
+    game::GameState state;
+    state.rows = game::minGridSize + data[0] % (game::maxGridSize - game::minGridSize + 1);
+    state.cols = game::minGridSize + data[size - 1] % (game::maxGridSize - game::minGridSize + 1);
+    state.tileCount = state.rows * state.cols;
+    state.gameType = size % 2 ? game::SwapBlocks : game::MoveBlocks;
+    game::randomBlocks(state, std::uint32_t(size));
+
+    QImage dimSource;
+    game::Effect_Darkness(picture, 100, true, dimSource);
+    QImage board;
+    state.solutionShown = false;
+    game::drawBitmap(state, picture, dimSource, {true, true}, board);
+    return 0;
+}
