@@ -136,7 +136,7 @@ void PlayAssist::showHint(const game::Hint &hint)
     m_overlay->setHint(hint.tileCell, hint.targetCell);
 }
 
-void PlayAssist::pressCursorCell()
+void PlayAssist::pressCell(int cell)
 {
     const game::GameState &state = m_host.playState();
     const QImage *picture = m_board->picture();
@@ -144,8 +144,8 @@ void PlayAssist::pressCursorCell()
         return;
     const game::ScreenLayout layout =
         game::screenLayoutFor(m_board->size(), picture->size(), state.rows, state.cols);
-    m_host.pressBoardAt(
-        game::pressPointOf(layout, m_board->size(), {m_cursor.row(), m_cursor.col()}));
+    m_host.pressBoardAt(game::pressPointOf(layout, m_board->size(),
+                                           {(cell - 1) / state.cols, (cell - 1) % state.cols}));
 }
 
 bool PlayAssist::handleKey(int key, Qt::KeyboardModifiers modifiers)
@@ -159,19 +159,15 @@ bool PlayAssist::handleKey(int key, Qt::KeyboardModifiers modifiers)
     }
     if (arrow && modifiers == Qt::ControlModifier && state.gameType == game::MoveBlocks) {
         const int cell = game::cellSlidingTowards(state, *arrow);
-        if (cell > 0) {
-            const game::ScreenLayout layout = game::screenLayoutFor(
-                m_board->size(), m_board->picture()->size(), state.rows, state.cols);
-            m_host.pressBoardAt(game::pressPointOf(
-                layout, m_board->size(), {(cell - 1) / state.cols, (cell - 1) % state.cols}));
-        }
+        if (cell > 0)
+            pressCell(cell);
         return true;
     }
     if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
         modifiers == Qt::NoModifier) {
         // A hidden cursor first shows where it would press.
         if (m_cursor.shown()) {
-            pressCursorCell();
+            pressCell(m_cursor.cell(state.cols));
         } else {
             m_cursor.show();
             m_overlay->setCursorCell(m_cursor.cell(state.cols));

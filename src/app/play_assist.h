@@ -41,7 +41,8 @@ class PlayAssist : public QObject
 
   private:
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
-    void pressCursorCell();
+    // A left press in the 1-based cell, as the mouse makes it.
+    void pressCell(int cell);
     // Undo or redo, by the history's step of that name.
     void replay(std::optional<game::Exchange> (game::MoveHistory::*step)());
     void showHint(const game::Hint &hint);

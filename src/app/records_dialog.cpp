@@ -1,6 +1,7 @@
 // Lists the record file's entries; clearing writes an empty record book.
 #include "app/records_dialog.h"
 
+#include "game/game_state.h"
 #include "sources/records_file.h"
 
 #include <QDialogButtonBox>
@@ -8,7 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTime>
 #include <QVBoxLayout>
 
 namespace {
@@ -63,8 +63,8 @@ void RecordsDialog::fill()
         const QStringList cells = {
             record.name.isEmpty() ? record.key.picture : record.name,
             QStringLiteral("%1 x %2").arg(record.key.rows).arg(record.key.cols),
-            record.key.gameType == 2 ? QStringLiteral("Move Blocks")
-                                     : QStringLiteral("Swap Blocks"),
+            record.key.gameType == game::MoveBlocks ? QStringLiteral("Move Blocks")
+                                                    : QStringLiteral("Swap Blocks"),
             timeText(record.bestMilliseconds),
             QString::number(record.fewestMoves),
             record.updated.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")),
