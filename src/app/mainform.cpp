@@ -2,10 +2,12 @@
 // the clock tick, the menu switches and shutdown.
 #include "app/mainform.h"
 
+#include "app/accessible_names.h"
 #include "app/drop_opener.h"
 #include "app/event_pump.h"
 #include "app/native_window_keeper.h"
 #include "app/picture_view.h"
+#include "app/play_assist.h"
 #include "app/settings.h"
 #include "app/startup_picture.h"
 #include "app/wait_cursor.h"
@@ -18,6 +20,7 @@
 #include <QFileDialog>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QThread>
 #include <QTimer>
@@ -45,7 +48,11 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     m_boardPicture = startupPicture();
     createWidgets();
     createMenus();
+    m_play = new PlayAssist(this, *this, Image2, txtInfo,
+                            findChild<QMenu *>(QStringLiteral("mnuGame")),
+                            findChild<QMenu *>(QStringLiteral("mnuHelp")));
     connectCommands();
+    nameControls(this);
     FormCreate();
     resize(331, 331 + menuBar()->sizeHint().height());
     updateMaximumSize();
@@ -191,6 +198,7 @@ void TfrmMain::btnRestartClick()
         mnuSolution->setEnabled(true);
         setStatusText(QStringLiteral("00 : 00 : 00"));
         txtMoveCount->setText(QStringLiteral("0"));
+        m_play->newGame();
         Image2->show();
         txtInfo->clear();
         txtInfoShadow->clear();
@@ -221,9 +229,37 @@ void TfrmMain::Image2MouseDown(Qt::MouseButton button, QPoint position)
                             isVideo};
     const game::PressOutcome outcome = game::pressBoard(m_state, press, *this);
     if (outcome.countsMove)
+        m_play->moveMade(outcome.exchange);
+    countMoveAndTestCompletion(outcome.ruled, outcome.countsMove);
+}
+
+void TfrmMain::countMoveAndTestCompletion(bool ruled, bool countsMove)
+{
+    if (countsMove)
         txtMoveCount->setText(QString::number(txtMoveCount->text().toInt() + 1));
-    if (outcome.ruled && game::isSolved(m_state))
+    if (ruled && game::isSolved(m_state))
         showCompletion();
+}
+
+bool TfrmMain::boardInPlay() const
+{
+    return !m_state.solutionShown && !Image2->isHidden() && Image2->isEnabled() &&
+           fraBrowser->isHidden();
+}
+
+void TfrmMain::pressBoardAt(QPoint position)
+{
+    Image2MouseDown(Qt::LeftButton, position);
+}
+
+void TfrmMain::exchangeByCommand(int firstCell, int secondCell)
+{
+    // A pending pick is forgotten, as a right press would.
+    m_state.clearSelection();
+    m_state.swapFlash = 0;
+    game::exchangeCells(m_state, {firstCell, secondCell});
+    drawBitmap();
+    countMoveAndTestCompletion(true, true);
 }
 
 void TfrmMain::showCompletion()
@@ -232,6 +268,7 @@ void TfrmMain::showCompletion()
         QStringLiteral("Puzzle Completed! (") + txtMoveCount->text() + QStringLiteral(" moves)");
     txtInfo->setText(message);
     txtInfoShadow->setText(message);
+    m_play->completed(txtMoveCount->text().toInt(), m_clock.elapsedMilliseconds());
     txtInfo->show();
     txtInfoShadow->show();
     mnuSolutionClick();

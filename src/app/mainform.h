@@ -4,6 +4,7 @@
 #include "game/game_clock.h"
 #include "game/game_state.h"
 #include "game/press_rules.h"
+#include "app/play_host.h"
 #include "web/browser.h"
 #include "web/link_rules.h"
 
@@ -16,6 +17,7 @@ namespace sources {
 class PictureDownload;
 }
 class PictureView;
+class PlayAssist;
 class ProgressGauge;
 class TDCAviPlayer;
 class QAction;
@@ -27,7 +29,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 
-class TfrmMain : public QMainWindow, private game::PressView
+class TfrmMain : public QMainWindow, private game::PressView, private PlayHost
 {
     Q_OBJECT
 
@@ -171,6 +173,14 @@ private:
     void showFrame(QRgb colour) override;
     void holdSwapFrame() override;
 
+    // How keyboard play, undo and hints reach the window.
+    const game::GameState &playState() const override { return m_state; }
+    bool boardInPlay() const override;
+    void pressBoardAt(QPoint position) override;
+    void exchangeByCommand(int firstCell, int secondCell) override;
+    // After a move on the board: the move count and the completion test.
+    void countMoveAndTestCompletion(bool ruled, bool countsMove);
+
     game::GameState m_state;
     game::GameClock m_clock;
     bool isVideo = false;
@@ -238,6 +248,7 @@ private:
     QAction *mnuVisitOnline = nullptr;
 
     std::unique_ptr<web::Browser> WebBrowser1;
+    PlayAssist *m_play = nullptr;
     sources::PictureDownload *Client = nullptr;
     TDCAviPlayer *avi = nullptr;
     QTimer *tmrTimer = nullptr;

@@ -3,6 +3,7 @@
 
 #include "app/event_pump.h"
 #include "app/picture_view.h"
+#include "app/play_assist.h"
 #include "app/progress_gauge.h"
 #include "app/wait_cursor.h"
 #include "sources/decode_error.h"
@@ -52,6 +53,7 @@ TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address, web::Lin
         fraBrowser->hide();
         fraBrowser->setEnabled(false);
         fraImages->raise();
+        m_play->setPicture([address] { return address; }, address);
         buildPuzzle(picture);
         siblingIndex = -2;
         // Back leads to the page that held the link, even the first page of the history.

@@ -5,10 +5,12 @@
 #include "app/error_report.h"
 #include "app/event_pump.h"
 #include "app/picture_view.h"
+#include "app/play_assist.h"
 #include "app/recent_menu.h"
 #include "app/wait_cursor.h"
 #include "sources/bmp_decoder.h"
 #include "sources/picture_decoder.h"
+#include "sources/records_file.h"
 #include "sources/sibling_files.h"
 
 #include <QAction>
@@ -41,6 +43,8 @@ void TfrmMain::openPuzzle(const QString &path)
     m_clock.StopTimer();
     m_clock.StartTimer();
 
+    m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
+                      QFileInfo(path).fileName());
     ++openCount;
     QAction *recent = recentmenu::addRecentPicture(mnuImageFiles, path, openCount);
     connect(recent, &QAction::triggered, this, [this, recent] { openPuzzleFromMenu(recent); });
@@ -58,6 +62,7 @@ void TfrmMain::buildPuzzle(const QImage &picture)
     rebuildDimSource();
     m_state.solutionShown = false;
     randomBlocks();
+    m_play->newGame();
     drawBitmap();
     imgSolution->hide();
     ProEffectImage1->hide();

@@ -3,9 +3,11 @@
 #include "app/mainform.h"
 
 #include "app/picture_view.h"
+#include "app/play_assist.h"
 #include "app/wait_cursor.h"
 #include "game/board_renderer.h"
 #include "sources/decode_error.h"
+#include "sources/records_file.h"
 #include "video/AVIPlay.h"
 
 #include <QAction>
@@ -37,6 +39,8 @@ void TfrmMain::openVideo(const QString &path)
     if (avi->FrameCount() <= 0)
         throw sources::DecodeError(QStringLiteral("%1: not a playable AVI video").arg(path));
     isVideo = true;
+    m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
+                      QFileInfo(path).fileName());
     FadeBlocks1->setEnabled(false);
     FadeBlocks1->setChecked(true);
 

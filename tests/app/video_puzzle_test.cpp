@@ -274,3 +274,25 @@ TEST_F(VideoPuzzleTest, TheRefreshRunsWhileAVideoIsOpenAndItsIntervalAllows)
     window->setVideoRefreshInterval(40);
     EXPECT_FALSE(refresh->isActive());
 }
+
+TEST_F(VideoPuzzleTest, MovesOnAVideoAreTakenBackAndPlayedAgain)
+{
+    openThroughDialog(videoFile("clip.avi", clip));
+    window->applyOptions(game::MoveBlocks, 3, 3, false);
+    takeOverRefresh();
+    const game::GameState &state = window->state();
+    const std::vector<int> dealt = state.blockList;
+    const int gapCol = state.gapCell % 3;
+    pressCell(state.gapCell + (gapCol > 0 ? 0 : 2)); // the tile left or right of the gap
+    const std::vector<int> moved = state.blockList;
+    ASSERT_NE(moved, dealt);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(state.blockList, dealt);
+    window->Timer1Timer();
+    QTest::keyClick(window->windowHandle(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(state.blockList, moved);
+    EXPECT_EQ(text("txtMoveCount"), "3");
+    window->Timer1Timer();
+    EXPECT_EQ(state.gapCell + 1, state.blockList.back());
+    EXPECT_TRUE(player->Active());
+}

@@ -80,6 +80,33 @@ TEST_F(LoopbackSiteTest, PictureLinksBecomePuzzlesAndBackReturnsToTheirPage)
         EXPECT_FALSE(path.startsWith("/imgres")) << path.toStdString();
 }
 
+TEST_F(LoopbackSiteTest, ArrowKeysScrollThePageNotTheBoardWhileThePaneShows)
+{
+    // A puzzle from the page, one move on it, then back to the page.
+    clickLink("pic");
+    ASSERT_TRUE(waitForTitle("Pindrel - " + server.url(QStringLiteral("/pics/one.jpg"))));
+    const auto keys = [&](Qt::Key key, Qt::KeyboardModifiers modifiers, int times) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(window->windowHandle(), key, modifiers);
+    };
+    keys(Qt::Key_Right, Qt::NoModifier, 2);
+    const int cursor = find<QWidget>("boardOverlay")->property("cursorCell").toInt();
+    const std::vector<int> arrangement = window->state().blockList;
+    clickButton("btnBack");
+    ASSERT_TRUE(waitForPage(QStringLiteral("/site/pindrel_v2.htm")));
+    script(QStringLiteral("document.body.style.height = '5000px'"));
+    QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 200));
+    ASSERT_EQ(script(QStringLiteral("window.scrollY")).toInt(), 0);
+
+    keys(Qt::Key_Down, Qt::NoModifier, 6);
+    keys(Qt::Key_Space, Qt::NoModifier, 1);
+    keys(Qt::Key_Z, Qt::ControlModifier, 1);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return script(QStringLiteral("window.scrollY")).toInt() > 0; }, 10'000));
+    EXPECT_EQ(find<QWidget>("boardOverlay")->property("cursorCell").toInt(), cursor);
+    EXPECT_EQ(window->state().blockList, arrangement);
+}
+
 TEST_F(LoopbackSiteTest, NewWindowsGoToTheDesktopFromHomePagesAndIntoThePaneFromOthers)
 {
     clickLink("blank");

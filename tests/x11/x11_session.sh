@@ -53,7 +53,7 @@ start_x11_session() {
   exec 3<&-
   export DISPLAY=":$display"
   export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_CONFIG_DIRS="$work/etc"
-  export XDG_RUNTIME_DIR="$work/run"
+  export XDG_DATA_HOME="$work/home/.local/share" XDG_RUNTIME_DIR="$work/run"
   mkdir -p "$HOME" "$XDG_CONFIG_DIRS" "$XDG_RUNTIME_DIR"
   chmod 700 "$XDG_RUNTIME_DIR"
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
