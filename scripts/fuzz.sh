@@ -52,10 +52,10 @@ for target in "${targets[@]}"; do
   [ "$target" = media_fuzzer ] && options=(-dict=fuzz/avi.dict -max_len=262144) || options=()
   echo "== $target: ${#regressions[@]} known inputs, then ${seconds}s of fuzzing"
   if [ ${#regressions[@]} -gt 0 ]; then
-    "$build/fuzz/$target" -timeout=20 "${regressions[@]}" >"$build/$target.known.log" 2>&1 ||
+    "$build/fuzz/$target" -timeout=60 "${regressions[@]}" >"$build/$target.known.log" 2>&1 ||
       { tail -40 "$build/$target.known.log"; exit 1; }
   fi
-  "$build/fuzz/$target" "${options[@]}" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 \
+  "$build/fuzz/$target" "${options[@]}" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 \
     -print_final_stats=1 -artifact_prefix="$found/crash-" "$found" "${sources[@]}" \
     >"$build/$target.log" 2>&1 || { tail -60 "$build/$target.log"; exit 1; }
   grep -E '^stat::number_of_executed_units|^Done' "$build/$target.log" | tr '\n' ' '
