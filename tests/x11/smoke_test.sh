@@ -242,6 +242,8 @@ wait_for 10 "the dialog to close" only_main_window
 board_shot "$work/video.png"
 poll 10 board_changed_from "$work/video.png" || fail "the video board does not play"
 screenshot video
+# The window alone, as the README shows it.
+[ -z "${PINDREL_SMOKE_SHOTS:-}" ] || import -window "$window" "$PINDREL_SMOKE_SHOTS/video_window.png"
 
 quit_game
 
