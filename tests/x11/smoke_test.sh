@@ -4,58 +4,10 @@
 set -euo pipefail
 
 game=$1
-work=$(mktemp -d)
-xvfb_pid="" wm_pid="" game_pid="" server_pid=""
-cleanup() {
-  for pid in $game_pid $server_pid $wm_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  if [ -n "${DISPLAY:-}" ] && [ -n "${PINDREL_SMOKE_SHOTS:-}" ]; then
-    import -window root "$PINDREL_SMOKE_SHOTS/failure.png" 2>/dev/null || true
-  fi
-  exit 1
-}
-
-# Polls a command until it succeeds, for at most the given seconds.
-poll() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -lt $deadline ] || return 1
-    sleep 0.1
-  done
-}
-wait_for() {
-  local seconds=$1 what=$2
-  shift 2
-  poll "$seconds" "$@" || fail "timed out waiting for $what"
-}
-
-for tool in Xvfb openbox xdotool xprop xwininfo convert import compare ffmpeg python3; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh)"
-done
-
-# A free display number, chosen by the server itself and written to a pipe held open on fd 3.
-exec 3<> >(:)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display <&3 || fail "Xvfb did not start"
-exec 3<&-
-export DISPLAY=":$display"
-
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_CONFIG_DIRS="$work/etc"
-export XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_CONFIG_DIRS" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
-openbox >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-wait_for 20 "the window manager" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+shot_prefix=""
+source "$(dirname "$0")/x11_session.sh"
+require_tools Xvfb openbox xdotool xprop xwininfo convert import compare ffmpeg python3
+start_x11_session
 
 # A colourful fractal, the same every run, so every tile differs from its neighbours.
 picture="$work/pictures/a.jpg"
@@ -136,7 +88,6 @@ only_main_window() {
 # The middle of the picture area, in the window's own coordinates.
 board_shot() { import -window "$window" -crop 200x150+60+120 +repage "$1"; }
 # With PINDREL_SMOKE_SHOTS set to a folder, the screen is saved there at the main steps.
-screenshot() { [ -z "${PINDREL_SMOKE_SHOTS:-}" ] || import -window root "$PINDREL_SMOKE_SHOTS/$1.png"; }
 # Succeeds once the picture area no longer looks as in the given shot.
 board_changed_from() {
   board_shot "$work/now.png"

@@ -3,9 +3,9 @@
 # The sourcing script sets shot_prefix (the failure screenshot's name) first.
 
 work=$(mktemp -d)
-xvfb_pid="" wm_pid="" game_pid=""
+xvfb_pid="" wm_pid="" game_pid="" server_pid=""
 cleanup() {
-  for pid in $game_pid $wm_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+  for pid in $game_pid $server_pid $wm_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$work"
 }
