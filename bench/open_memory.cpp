@@ -9,7 +9,9 @@
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless asked otherwise: the screen's size decides how large a picture is decoded.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     PindrelApplication app(argc, argv);
     const QString path = writeLargeJpeg();
     TfrmMain window;

@@ -9,19 +9,17 @@
 
 namespace {
 
-double threadMicroseconds()
+double microseconds(clockid_t clock)
 {
     timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    clock_gettime(clock, &now);
     return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1e3;
 }
 
-double timeWarm(const std::function<void()> &operation)
+double costWarm(const std::function<double()> &operation)
 {
     operation();
-    const double start = threadMicroseconds();
-    operation();
-    return threadMicroseconds() - start;
+    return operation();
 }
 
 double median(std::vector<double> values)
@@ -33,17 +31,35 @@ double median(std::vector<double> values)
 
 } // namespace
 
+double processMicroseconds()
+{
+    return microseconds(CLOCK_PROCESS_CPUTIME_ID);
+}
+
 PairedTiming timePaired(const std::function<void()> &measured,
                         const std::function<void()> &baseline, int pairs)
+{
+    const auto threadCost = [](const std::function<void()> &operation) {
+        return [&operation] {
+            const double start = microseconds(CLOCK_THREAD_CPUTIME_ID);
+            operation();
+            return microseconds(CLOCK_THREAD_CPUTIME_ID) - start;
+        };
+    };
+    return timePairedCosts(threadCost(measured), threadCost(baseline), pairs);
+}
+
+PairedTiming timePairedCosts(const std::function<double()> &measured,
+                             const std::function<double()> &baseline, int pairs)
 {
     std::vector<double> measuredTimes, baselineTimes;
     for (int pair = 0; pair < pairs; ++pair) {
         if (pair % 2 == 0) {
-            measuredTimes.push_back(timeWarm(measured));
-            baselineTimes.push_back(timeWarm(baseline));
+            measuredTimes.push_back(costWarm(measured));
+            baselineTimes.push_back(costWarm(baseline));
         } else {
-            baselineTimes.push_back(timeWarm(baseline));
-            measuredTimes.push_back(timeWarm(measured));
+            baselineTimes.push_back(costWarm(baseline));
+            measuredTimes.push_back(costWarm(measured));
         }
     }
     const double measuredMedian = median(measuredTimes);

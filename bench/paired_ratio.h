@@ -16,6 +16,13 @@ struct PairedTiming
 PairedTiming timePaired(const std::function<void()> &measured,
                         const std::function<void()> &baseline, int pairs);
 
+// The same for operations that measure their own cost in microseconds (another process's, say).
+PairedTiming timePairedCosts(const std::function<double()> &measured,
+                             const std::function<double()> &baseline, int pairs);
+
+// CPU time of this whole process, every thread, in microseconds.
+double processMicroseconds();
+
 // Prints the medians and the ratio against its target; true when met.
 bool reportPaired(const char *measuredName, const char *baselineName, const PairedTiming &timing,
                   double target);

@@ -31,7 +31,7 @@ void TfrmMain::openPuzzle(const QString &path)
 
     QImage picture;
     try {
-        picture = sources::decodeJpegFile(path);
+        picture = sources::decodeJpegFileToCover(path, sources::largestScreenPixels());
         fraImages->raise();
         fraBrowser->hide();
         setWindowTitle(QStringLiteral("Pindrel - ") + QFileInfo(path).fileName());

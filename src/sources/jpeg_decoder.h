@@ -12,4 +12,14 @@ namespace sources {
 QImage decodeJpegFile(const QString &path);
 QImage decodeJpegBytes(const QByteArray &bytes);
 
+// The same, except that a picture at least twice `cover` both ways (the largest screen, say)
+// is decoded at the fewest of libjpeg's eighths of its size whose upright picture still
+// covers it: the full-size rows are where most of a decode's time goes.
+QImage decodeJpegFileToCover(const QString &path, QSize cover);
+QImage decodeJpegBytesToCover(const QByteArray &bytes, QSize cover);
+
+// The size a picture must have to fill any screen attached in device pixels: the largest
+// width and the largest height among them.
+QSize largestScreenPixels();
+
 } // namespace sources
