@@ -72,7 +72,6 @@ void TfrmMain::FormCreate()
     m_state.tileCount = 16;
     mnuSolutionClick();
     m_state.gameType = game::SwapBlocks;
-    OpenDialog1->setDirectory(QCoreApplication::applicationDirPath());
     qApp->installEventFilter(this);
     Timer1->setInterval(settings::aviTimerFrom(settings::ReadSetting(QStringLiteral("avi_timer"))));
 }

@@ -78,7 +78,7 @@ void TfrmMain::buildPuzzle(const QImage &picture)
 void TfrmMain::mnuOpenClick()
 {
     m_state.swapFlash = 0;
-    const bool chosen = OpenDialog1->exec() == QDialog::Accepted;
+    const bool chosen = openDialog()->exec() == QDialog::Accepted;
     // Without a window manager nothing hands the focus back, and the menu shortcuts with it.
     activateWindow();
     if (chosen && !OpenDialog1->selectedFiles().isEmpty())
@@ -90,7 +90,7 @@ void TfrmMain::mnuOpenClick()
 void TfrmMain::openChosenFile(const QString &path)
 {
     m_openDialogFileName = path;
-    OpenDialog1->setDirectory(QFileInfo(path).absolutePath());
+    openDialog()->setDirectory(QFileInfo(path).absolutePath());
     try {
         const QString name = QFileInfo(path).fileName();
         const int dot = name.lastIndexOf(QLatin1Char('.'));
