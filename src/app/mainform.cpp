@@ -9,7 +9,9 @@
 #include "app/wait_cursor.h"
 #include "game/board_renderer.h"
 #include "game/darkness.h"
+#include "game/geometry.h"
 #include "game/shuffle.h"
+#include "sources/jpeg_decoder.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -34,6 +36,13 @@ game::PressButton pressButtonOf(Qt::MouseButton button)
     default:
         return game::PressButton::Left;
     }
+}
+
+// Bevels and frames over a picture decoded reduced are narrowed alike, so that they look as
+// wide on the screen as over the full picture.
+int lineWidthOver(const QImage &picture, int fullWidth)
+{
+    return std::max(1, game::roundHalfEven(fullWidth * sources::decodedEighths(picture) / 8.0));
 }
 
 } // namespace
@@ -142,7 +151,9 @@ void TfrmMain::drawBitmap()
     imgSolution->hide();
     ProEffectImage1->hide();
     game::drawBitmap(m_state, m_solutionPicture, m_dimPicture,
-                     {mnuShowGrid->isChecked(), mnuDimTiles->isChecked()}, m_boardPicture);
+                     {mnuShowGrid->isChecked(), mnuDimTiles->isChecked(),
+                      lineWidthOver(m_solutionPicture, 3)},
+                     m_boardPicture);
     Image2->raise();
     Image2->update();
     txtInfoShadow->raise();
@@ -237,7 +248,7 @@ void TfrmMain::redraw()
 
 void TfrmMain::showFrame(QRgb colour)
 {
-    game::drawSelectionFrame(m_boardPicture, m_state, colour);
+    game::drawSelectionFrame(m_boardPicture, m_state, colour, lineWidthOver(m_solutionPicture, 5));
     Image2->repaint();
 }
 

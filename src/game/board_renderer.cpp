@@ -59,15 +59,15 @@ struct Cell
 };
 
 // Four solid bands; the later band wins where they overlap.
-void paintBevel(QImage &board, QPoint topLeft, QSize tile, bool sunken)
+void paintBevel(QImage &board, QPoint topLeft, QSize tile, int width, bool sunken)
 {
     const int x0 = topLeft.x(), y0 = topLeft.y(), w = tile.width(), h = tile.height();
     const QRgb light = sunken ? black : white;
     const QRgb dark = sunken ? white : black;
-    fillRect(board, QRect(x0, y0, w, 3), light);
-    fillRect(board, QRect(x0 + w - 3, y0 + 1, 3, h - 1), dark);
-    fillRect(board, QRect(x0, y0 + h - 3, w, 3), dark);
-    fillRect(board, QRect(x0, y0, 3, h - 1), light);
+    fillRect(board, QRect(x0, y0, w, width), light);
+    fillRect(board, QRect(x0 + w - width, y0 + 1, width, h - 1), dark);
+    fillRect(board, QRect(x0, y0 + h - width, w, width), dark);
+    fillRect(board, QRect(x0, y0, width, h - 1), light);
 }
 
 // Fills span [from, to) of a cell's row, clipped to its visible width.
@@ -76,13 +76,13 @@ void fillSpan(QRgb *out, int from, int to, int visibleWidth, QRgb colour)
     std::fill(out + std::min(from, visibleWidth), out + std::min(to, visibleWidth), colour);
 }
 
-// Row y of a cell of at least 3 x 3 pixels, whose bevel lies wholly inside it: the bands of
-// paintBevel applied to this row alone, in the same order, skipping the copy of a row a band
-// covers in full.
-void drawCellRow(const Cell &cell, QSize tile, int y, QRgb *out, int visibleWidth)
+// Row y of a cell at least as wide and tall as its bevel, which then lies wholly inside it: the
+// bands of paintBevel applied to this row alone, in the same order, skipping the copy of a row a
+// band covers in full.
+void drawCellRow(const Cell &cell, QSize tile, int bevelWidth, int y, QRgb *out, int visibleWidth)
 {
     const int w = tile.width(), h = tile.height();
-    const bool topBand = y < 3, bottomBand = y >= h - 3;
+    const bool topBand = y < bevelWidth, bottomBand = y >= h - bevelWidth;
     if (cell.picture && (cell.bevel == Bevel::None || !(topBand || bottomBand)))
         copyTileRow(*cell.picture, cell.from, tile, y, out, visibleWidth);
     if (cell.bevel == Bevel::None)
@@ -92,11 +92,11 @@ void drawCellRow(const Cell &cell, QSize tile, int y, QRgb *out, int visibleWidt
     if (topBand)
         fillSpan(out, 0, w, visibleWidth, light);
     if (y >= 1)
-        fillSpan(out, w - 3, w, visibleWidth, dark);
+        fillSpan(out, w - bevelWidth, w, visibleWidth, dark);
     if (bottomBand)
         fillSpan(out, 0, w, visibleWidth, dark);
     if (y < h - 1)
-        fillSpan(out, 0, 3, visibleWidth, light);
+        fillSpan(out, 0, bevelWidth, visibleWidth, light);
 }
 
 // How many board rows ahead a cell's source pixels are asked for: the copies are too short
@@ -119,10 +119,10 @@ void prefetchTileRow(const Cell &cell, QSize tile, int boardY, int boardHeight)
 
 // Fills the cells row by row across the board rather than tile by tile, so the board is
 // written front to back, each row once with its bevels while it is in the cache: on a large
-// frame that halves the time. Bevels of cells under 3 x 3 pixels reach into their
+// frame that halves the time. Bevels of cells narrower or shorter than them reach into their
 // neighbours, so those are left to be painted afterwards.
-void drawCells(const std::vector<Cell> &cells, int cols, QSize tile, bool bevelsInside,
-               QImage &board)
+void drawCells(const std::vector<Cell> &cells, int cols, QSize tile, int bevelWidth,
+               bool bevelsInside, QImage &board)
 {
     const int rows = int(cells.size()) / cols;
     for (int boardY = 0; boardY < std::min(rows * tile.height(), board.height()); ++boardY) {
@@ -137,7 +137,7 @@ void drawCells(const std::vector<Cell> &cells, int cols, QSize tile, bool bevels
                 continue;
             prefetchTileRow(cell, tile, boardY + prefetchDistance, board.height());
             if (bevelsInside)
-                drawCellRow(cell, tile, y, line + x, visibleWidth);
+                drawCellRow(cell, tile, bevelWidth, y, line + x, visibleWidth);
             else if (cell.picture)
                 copyTileRow(*cell.picture, cell.from, tile, y, line + x, visibleWidth);
         }
@@ -200,24 +200,24 @@ void drawBitmap(GameState &state, const QImage &solutionPicture, const QImage &d
             bevelledCells.push_back(d);
         }
     }
-    const bool bevelsInside = tile.width() >= 3 && tile.height() >= 3;
-    drawCells(cells, state.cols, tile, bevelsInside, board);
+    const bool bevelsInside = tile.width() >= look.bevelWidth && tile.height() >= look.bevelWidth;
+    drawCells(cells, state.cols, tile, look.bevelWidth, bevelsInside, board);
     if (!bevelsInside)
         for (const int d : bevelledCells)
-            paintBevel(board, cellTopLeft(d, state.cols, tile), tile,
+            paintBevel(board, cellTopLeft(d, state.cols, tile), tile, look.bevelWidth,
                        cells[std::size_t(d)].bevel == Bevel::Sunken);
     state.dimAllOnce = false;
 }
 
-void drawSelectionFrame(QImage &board, const GameState &state, QRgb colour)
+void drawSelectionFrame(QImage &board, const GameState &state, QRgb colour, int width)
 {
     const int x0 = state.clickedCol * state.tileWidth;
     const int y0 = state.clickedRow * state.tileHeight;
     const int w = state.tileWidth, h = state.tileHeight;
-    fillRect(board, QRect(x0, y0, w, 5), colour);
-    fillRect(board, QRect(x0 + w - 5, y0 + 1, 5, h - 1), colour);
-    fillRect(board, QRect(x0, y0 + h - 5, w, 5), colour);
-    fillRect(board, QRect(x0, y0, 5, h - 1), colour);
+    fillRect(board, QRect(x0, y0, w, width), colour);
+    fillRect(board, QRect(x0 + w - width, y0 + 1, width, h - 1), colour);
+    fillRect(board, QRect(x0, y0 + h - width, w, width), colour);
+    fillRect(board, QRect(x0, y0, width, h - 1), colour);
 }
 
 } // namespace game

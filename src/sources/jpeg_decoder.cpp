@@ -32,6 +32,8 @@ constexpr int maxScans = 500;
 constexpr qint64 maxFileBytes = qint64(1) << 30;
 // Rows handed to libjpeg per call; it fills as many as its output buffer holds.
 constexpr int rowsPerRead = 16;
+// The picture's text entry holding the eighths of a reduced decode.
+const QString eighthsKey = QStringLiteral("Pindrel decoded eighths");
 
 // Little-endian Format_RGB32 is B, G, R, 0xff in memory. The X variants leave the fourth byte
 // undefined, which Format_RGB32 does not allow; the A variants fill it at the same speed.
@@ -210,7 +212,11 @@ QImage decodeJpegData(const uchar *data, size_t size, QSize cover)
     if (!decompress(state, data, size))
         throw DecodeError(QStringLiteral("cannot decode JPEG: %1")
                               .arg(QString::fromLocal8Bit(state.errors.message)));
-    return applyExifOrientation(std::move(state.image), state.orientation);
+    const int eighths = int(state.info.scale_num);
+    QImage upright = applyExifOrientation(std::move(state.image), state.orientation);
+    if (eighths != 8)
+        upright.setText(eighthsKey, QString::number(eighths));
+    return upright;
 }
 
 } // namespace
@@ -245,6 +251,13 @@ QImage decodeJpegFileToCover(const QString &path, QSize cover)
     } catch (const DecodeError &error) {
         throw DecodeError(QStringLiteral("%1: %2").arg(path, QString::fromStdString(error.what())));
     }
+}
+
+int decodedEighths(const QImage &picture)
+{
+    bool valid = false;
+    const int eighths = picture.text(eighthsKey).toInt(&valid);
+    return valid && eighths >= 1 && eighths <= 8 ? eighths : 8;
 }
 
 QSize largestScreenPixels()

@@ -86,12 +86,13 @@ QImage plainBoard(const GameState &state, const QImage &solution, const QImage &
         if (!selected && (look.gridOverlay || slidingGap))
             bevels.push_back({cell, gap});
     }
+    const int b = look.bevelWidth;
     for (const auto &[cell, sunken] : bevels) {
         const QRgb light = sunken ? black : white, dark = sunken ? white : black;
-        band(cell.x(), cell.y(), w, 3, light);
-        band(cell.x() + w - 3, cell.y() + 1, 3, h - 1, dark);
-        band(cell.x(), cell.y() + h - 3, w, 3, dark);
-        band(cell.x(), cell.y(), 3, h - 1, light);
+        band(cell.x(), cell.y(), w, b, light);
+        band(cell.x() + w - b, cell.y() + 1, b, h - 1, dark);
+        band(cell.x(), cell.y() + h - b, w, b, dark);
+        band(cell.x(), cell.y(), b, h - 1, light);
     }
     return board;
 }
@@ -115,6 +116,10 @@ TEST(DrawBitmap, MatchesThePlainDrawingPixelForPixel)
         {{97, 61}, 8, 9, SwapBlocks, {true, true}, 5},
         {{20, 11}, 6, 9, MoveBlocks, {true, false}, -1}, // tiles under 3 x 3 pixels
         {{40, 40}, 15, 15, SwapBlocks, {true, false}, 7},
+        {{301, 177}, 15, 15, MoveBlocks, {true, false, 1}, -1}, // narrowed for a reduced decode
+        {{97, 61}, 8, 9, SwapBlocks, {true, false, 2}, 5},
+        {{20, 11}, 6, 9, SwapBlocks, {true, false, 1}, -1},
+        {{20, 11}, 6, 9, SwapBlocks, {true, false, 2}, -1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.picture.width() << "x" << c.picture.height() << " "
@@ -284,4 +289,12 @@ TEST(SelectionFrame, FiveWideAroundTheClickedCell)
     EXPECT_EQ(board.pixel(150, 204), red);
     EXPECT_EQ(board.pixel(150, 205), 0xff808080u);
     EXPECT_EQ(board.pixel(99, 250), 0xff808080u);
+
+    // Narrowed over a picture decoded reduced.
+    drawBitmap(state, picture, picture, {}, board);
+    drawSelectionFrame(board, state, yellow, 2);
+    EXPECT_EQ(board.pixel(101, 250), yellow);
+    EXPECT_EQ(board.pixel(102, 250), 0xff808080u);
+    EXPECT_EQ(board.pixel(197, 250), 0xff808080u);
+    EXPECT_EQ(board.pixel(198, 250), yellow);
 }

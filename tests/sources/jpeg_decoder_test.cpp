@@ -294,6 +294,9 @@ TEST(JpegDecoder, LargePicturesDecodeAtTheFewestEighthsThatCoverTheScreen)
         const QImage full = decodeJpegBytes(bytes);
         const QImage reduced = decodeJpegBytesToCover(bytes, c.cover);
         ASSERT_EQ(reduced.size(), c.expected);
+        // The picture tells how far it was reduced.
+        EXPECT_EQ((full.width() * decodedEighths(reduced) + 7) / 8, reduced.width());
+        EXPECT_EQ(decodedEighths(full), 8);
         EXPECT_EQ(reduced.format(), QImage::Format_RGB32);
         const QImage shrunk =
             full.scaled(c.expected, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
