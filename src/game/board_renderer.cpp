@@ -109,7 +109,7 @@ void prefetchTileRow(const Cell &cell, QSize tile, int boardY, int boardHeight)
         return;
     const int y = boardY % tile.height();
     const int sourceY = cell.from.y() + y + (y >= tile.height() / 2 ? 1 : 0);
-    if (sourceY >= cell.picture->height())
+    if (sourceY >= cell.picture->height() || cell.from.x() >= cell.picture->width())
         return;
     const auto *in = cell.picture->constScanLine(sourceY) + cell.from.x() * 4;
     const int bytes = std::min(tile.width() + 1, cell.picture->width() - cell.from.x()) * 4;
