@@ -9,7 +9,7 @@ namespace {
 
 class CollectingReporter : public benchmark::ConsoleReporter
 {
-public:
+  public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs)

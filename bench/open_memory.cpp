@@ -3,13 +3,16 @@
 #include "app/pindrel_application.h"
 #include "large_picture.h"
 #include "process_status.h"
+#include "sources/jpeg_decoder.h"
 
 #include <QFile>
 #include <cstdio>
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless asked otherwise: the screen's size decides how large a picture is decoded.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     PindrelApplication app(argc, argv);
     const QString path = writeLargeJpeg();
     TfrmMain window;
@@ -29,5 +32,11 @@ int main(int argc, char **argv)
     const double growth = double(peak - baseline) / picture;
     std::printf("baseline %.0f MiB, peak %.0f MiB: growth %.2f x picture (target <= 4.00) %s\n",
                 baseline / 1048576.0, peak / 1048576.0, growth, growth <= 4.0 ? "met" : "MISSED");
-    return growth <= 4.0 ? 0 : 1;
+    // The picture is decoded to cover the largest screen, so that is what the open should cost.
+    const QSize screen = sources::largestScreenPixels();
+    const double screenPicture = double(screen.width()) * screen.height() * 4.0;
+    const double screens = double(peak - baseline) / screenPicture;
+    std::printf("growth %.2f x a %dx%d screen's picture (target <= 1.50) %s\n", screens,
+                screen.width(), screen.height(), screens <= 1.5 ? "met" : "MISSED");
+    return growth <= 4.0 && screens <= 1.5 ? 0 : 1;
 }

@@ -13,7 +13,9 @@
 #include "app/wait_cursor.h"
 #include "game/board_renderer.h"
 #include "game/darkness.h"
+#include "game/geometry.h"
 #include "game/shuffle.h"
+#include "sources/jpeg_decoder.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -39,6 +41,13 @@ game::PressButton pressButtonOf(Qt::MouseButton button)
     default:
         return game::PressButton::Left;
     }
+}
+
+// Bevels and frames over a picture decoded reduced are narrowed alike, so that they look as
+// wide on the screen as over the full picture.
+int lineWidthOver(const QImage &picture, int fullWidth)
+{
+    return std::max(1, game::roundHalfEven(fullWidth * sources::decodedEighths(picture) / 8.0));
 }
 
 } // namespace
@@ -84,7 +93,6 @@ void TfrmMain::FormCreate()
     m_state.tileCount = 16;
     mnuSolutionClick();
     m_state.gameType = game::SwapBlocks;
-    OpenDialog1->setDirectory(QCoreApplication::applicationDirPath());
     qApp->installEventFilter(this);
     Timer1->setInterval(settings::aviTimerFrom(settings::ReadSetting(QStringLiteral("avi_timer"))));
 }
@@ -155,7 +163,9 @@ void TfrmMain::drawBitmap()
     imgSolution->hide();
     ProEffectImage1->hide();
     game::drawBitmap(m_state, m_solutionPicture, m_dimPicture,
-                     {mnuShowGrid->isChecked(), mnuDimTiles->isChecked()}, m_boardPicture);
+                     {mnuShowGrid->isChecked(), mnuDimTiles->isChecked(),
+                      lineWidthOver(m_solutionPicture, 3)},
+                     m_boardPicture);
     Image2->update();
 }
 
@@ -281,7 +291,7 @@ void TfrmMain::redraw()
 
 void TfrmMain::showFrame(QRgb colour)
 {
-    game::drawSelectionFrame(m_boardPicture, m_state, colour);
+    game::drawSelectionFrame(m_boardPicture, m_state, colour, lineWidthOver(m_solutionPicture, 5));
     Image2->repaint();
 }
 

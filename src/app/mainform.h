@@ -96,6 +96,7 @@ private:
 
     // Handlers.
     void mnuOpenClick();
+    QFileDialog *openDialog();
     void openStillPicture(const QString &path);
     void openVideo(const QString &path);
     void findOtherFiles();
@@ -228,7 +229,7 @@ private:
     // Menus.
     QMenu *mnuImageFiles = nullptr;
     QMenu *PopupMenu1 = nullptr; // a copy of the main menu for full-screen mode
-    QFileDialog *OpenDialog1 = nullptr;
+    QFileDialog *OpenDialog1 = nullptr; // made by openDialog()
     QAction *mnuOpen = nullptr;
     QAction *mnuOpenURL = nullptr;
     QAction *mnuWeb = nullptr;

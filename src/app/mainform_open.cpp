@@ -9,6 +9,7 @@
 #include "app/recent_menu.h"
 #include "app/wait_cursor.h"
 #include "sources/bmp_decoder.h"
+#include "sources/jpeg_decoder.h"
 #include "sources/picture_decoder.h"
 #include "sources/records_file.h"
 #include "sources/sibling_files.h"
@@ -32,7 +33,7 @@ void TfrmMain::openPuzzle(const QString &path)
 
     QImage picture;
     try {
-        picture = sources::decodePictureFile(path);
+        picture = sources::decodePictureFile(path, sources::largestScreenPixels());
         setWindowTitle(QStringLiteral("Pindrel - ") + QFileInfo(path).fileName());
     } catch (const std::exception &) {
         picture = sources::decodeBmpFile(path); // a failure here reaches the caller
@@ -80,7 +81,7 @@ void TfrmMain::buildPuzzle(const QImage &picture)
 void TfrmMain::mnuOpenClick()
 {
     m_state.swapFlash = 0;
-    const bool chosen = OpenDialog1->exec() == QDialog::Accepted;
+    const bool chosen = openDialog()->exec() == QDialog::Accepted;
     // Without a window manager nothing hands the focus back, and the menu shortcuts with it.
     activateWindow();
     if (chosen && !OpenDialog1->selectedFiles().isEmpty())
@@ -93,7 +94,7 @@ void TfrmMain::openChosenFile(const QString &path)
 {
     cancelDownload();
     m_openDialogFileName = path;
-    OpenDialog1->setDirectory(QFileInfo(path).absolutePath());
+    openDialog()->setDirectory(QFileInfo(path).absolutePath());
     try {
         const QString name = QFileInfo(path).fileName();
         const int dot = name.lastIndexOf(QLatin1Char('.'));

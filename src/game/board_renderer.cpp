@@ -38,16 +38,91 @@ void copyTileRow(const QImage &source, QPoint from, QSize tile, int y, QRgb *out
                  visibleWidth - skippedColumn, source.width());
 }
 
-// Where a cell's pixels come from; no source leaves the cell as it is.
-struct CellSource
+QPoint cellTopLeft(int zeroBasedCell, int cols, QSize tile)
+{
+    return {zeroBasedCell % cols * tile.width(), zeroBasedCell / cols * tile.height()};
+}
+
+enum class Bevel
+{
+    None,
+    Raised,
+    Sunken
+};
+
+// Where a cell's pixels come from (no source leaves the cell as it is) and its bevel.
+struct Cell
 {
     const QImage *picture = nullptr;
     QPoint from;
+    Bevel bevel = Bevel::None;
 };
 
+// Four solid bands; the later band wins where they overlap.
+void paintBevel(QImage &board, QPoint topLeft, QSize tile, int width, bool sunken)
+{
+    const int x0 = topLeft.x(), y0 = topLeft.y(), w = tile.width(), h = tile.height();
+    const QRgb light = sunken ? black : white;
+    const QRgb dark = sunken ? white : black;
+    fillRect(board, QRect(x0, y0, w, width), light);
+    fillRect(board, QRect(x0 + w - width, y0 + 1, width, h - 1), dark);
+    fillRect(board, QRect(x0, y0 + h - width, w, width), dark);
+    fillRect(board, QRect(x0, y0, width, h - 1), light);
+}
+
+// Fills span [from, to) of a cell's row, clipped to its visible width.
+void fillSpan(QRgb *out, int from, int to, int visibleWidth, QRgb colour)
+{
+    std::fill(out + std::min(from, visibleWidth), out + std::min(to, visibleWidth), colour);
+}
+
+// Row y of a cell at least as wide and tall as its bevel, which then lies wholly inside it: the
+// bands of paintBevel applied to this row alone, in the same order, skipping the copy of a row a
+// band covers in full.
+void drawCellRow(const Cell &cell, QSize tile, int bevelWidth, int y, QRgb *out, int visibleWidth)
+{
+    const int w = tile.width(), h = tile.height();
+    const bool topBand = y < bevelWidth, bottomBand = y >= h - bevelWidth;
+    if (cell.picture && (cell.bevel == Bevel::None || !(topBand || bottomBand)))
+        copyTileRow(*cell.picture, cell.from, tile, y, out, visibleWidth);
+    if (cell.bevel == Bevel::None)
+        return;
+    const QRgb light = cell.bevel == Bevel::Sunken ? black : white;
+    const QRgb dark = cell.bevel == Bevel::Sunken ? white : black;
+    if (topBand)
+        fillSpan(out, 0, w, visibleWidth, light);
+    if (y >= 1)
+        fillSpan(out, w - bevelWidth, w, visibleWidth, dark);
+    if (bottomBand)
+        fillSpan(out, 0, w, visibleWidth, dark);
+    if (y < h - 1)
+        fillSpan(out, 0, bevelWidth, visibleWidth, light);
+}
+
+// How many board rows ahead a cell's source pixels are asked for: the copies are too short
+// for the hardware to see the streams, and the cells of a board row read from far apart.
+constexpr int prefetchDistance = 1;
+
+void prefetchTileRow(const Cell &cell, QSize tile, int boardY, int boardHeight)
+{
+    if (!cell.picture || boardY >= boardHeight)
+        return;
+    const int y = boardY % tile.height();
+    const int sourceY = cell.from.y() + y + (y >= tile.height() / 2 ? 1 : 0);
+    if (sourceY >= cell.picture->height() || cell.from.x() >= cell.picture->width())
+        return;
+    const auto *in = cell.picture->constScanLine(sourceY) + cell.from.x() * 4;
+    const int bytes = std::min(tile.width() + 1, cell.picture->width() - cell.from.x()) * 4;
+    for (int offset = 0; offset < bytes; offset += 64)
+        __builtin_prefetch(in + offset);
+}
+
 // Fills the cells row by row across the board rather than tile by tile, so the board is
-// written front to back: on a large frame that halves the time.
-void copyCells(const std::vector<CellSource> &cells, int cols, QSize tile, QImage &board)
+// written front to back, each row once with its bevels while it is in the cache: on a large
+// frame that halves the time. Bevels of cells narrower or shorter than them reach into their
+// neighbours, so those are left to be painted afterwards.
+void drawCells(const std::vector<Cell> &cells, int cols, QSize tile, int bevelWidth,
+               bool bevelsInside, QImage &board)
 {
     const int rows = int(cells.size()) / cols;
     for (int boardY = 0; boardY < std::min(rows * tile.height(), board.height()); ++boardY) {
@@ -55,30 +130,18 @@ void copyCells(const std::vector<CellSource> &cells, int cols, QSize tile, QImag
         const int y = boardY % tile.height();
         auto *line = reinterpret_cast<QRgb *>(board.scanLine(boardY));
         for (int col = 0; col < cols; ++col) {
-            const CellSource &cell = cells[std::size_t(row * cols + col)];
+            const Cell &cell = cells[std::size_t(row * cols + col)];
             const int x = col * tile.width();
             const int visibleWidth = std::min(tile.width(), board.width() - x);
-            if (cell.picture && visibleWidth > 0)
+            if (visibleWidth <= 0)
+                continue;
+            prefetchTileRow(cell, tile, boardY + prefetchDistance, board.height());
+            if (bevelsInside)
+                drawCellRow(cell, tile, bevelWidth, y, line + x, visibleWidth);
+            else if (cell.picture)
                 copyTileRow(*cell.picture, cell.from, tile, y, line + x, visibleWidth);
         }
     }
-}
-
-// Four solid bands; the later band wins where they overlap.
-void paintBevel(QImage &board, QPoint topLeft, QSize tile, bool sunken)
-{
-    const int x0 = topLeft.x(), y0 = topLeft.y(), w = tile.width(), h = tile.height();
-    const QRgb light = sunken ? black : white;
-    const QRgb dark = sunken ? white : black;
-    fillRect(board, QRect(x0, y0, w, 3), light);
-    fillRect(board, QRect(x0 + w - 3, y0 + 1, 3, h - 1), dark);
-    fillRect(board, QRect(x0, y0 + h - 3, w, 3), dark);
-    fillRect(board, QRect(x0, y0, 3, h - 1), light);
-}
-
-QPoint cellTopLeft(int zeroBasedCell, int cols, QSize tile)
-{
-    return {zeroBasedCell % cols * tile.width(), zeroBasedCell / cols * tile.height()};
 }
 
 // The copies above read 32 bits a pixel.
@@ -110,51 +173,51 @@ void drawBitmap(GameState &state, const QImage &solutionPicture, const QImage &d
     fillRect(board, QRect(state.cols * tile.width(), 0, board.width(), board.height()), black);
     fillRect(board, QRect(0, state.rows * tile.height(), board.width(), board.height()), black);
 
-    std::vector<CellSource> cells(std::size_t(state.rows * state.cols));
-    struct Bevel
-    {
-        QPoint topLeft;
-        bool sunken;
-    };
-    std::vector<Bevel> bevels;
+    std::vector<Cell> cells(std::size_t(state.rows * state.cols));
+    std::vector<int> bevelledCells; // in the order of the tiles, which wins where bevels meet
     for (int tileNumber = 1; tileNumber <= int(state.blockList.size()); ++tileNumber) {
         const int cell = state.blockList[std::size_t(tileNumber - 1)];
         if (cell < 1 || cell > state.tileCount || cell > int(cells.size()))
             continue;
         const int d = cell - 1;
-        CellSource &source = cells[std::size_t(d)];
-        source.from = cellTopLeft(tileNumber - 1, state.cols, tile);
+        Cell &target = cells[std::size_t(d)];
+        target.from = cellTopLeft(tileNumber - 1, state.cols, tile);
 
         if (state.dimAllOnce || cell == state.dimmedCell || cell == state.dimmedTarget) {
-            source.picture = &dimSource;
+            target.picture = &dimSource;
             continue;
         }
         const bool isGap = d == state.gapCell;
         if (!isGap) {
             const bool dim = look.dimIncorrect && cell != tileNumber;
-            source.picture = dim ? &dimSource : &solution;
+            target.picture = dim ? &dimSource : &solution;
         }
         const bool slidingGap = isGap && state.gameType == MoveBlocks;
         if (slidingGap)
-            source.picture = &dimSource;
-        if (look.gridOverlay || slidingGap)
-            bevels.push_back({cellTopLeft(d, state.cols, tile), isGap});
+            target.picture = &dimSource;
+        if (look.gridOverlay || slidingGap) {
+            target.bevel = isGap ? Bevel::Sunken : Bevel::Raised;
+            bevelledCells.push_back(d);
+        }
     }
-    copyCells(cells, state.cols, tile, board);
-    for (const Bevel &bevel : bevels)
-        paintBevel(board, bevel.topLeft, tile, bevel.sunken);
+    const bool bevelsInside = tile.width() >= look.bevelWidth && tile.height() >= look.bevelWidth;
+    drawCells(cells, state.cols, tile, look.bevelWidth, bevelsInside, board);
+    if (!bevelsInside)
+        for (const int d : bevelledCells)
+            paintBevel(board, cellTopLeft(d, state.cols, tile), tile, look.bevelWidth,
+                       cells[std::size_t(d)].bevel == Bevel::Sunken);
     state.dimAllOnce = false;
 }
 
-void drawSelectionFrame(QImage &board, const GameState &state, QRgb colour)
+void drawSelectionFrame(QImage &board, const GameState &state, QRgb colour, int width)
 {
     const int x0 = state.clickedCol * state.tileWidth;
     const int y0 = state.clickedRow * state.tileHeight;
     const int w = state.tileWidth, h = state.tileHeight;
-    fillRect(board, QRect(x0, y0, w, 5), colour);
-    fillRect(board, QRect(x0 + w - 5, y0 + 1, 5, h - 1), colour);
-    fillRect(board, QRect(x0, y0 + h - 5, w, 5), colour);
-    fillRect(board, QRect(x0, y0, 5, h - 1), colour);
+    fillRect(board, QRect(x0, y0, w, width), colour);
+    fillRect(board, QRect(x0 + w - width, y0 + 1, width, h - 1), colour);
+    fillRect(board, QRect(x0, y0 + h - width, w, width), colour);
+    fillRect(board, QRect(x0, y0, width, h - 1), colour);
 }
 
 } // namespace game

@@ -11,6 +11,7 @@ struct BoardLook
 {
     bool gridOverlay = false;
     bool dimIncorrect = false;
+    int bevelWidth = 3; // less on a picture decoded reduced, to look the same on the screen
 };
 
 // Redraws every cell of board (the picture's size, 32-bit RGB) from the solution picture or
@@ -18,8 +19,8 @@ struct BoardLook
 void drawBitmap(GameState &state, const QImage &solution, const QImage &dimSource,
                 const BoardLook &look, QImage &board);
 
-// The 5-pixel frame around the clicked cell.
-void drawSelectionFrame(QImage &board, const GameState &state, QRgb colour);
+// The frame, 5 pixels wide unless the picture was decoded reduced, around the clicked cell.
+void drawSelectionFrame(QImage &board, const GameState &state, QRgb colour, int width = 5);
 
 constexpr QRgb black = 0xff000000;
 constexpr QRgb white = 0xffffffff;

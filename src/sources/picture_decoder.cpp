@@ -7,10 +7,10 @@
 
 namespace sources {
 
-QImage decodePictureFile(const QString &path)
+QImage decodePictureFile(const QString &path, QSize cover)
 {
     try {
-        return decodeJpegFile(path);
+        return decodeJpegFileToCover(path, cover);
     } catch (const DecodeError &notJpeg) {
         try {
             return decodeOtherPictureFile(path);

@@ -8,6 +8,7 @@ namespace sources {
 
 // A JPEG through libjpeg-turbo, any other kind but BMP through Qt's image readers; throws
 // DecodeError when it is neither (BMP is the caller's fallback).
-QImage decodePictureFile(const QString &path);
+// A JPEG at least twice `cover` both ways is decoded reduced to cover it (decodeJpegFileToCover).
+QImage decodePictureFile(const QString &path, QSize cover = {});
 
 } // namespace sources

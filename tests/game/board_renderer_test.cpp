@@ -2,6 +2,7 @@
 #include "game/board_renderer.h"
 
 #include "game/geometry.h"
+#include "game/shuffle.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,100 @@ int sourceOffset(int offset, int size)
 
 constexpr QRgb dimColour = 0xff102030;
 
+// The board drawn the plain way: each tile pixel by pixel into its cell, then each bevel
+// band over the whole board in order. drawBitmap must match it pixel for pixel.
+QImage plainBoard(const GameState &state, const QImage &solution, const QImage &dim,
+                  const BoardLook &look)
+{
+    QImage board(solution.size(), QImage::Format_RGB32);
+    board.fill(black);
+    const QSize tile = tileSizeFor(solution.size(), state.rows, state.cols);
+    const int w = tile.width(), h = tile.height();
+    auto band = [&](int x0, int y0, int width, int height, QRgb colour) {
+        for (int y = y0; y < y0 + height; ++y)
+            for (int x = x0; x < x0 + width; ++x)
+                if (board.rect().contains(x, y))
+                    board.setPixel(x, y, colour);
+    };
+    std::vector<std::pair<QPoint, bool>> bevels;
+    for (int t = 1; t <= state.tileCount; ++t) {
+        const int d = state.blockList[std::size_t(t - 1)] - 1;
+        const bool selected =
+            state.dimAllOnce || d + 1 == state.dimmedCell || d + 1 == state.dimmedTarget;
+        const bool gap = !selected && d == state.gapCell;
+        const bool slidingGap = gap && state.gameType == MoveBlocks;
+        const QImage *from =
+            selected || slidingGap || (look.dimIncorrect && d + 1 != t) ? &dim : &solution;
+        const QPoint cell(d % state.cols * w, d / state.cols * h);
+        const QPoint home((t - 1) % state.cols * w, (t - 1) / state.cols * h);
+        if (!gap || slidingGap)
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const QPoint source = home + QPoint(sourceOffset(x, w), sourceOffset(y, h));
+                    if (board.rect().contains(cell + QPoint(x, y)))
+                        board.setPixel(cell + QPoint(x, y),
+                                       from->rect().contains(source) ? from->pixel(source) : black);
+                }
+        if (!selected && (look.gridOverlay || slidingGap))
+            bevels.push_back({cell, gap});
+    }
+    const int b = look.bevelWidth;
+    for (const auto &[cell, sunken] : bevels) {
+        const QRgb light = sunken ? black : white, dark = sunken ? white : black;
+        band(cell.x(), cell.y(), w, b, light);
+        band(cell.x() + w - b, cell.y() + 1, b, h - 1, dark);
+        band(cell.x(), cell.y() + h - b, w, b, dark);
+        band(cell.x(), cell.y(), b, h - 1, light);
+    }
+    return board;
+}
+
 } // namespace
+
+TEST(DrawBitmap, MatchesThePlainDrawingPixelForPixel)
+{
+    struct Case
+    {
+        QSize picture;
+        int rows, cols;
+        GameType type;
+        BoardLook look;
+        int dimmedCell;
+    };
+    const Case cases[] = {
+        {{640, 200}, 3, 3, SwapBlocks, {true, false}, 2}, // strips right and cut bottom row
+        {{301, 177}, 15, 15, MoveBlocks, {true, true}, -1},
+        {{301, 177}, 15, 15, MoveBlocks, {false, false}, -1},
+        {{97, 61}, 8, 9, SwapBlocks, {true, true}, 5},
+        {{20, 11}, 6, 9, MoveBlocks, {true, false}, -1}, // tiles under 3 x 3 pixels
+        {{40, 40}, 15, 15, SwapBlocks, {true, false}, 7},
+        {{301, 177}, 15, 15, MoveBlocks, {true, false, 1}, -1}, // narrowed for a reduced decode
+        {{97, 61}, 8, 9, SwapBlocks, {true, false, 2}, 5},
+        {{20, 11}, 6, 9, SwapBlocks, {true, false, 1}, -1},
+        {{20, 11}, 6, 9, SwapBlocks, {true, false, 2}, -1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.picture.width() << "x" << c.picture.height() << " "
+                                        << c.rows << "x" << c.cols << " type " << c.type);
+        const QImage picture = patternPicture(c.picture.width(), c.picture.height());
+        QImage dim = picture;
+        dim.invertPixels();
+        GameState state;
+        state.rows = c.rows;
+        state.cols = c.cols;
+        state.gameType = c.type;
+        randomBlocks(state, 99);
+        state.dimmedCell = c.dimmedCell;
+        const QImage expected = plainBoard(state, picture, dim, c.look);
+        QImage board = flatPicture(picture.size(), 0xff445566);
+        drawBitmap(state, picture, dim, c.look, board);
+        int mismatches = 0;
+        for (int y = 0; y < board.height(); ++y)
+            for (int x = 0; x < board.width(); ++x)
+                mismatches += board.pixel(x, y) != expected.pixel(x, y);
+        EXPECT_EQ(mismatches, 0);
+    }
+}
 
 TEST(DrawBitmap, SolvedBoardIsTheShrunkPictureWithABlackStrip)
 {
@@ -195,4 +289,12 @@ TEST(SelectionFrame, FiveWideAroundTheClickedCell)
     EXPECT_EQ(board.pixel(150, 204), red);
     EXPECT_EQ(board.pixel(150, 205), 0xff808080u);
     EXPECT_EQ(board.pixel(99, 250), 0xff808080u);
+
+    // Narrowed over a picture decoded reduced.
+    drawBitmap(state, picture, picture, {}, board);
+    drawSelectionFrame(board, state, yellow, 2);
+    EXPECT_EQ(board.pixel(101, 250), yellow);
+    EXPECT_EQ(board.pixel(102, 250), 0xff808080u);
+    EXPECT_EQ(board.pixel(197, 250), 0xff808080u);
+    EXPECT_EQ(board.pixel(198, 250), yellow);
 }

@@ -4,7 +4,9 @@
 #include "support/corpus.h"
 #include "test_pictures.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImageWriter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -247,5 +249,57 @@ TEST(JpegDecoder, CutAndScrambledFilesNeverCrash)
             } catch (const DecodeError &) {
             }
         }
+    }
+}
+
+TEST(JpegDecoder, LargePicturesDecodeAtTheFewestEighthsThatCoverTheScreen)
+{
+    // A smooth picture, so a reduced decode and a smooth shrink of the full one agree.
+    QImage source(1600, 1200, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x)
+            source.setPixel(x, y, qRgb(x * 255 / 1600, y * 255 / 1200, (x + y) * 255 / 2800));
+    struct Case
+    {
+        QSize picture;
+        int orientation;
+        QSize cover;
+        QSize expected;
+    };
+    const Case cases[] = {
+        {{1600, 1200}, 1, {}, {1600, 1200}},
+        {{1600, 1200}, 1, {400, 300}, {400, 300}},   // exactly two eighths
+        {{1600, 1200}, 1, {401, 300}, {600, 450}},   // one pixel more takes three
+        {{1600, 1200}, 1, {400, 301}, {600, 450}},   // both ways
+        {{1600, 1200}, 1, {801, 300}, {1600, 1200}}, // under twice the cover: in full
+        {{1603, 1201}, 1, {400, 300}, {401, 301}},   // eighths round up
+        {{1600, 1200}, 6, {300, 400}, {300, 400}},   // turned upright after decoding
+        {{1600, 1200}, 6, {400, 300}, {450, 600}},
+        {{1600, 1200}, 1, {100, 100}, {200, 150}}, // one eighth is the least
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.picture.width() << "x" << c.picture.height() << " orientation "
+                     << c.orientation << " over " << c.cover.width() << "x" << c.cover.height());
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setQuality(95);
+        writer.setTransformation(c.orientation == 6 ? QImageIOHandler::TransformationRotate90
+                                                    : QImageIOHandler::TransformationNone);
+        ASSERT_TRUE(writer.write(source.scaled(c.picture)));
+        buffer.close();
+
+        const QImage full = decodeJpegBytes(bytes);
+        const QImage reduced = decodeJpegBytesToCover(bytes, c.cover);
+        ASSERT_EQ(reduced.size(), c.expected);
+        // The picture tells how far it was reduced.
+        EXPECT_EQ((full.width() * decodedEighths(reduced) + 7) / 8, reduced.width());
+        EXPECT_EQ(decodedEighths(full), 8);
+        EXPECT_EQ(reduced.format(), QImage::Format_RGB32);
+        const QImage shrunk =
+            full.scaled(c.expected, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(meanChannelDifference(reduced, shrunk), 2.0);
     }
 }
