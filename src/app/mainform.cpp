@@ -77,6 +77,10 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
 TfrmMain::~TfrmMain()
 {
     qApp->removeEventFilter(this);
+    // It asks the window about the game from its event filters, and closing the web view
+    // below still sends events: it must be gone before the window's members go.
+    delete m_play;
+    m_play = nullptr;
     Timer1->stop();
 }
 
