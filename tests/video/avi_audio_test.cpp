@@ -1,10 +1,11 @@
-// AviAudio on generated tone videos in each sound codec and on the corpus, and the sound
+// The sound reader on generated tone AVIs in each sound codec and on the corpus, and the sound
 // device with no sound server.
 #include "avi_fixtures.h"
 #include "support/corpus.h"
 #include "track_reading.h"
 #include "video/audio_play.h"
-#include "video/avi_media.h"
+#include "video/media_audio.h"
+#include "video/media_file.h"
 #include "video/qt_wave_output.h"
 
 #include <QDir>
@@ -82,7 +83,7 @@ TEST(AviAudio, EverySoundCodecReadsAsPcmFromAnySample)
             continue;
         const QString path = dir.filePath(QString(codec.encoder) + ".avi");
         ASSERT_TRUE(makeToneVideo(path, 3, {"-c:a", codec.encoder}));
-        const auto media = AviMedia::open(path);
+        const auto media = openVideoFile(path);
         ASSERT_TRUE(media);
         AudioTrack *track = media->audioTrack();
         ASSERT_TRUE(track);
@@ -134,8 +135,8 @@ TEST(AviAudio, EveryRangeReadsToTheEndWhateverTheIndexKeyFlags)
         const QString unflagged = dir.filePath(QString(tone.encoder) + "-unflagged.avi");
         ASSERT_TRUE(writeFile(unflagged, bytes));
 
-        const auto reference = AviMedia::open(flagged);
-        const auto media = AviMedia::open(unflagged);
+        const auto reference = openVideoFile(flagged);
+        const auto media = openVideoFile(unflagged);
         ASSERT_TRUE(reference && reference->audioTrack() && media && media->audioTrack());
         AudioTrack &track = *media->audioTrack();
         const int size = track.format().bytesPerFrame();
@@ -161,7 +162,7 @@ TEST(AviAudio, CorpusSoundTracksReadToTheirEnd)
     int tracks = 0;
     for (const QString &file : dir.entryList({"*.avi"}, QDir::Files, QDir::Name)) {
         SCOPED_TRACE(file.toStdString());
-        const auto media = AviMedia::open(dir.filePath(file));
+        const auto media = openVideoFile(dir.filePath(file));
         AudioTrack *track = media ? media->audioTrack() : nullptr;
         if (!track)
             continue;
@@ -188,7 +189,7 @@ TEST(AviAudio, WithoutASoundServerNothingPlaysAndNothingIsReported)
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("tone.avi");
     ASSERT_TRUE(makeToneVideo(path, 1, {"-c:a", "pcm_s16le"}));
-    const auto media = AviMedia::open(path);
+    const auto media = openVideoFile(path);
     ASSERT_TRUE(media && media->audioTrack());
     TAudioPlay audio(std::make_unique<QtWaveOutput>());
     QObject window;

@@ -1,6 +1,6 @@
-// AviMedia on every real-world AVI of the shared corpus: what opens, its index, its frames.
+// The video layer on every real-world AVI of the shared corpus: what opens, its index, its frames.
 #include "support/corpus.h"
-#include "video/avi_media.h"
+#include "video/media_file.h"
 
 #include <QDir>
 #include <QHash>
@@ -70,7 +70,7 @@ size_t pixelHash(const QImage &image)
 }
 
 // Every frame in order, then a spread of them out of order, which must match.
-void checkFrames(AviMedia &media, const Expectation &expected)
+void checkFrames(VideoSource &media, const Expectation &expected)
 {
     const VideoStreamInfo &info = media.videoInfo();
     QHash<qint32, size_t> inOrder;
@@ -104,7 +104,7 @@ TEST(AviCorpus, EveryFileOpensAsRecordedAndItsFramesDecode)
         const auto found = expectations.find(file);
         ASSERT_NE(found, expectations.end()) << "no expectation recorded for a new corpus file";
         const Expectation &expected = found->second;
-        const auto media = AviMedia::open(dir.filePath(file));
+        const auto media = openVideoFile(dir.filePath(file));
         if (expected.frames == Frames::Refused) {
             EXPECT_EQ(media, nullptr);
             continue;

@@ -1,10 +1,12 @@
 // Reads and decodes the first video stream of an AVI file, frame by frame, through FFmpeg.
+// AVI chunks carry no presentation times: a video chunk's timestamp is its frame number,
+// and the file's index (or one read through it) lists every chunk.
 #pragma once
 
-#include "video/avi_audio.h"
+#include "video/avi/avi_index.h"
 #include "video/ffmpeg_handles.h"
 #include "video/frame_converter.h"
-#include "video/stream_index.h"
+#include "video/media_audio.h"
 #include "video/video_source.h"
 
 #include <QImage>
@@ -15,14 +17,16 @@
 
 namespace video {
 
-class AviMedia : public VideoSource
+class AviVideo : public VideoSource
 {
   public:
-    // Opens the first video stream of an AVI file and a decoder for it. nullptr when the file
-    // is not an AVI, has no video stream or no stored frame, its codec cannot be decoded, or
-    // its frame exceeds 8192 x 8192. Never throws, never prints.
-    static std::unique_ptr<AviMedia> open(const QString &path);
-    ~AviMedia() override;
+    // Opens the first video stream of an AVI container (`path` is its file, for the sound) and a
+    // decoder for it; a file without an index is read once to build one. nullptr when it has no
+    // video stream or no stored frame, its codec cannot be decoded, or its frame exceeds 8192 x
+    // 8192. Never throws, never prints.
+    static std::unique_ptr<AviVideo> open(FormatPtr format, const QString &path,
+                                          const ScanProgressHandler &progress);
+    ~AviVideo() override;
 
     const VideoStreamInfo &videoInfo() const override { return m_info; }
     AudioTrack *audioTrack() override { return m_audio.get(); }
@@ -38,7 +42,7 @@ class AviMedia : public VideoSource
     qint64 frameTimeMs(qint32 number) const override;
 
   private:
-    AviMedia() = default;
+    AviVideo() = default;
 
     void startDecoding();
     bool canDecodeForwardTo(qint64 number) const;
@@ -52,9 +56,9 @@ class AviMedia : public VideoSource
     CodecPtr m_codec;
     PacketPtr m_packet;
     AVStream *m_stream = nullptr;
-    StreamIndex m_index;
+    AviIndex m_index;
     VideoStreamInfo m_info;
-    std::unique_ptr<AviAudio> m_audio; // reads the file on its own, so frames keep their place
+    std::unique_ptr<MediaAudio> m_audio; // reads the file on its own, so frames keep their place
 
     // Decoders with delay hand out frame N under the timestamp of a later chunk.
     qint64 m_delay = 0;

@@ -1,4 +1,4 @@
-// Reads the first audio stream of an AVI file through FFmpeg as PCM samples: as stored when
+// Reads the first audio stream of a video file through FFmpeg as PCM samples: as stored when
 // the device can take it, else decoded (MP3, AC-3, ADPCM, ...) and converted to 16 bits.
 #pragma once
 
@@ -15,12 +15,12 @@ struct SwrContext;
 
 namespace video {
 
-class AviAudio : public AudioTrack
+class MediaAudio : public AudioTrack
 {
   public:
     // nullptr when the file has no audio stream or its codec cannot be decoded. Never throws.
-    static std::unique_ptr<AviAudio> open(const QString &path);
-    ~AviAudio() override;
+    static std::unique_ptr<MediaAudio> open(const QString &path);
+    ~MediaAudio() override;
 
     const AudioFormat &format() const override { return m_output; }
     qint64 start() const override { return m_start; }
@@ -35,7 +35,7 @@ class AviAudio : public AudioTrack
         void operator()(SwrContext *resampler) const;
     };
 
-    AviAudio() = default;
+    MediaAudio() = default;
     bool chooseOutput();
     bool acceptInput(AVSampleFormat format, const AVChannelLayout &layout, int rate);
     bool matchesInput(const AVFrame &frame) const;
