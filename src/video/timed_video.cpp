@@ -43,6 +43,9 @@ std::unique_ptr<TimedVideo> TimedVideo::open(FormatPtr format, const QString &pa
     video->m_info.length = video->m_table.count();
     video->m_info.width = swapped ? parameters.height : parameters.width;
     video->m_info.height = swapped ? parameters.width : parameters.height;
+    // A stream whose first frame does not decode (a damaged or foreign bitstream) is refused.
+    if (video->frame(0).isNull())
+        return nullptr;
     if (firstStream(*video->m_format, AVMEDIA_TYPE_AUDIO))
         video->m_audio = MediaAudio::open(path);
     return video;
@@ -123,10 +126,14 @@ bool TimedVideo::seekAndDecode(qint32 number)
             return true;
         keyFrame = m_table.keyFrameAtOrBefore(keyFrame - 1);
     }
-    return seekTo(0) && decodeTo(time);
+    if (seekTo(0) && decodeTo(time))
+        return true;
+    // Time seeks of some demuxers (MPEG-PS) land past the first packet; the first byte is the
+    // surest start where the demuxer allows it.
+    return seekTo(0, AVSEEK_FLAG_BYTE) && decodeTo(time);
 }
 
-bool TimedVideo::seekTo(qint32 keyFrame)
+bool TimedVideo::seekTo(qint32 keyFrame, int byteSeek)
 {
     av_frame_unref(m_current.get());
     av_frame_unref(m_next.get());
@@ -143,13 +150,10 @@ bool TimedVideo::seekTo(qint32 keyFrame)
         avcodec_flush_buffers(m_codec.get());
     if (!m_codec)
         return false;
-    const qint64 time = m_table.time(keyFrame);
-    if (av_seek_frame(m_format.get(), m_stream->index, time, AVSEEK_FLAG_BACKWARD) >= 0)
-        return true;
-    // A time before the first index entry: the start of the file.
-    return keyFrame == 0 &&
-           avformat_seek_file(m_format.get(), -1, std::numeric_limits<qint64>::min(),
-                              std::numeric_limits<qint64>::min(), 0, 0) >= 0;
+    if (byteSeek)
+        return av_seek_frame(m_format.get(), -1, 0, AVSEEK_FLAG_BYTE) >= 0;
+    return av_seek_frame(m_format.get(), m_stream->index, m_table.time(keyFrame),
+                         AVSEEK_FLAG_BACKWARD) >= 0;
 }
 
 // Decodes until the frame showing at `time` is in m_current: the last one at or before it.

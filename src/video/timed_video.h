@@ -44,7 +44,8 @@ class TimedVideo : public VideoSource
     bool setAverageRate();
     bool canDecodeForwardTo(qint32 number) const;
     bool seekAndDecode(qint32 number);
-    bool seekTo(qint32 keyFrame);
+    // To the key frame, or with byteSeek (only for frame 0) to the file's first byte.
+    bool seekTo(qint32 keyFrame, int byteSeek = 0);
     bool decodeTo(qint64 time);
     bool receiveFrame();
 

@@ -1,5 +1,5 @@
-// The video layer on AVI files with an unusual layout: a start field, no index, 70000 frames, and files
-// it must refuse.
+// The video layer on AVI files with an unusual layout: a start field, no index, 70000 frames, and
+// files it must refuse.
 #include "avi_fixtures.h"
 #include "support/fifo_watch.h"
 #include "video/media_audio.h"
