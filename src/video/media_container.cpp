@@ -46,9 +46,14 @@ FormatPtr openMediaContainer(const QString &path)
     if (result < 0)
         return nullptr;
     FormatPtr format(opened);
-    // The AVI headers say all the game reads; probing would only cost time.
-    if (!isAviContainer(*format) && avformat_find_stream_info(format.get(), nullptr) < 0)
-        return nullptr;
+    // The AVI headers say all the game reads, and its chunks' timestamps count frames. Other
+    // containers are probed for what their headers leave out, and packets whose presentation
+    // time the file leaves out (MPEG-PS stores it only now and then) get one worked out.
+    if (!isAviContainer(*format)) {
+        format->flags |= AVFMT_FLAG_GENPTS;
+        if (avformat_find_stream_info(format.get(), nullptr) < 0)
+            return nullptr;
+    }
     return format;
 }
 

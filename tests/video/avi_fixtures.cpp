@@ -95,10 +95,23 @@ bool makeColourVideo(const QString &path, QSize size, int frames, const QStringL
             "color=size=%1x%2:rate=25,geq=r='mod(N*40,256)':g='mod(N*80,256)':b='mod(N*120,256)'")
             .arg(size.width())
             .arg(size.height());
+    return makeSourceVideo(path, source, frames, options);
+}
+
+bool makeSourceVideo(const QString &path, const QString &source, int frames,
+                     const QStringList &options)
+{
     bool ok = false;
     runFfmpeg(QStringList{"-y", "-f", "lavfi", "-i", source, "-frames:v", QString::number(frames)} +
                   options + QStringList{path},
               &ok);
+    return ok;
+}
+
+bool remuxVideo(const QString &from, const QString &to, const QStringList &options)
+{
+    bool ok = false;
+    runFfmpeg(QStringList{"-y", "-i", from, "-c", "copy"} + options + QStringList{to}, &ok);
     return ok;
 }
 

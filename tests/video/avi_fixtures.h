@@ -1,4 +1,4 @@
-// AVI files made for the video tests with the ffmpeg command-line tool, and byte patches to them.
+// Video files made for the video tests with the ffmpeg command-line tool, and byte patches to them.
 #pragma once
 
 #include <QByteArray>
@@ -29,6 +29,14 @@ bool makePatternVideo(const QString &path, const Pattern &pattern, const QString
 
 // Encodes `frames` frames of one solid colour each, a different colour for each frame.
 bool makeColourVideo(const QString &path, QSize size, int frames, const QStringList &options);
+
+// Encodes `frames` frames of an ffmpeg filter source (such as "color=c=blue:s=64x48:r=25").
+bool makeSourceVideo(const QString &path, const QString &source, int frames,
+                     const QStringList &options);
+
+// Copies `from` into `to` with the ffmpeg tool's stream copy and the output options given (such
+// as stream metadata); false when ffmpeg fails.
+bool remuxVideo(const QString &from, const QString &to, const QStringList &options);
 
 // Encodes `seconds` of a grey 32 x 24 picture at 25 fps with a 1 kHz tone at 44.1 kHz
 // stereo, its sound encoded with the given ffmpeg audio options. False when ffmpeg fails.
