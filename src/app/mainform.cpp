@@ -13,8 +13,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QThread>

@@ -30,7 +30,7 @@ class TfrmMain : public QMainWindow, private game::PressView
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmMain(QWidget *parent = nullptr);
     ~TfrmMain() override;
 
@@ -68,15 +68,20 @@ public:
     // Downloads a picture and starts a puzzle from it. Failed when the download or the
     // decoding failed, which the player has been told; Dropped when a newer picture link or
     // the end of the program took over, and nothing was done.
-    enum class WebPicture { Opened, Failed, Dropped };
+    enum class WebPicture
+    {
+        Opened,
+        Failed,
+        Dropped
+    };
     WebPicture openImageFromWeb(const QString &address);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     // Construction, in mainform_ui.cpp.
     void createWidgets();
     void createToolStrip(QWidget *parent);

@@ -6,6 +6,7 @@
 #include "app/event_pump.h"
 #include "app/picture_view.h"
 #include "app/recent_menu.h"
+#include "app/video_file.h"
 #include "app/wait_cursor.h"
 #include "sources/bmp_decoder.h"
 #include "sources/jpeg_decoder.h"
@@ -92,9 +93,7 @@ void TfrmMain::openChosenFile(const QString &path)
     m_openDialogFileName = path;
     OpenDialog1->setDirectory(QFileInfo(path).absolutePath());
     try {
-        const QString name = QFileInfo(path).fileName();
-        const int dot = name.lastIndexOf(QLatin1Char('.'));
-        if (dot >= 0 && name.mid(dot).toLower() == QLatin1String(".avi"))
+        if (opensAsVideo(path))
             openVideo(path);
         else
             openStillPicture(path);

@@ -56,6 +56,21 @@ extern const ToneTrack oldToolTracks[3];
 bool makeToneVideoWithoutSoundKeys(const QString &path, int seconds,
                                    const QStringList &audioOptions);
 
+// A pattern video in one of the containers the game plays besides AVI, and how to make it.
+struct ContainerSample
+{
+    const char *file; // its extension names the container
+    const char *encoder;
+    QStringList options;
+    // Frames reached by a seek are the right ones; MPEG-PS stores most frames' times only by
+    // implication, and after a seek into the last group of pictures of a file with open
+    // groups the demuxer's guesses can be frames off: there a seek only has to give a frame.
+    bool exactAfterSeek = true;
+};
+// One for each container and extension, with key frames every 12 frames where the codec has
+// inter frames, so random access seeks.
+extern const ContainerSample containerSamples[15];
+
 // The number a pattern frame shows, or -1 for a null image or one of another size.
 int patternNumber(const QImage &image, const Pattern &pattern);
 

@@ -14,39 +14,6 @@ using namespace videotest;
 
 namespace {
 
-struct Container
-{
-    const char *file; // its extension names the container
-    const char *encoder;
-    QStringList options;
-    // Frames reached by a seek are the right ones; MPEG-PS stores most frames' times only by
-    // implication, and after a seek into the last group of pictures of a file with open
-    // groups the demuxer's guesses can be frames off: there a seek only has to give a frame.
-    bool exactAfterSeek = true;
-};
-
-// Key frames every 12 frames where the codec has inter frames, so random access seeks.
-const QStringList h264 = {"-c:v", "libx264", "-bf", "2",        "-g",
-                          "12",   "-crf",    "18",  "-pix_fmt", "yuv420p"};
-const QStringList mpeg2 = {"-c:v", "mpeg2video", "-bf", "2", "-g", "12", "-q:v", "2"};
-const Container containers[] = {
-    {"h264.mp4", "libx264", h264},
-    {"mpeg4.m4v", "mpeg4", {"-c:v", "mpeg4", "-bf", "2", "-g", "12", "-q:v", "3", "-f", "mp4"}},
-    {"h264.mov", "libx264", h264},
-    {"h264.mkv", "libx264", h264},
-    {"vp8.webm", "libvpx", {"-c:v", "libvpx", "-g", "12", "-b:v", "2M"}},
-    {"vp9.webm", "libvpx-vp9", {"-c:v", "libvpx-vp9", "-g", "12", "-crf", "20", "-b:v", "0"}},
-    {"theora.ogv", "libtheora", {"-c:v", "libtheora", "-g", "12", "-q:v", "8"}},
-    {"h264.ts", "libx264", h264},
-    {"mpeg2.m2ts", "mpeg2video", mpeg2 + QStringList{"-f", "mpegts"}},
-    {"mpeg2.mpg", "mpeg2video", mpeg2 + QStringList{"-f", "vob"}, false},
-    {"mpeg1.mpeg", "mpeg1video", {"-c:v", "mpeg1video", "-g", "12", "-q:v", "2"}},
-    {"flv1.flv", "flv", {"-c:v", "flv", "-g", "12", "-q:v", "2"}},
-    {"wmv2.wmv", "wmv2", {"-c:v", "wmv2", "-g", "12", "-q:v", "2"}},
-    {"msmpeg4.asf", "msmpeg4", {"-c:v", "msmpeg4", "-g", "12", "-q:v", "2"}},
-    {"animated.gif", "gif", {"-c:v", "gif"}},
-};
-
 // Backwards, forwards skipping, across key frames, the ends, and repeats.
 const int randomOrder[] = {59, 0, 30, 31, 29, 45, 12, 13, 11, 58, 1, 59, 35, 23, 24, 47, 2};
 
@@ -57,7 +24,7 @@ TEST(GeneratedContainers, EveryContainerGivesEachFrameByNumberInAnyOrderAndLoops
     ASSERT_TRUE(dir.isValid());
     const Pattern pattern;
     int tested = 0;
-    for (const Container &container : containers) {
+    for (const ContainerSample &container : containerSamples) {
         SCOPED_TRACE(container.file);
         if (encoderMissing(container.encoder))
             continue;
@@ -176,7 +143,7 @@ TEST(GeneratedContainers, BrokenFilesOfEveryContainerAreRefusedOrPlayWhatDecodes
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const Pattern pattern;
-    for (const Container &container : containers) {
+    for (const ContainerSample &container : containerSamples) {
         SCOPED_TRACE(container.file);
         if (encoderMissing(container.encoder))
             continue;
