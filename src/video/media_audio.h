@@ -1,5 +1,6 @@
 // Reads the first audio stream of a video file through FFmpeg as PCM samples: as stored when
-// the device can take it, else decoded (MP3, AC-3, ADPCM, ...) and converted to 16 bits.
+// the device can take it, else decoded (MP3, AAC, Opus, Vorbis, AC-3, ADPCM, ...) and converted to
+// 16 bits.
 #pragma once
 
 #include "video/audio_track.h"

@@ -3,7 +3,6 @@
 #include "video/timed_video.h"
 
 #include "video/media_container.h"
-#include "video/video_limits.h"
 
 #include <algorithm>
 #include <limits>
@@ -22,21 +21,11 @@ std::unique_ptr<TimedVideo> TimedVideo::open(FormatPtr format, const QString &pa
                                              const ScanProgressHandler &progress)
 {
     std::unique_ptr<TimedVideo> video(new TimedVideo);
-    video->m_format = std::move(format);
-    video->m_stream = firstStream(*video->m_format, AVMEDIA_TYPE_VIDEO);
-    if (!video->m_stream)
-        return nullptr;
-    const AVCodecParameters &parameters = *video->m_stream->codecpar;
-    if (!fitsFrameLimits(parameters.width, parameters.height))
-        return nullptr;
-    video->m_codec = openDecoder(parameters);
-    video->m_packet.reset(av_packet_alloc());
-    video->m_current.reset(av_frame_alloc());
-    video->m_next.reset(av_frame_alloc());
-    if (!video->m_codec || !video->m_packet || !video->m_current || !video->m_next ||
+    if (!video->openFirstVideoStream(std::move(format)) ||
         !video->m_table.scan(*video->m_format, *video->m_stream, progress) ||
         !video->setAverageRate())
         return nullptr;
+    const AVCodecParameters &parameters = *video->m_stream->codecpar;
     video->m_rotation = DisplayRotation::of(*video->m_stream);
     const bool swapped = video->m_rotation.swapsSides();
     video->m_info.start = 0;

@@ -9,6 +9,7 @@
 #include "video/frame_table.h"
 #include "video/media_audio.h"
 #include "video/video_source.h"
+#include "video/video_stream_reader.h"
 
 #include <QImage>
 #include <QString>
@@ -18,7 +19,7 @@
 
 namespace video {
 
-class TimedVideo : public VideoSource
+class TimedVideo : public VideoSource, private VideoStreamReader
 {
   public:
     // Opens the first video stream of the container (`path` is its file, for the sound) and a
@@ -49,18 +50,12 @@ class TimedVideo : public VideoSource
     bool decodeTo(qint64 time);
     bool receiveFrame();
 
-    FormatPtr m_format;
-    CodecPtr m_codec;
-    PacketPtr m_packet;
-    AVStream *m_stream = nullptr;
     FrameTable m_table;
     DisplayRotation m_rotation;
     VideoStreamInfo m_info;
     std::unique_ptr<MediaAudio> m_audio; // reads the file on its own, so frames keep their place
 
-    // The last decoded frame showing at or before the time asked for, and the one after it.
-    FramePtr m_current;
-    FramePtr m_next;
+    // The times of m_current and m_next.
     std::optional<qint64> m_currentTime;
     std::optional<qint64> m_nextTime;
     bool m_draining = false;

@@ -2,7 +2,6 @@
 #include "video/avi/avi_video.h"
 
 #include "video/media_container.h"
-#include "video/video_limits.h"
 
 #include <algorithm>
 #include <limits>
@@ -23,20 +22,10 @@ std::unique_ptr<AviVideo> AviVideo::open(FormatPtr format, const QString &path,
                                          const ScanProgressHandler &progress)
 {
     std::unique_ptr<AviVideo> media(new AviVideo);
-    media->m_format = std::move(format);
-    media->m_stream = firstStream(*media->m_format, AVMEDIA_TYPE_VIDEO);
-    if (!media->m_stream)
-        return nullptr;
-    const AVCodecParameters &parameters = *media->m_stream->codecpar;
-    if (!fitsFrameLimits(parameters.width, parameters.height))
-        return nullptr;
-    media->m_codec = openDecoder(parameters);
-    media->m_packet.reset(av_packet_alloc());
-    media->m_current.reset(av_frame_alloc());
-    media->m_next.reset(av_frame_alloc());
-    if (!media->m_codec || !media->m_packet || !media->m_current || !media->m_next ||
+    if (!media->openFirstVideoStream(std::move(format)) ||
         !media->m_index.load(media->m_format.get(), media->m_stream, progress))
         return nullptr;
+    const AVCodecParameters &parameters = *media->m_stream->codecpar;
 
     // Video timestamps count frames: the time base is the header's scale / rate.
     const qint64 first = media->m_index.firstFrame();

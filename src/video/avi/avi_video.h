@@ -8,6 +8,7 @@
 #include "video/frame_converter.h"
 #include "video/media_audio.h"
 #include "video/video_source.h"
+#include "video/video_stream_reader.h"
 
 #include <QImage>
 #include <QString>
@@ -17,7 +18,7 @@
 
 namespace video {
 
-class AviVideo : public VideoSource
+class AviVideo : public VideoSource, private VideoStreamReader
 {
   public:
     // Opens the first video stream of an AVI container (`path` is its file, for the sound) and a
@@ -52,19 +53,13 @@ class AviVideo : public VideoSource
     bool receiveFrame();
     bool feedDecoder();
 
-    FormatPtr m_format;
-    CodecPtr m_codec;
-    PacketPtr m_packet;
-    AVStream *m_stream = nullptr;
     AviIndex m_index;
     VideoStreamInfo m_info;
     std::unique_ptr<MediaAudio> m_audio; // reads the file on its own, so frames keep their place
 
     // Decoders with delay hand out frame N under the timestamp of a later chunk.
     qint64 m_delay = 0;
-    // The last decoded frame at or before the frame asked for, and the first one after it.
-    FramePtr m_current;
-    FramePtr m_next;
+    // The times of m_current and m_next.
     std::optional<qint64> m_currentTime;
     std::optional<qint64> m_nextTime;
     qint64 m_lastDecodedTime = 0;
