@@ -165,16 +165,8 @@ bool TimedVideo::decodeTo(qint64 time)
 // Decodes the next frame into m_next. False at the end of the stream.
 bool TimedVideo::receiveFrame()
 {
-    if (!m_codec)
+    if (!receiveNextFrame())
         return false;
-    for (;;) {
-        const int received = avcodec_receive_frame(m_codec.get(), m_next.get());
-        if (received == 0)
-            break;
-        if (received == AVERROR_EOF || !feedNextPacket(*m_format, *m_codec, *m_packet,
-                                                       m_stream->index, m_draining, &m_awaitingKey))
-            return false;
-    }
     // A frame without a time shows right after the one before it.
     const qint64 time = m_next->best_effort_timestamp;
     m_nextTime = time != AV_NOPTS_VALUE ? time

@@ -58,8 +58,6 @@ class TimedVideo : public VideoSource, private VideoStreamReader
     // The times of m_current and m_next.
     std::optional<qint64> m_currentTime;
     std::optional<qint64> m_nextTime;
-    bool m_draining = false;
-    bool m_awaitingKey = false; // after a seek ahead of the first frame: skip to a key packet
 
     std::optional<qint32> m_lastNumber;
     QImage m_image;

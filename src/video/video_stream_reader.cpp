@@ -21,4 +21,18 @@ bool VideoStreamReader::openFirstVideoStream(FormatPtr format)
     return m_codec && m_packet && m_current && m_next;
 }
 
+bool VideoStreamReader::receiveNextFrame()
+{
+    if (!m_codec)
+        return false;
+    for (;;) {
+        const int received = avcodec_receive_frame(m_codec.get(), m_next.get());
+        if (received == 0)
+            return true;
+        if (received == AVERROR_EOF || !feedNextPacket(*m_format, *m_codec, *m_packet,
+                                                       m_stream->index, m_draining, &m_awaitingKey))
+            return false;
+    }
+}
+
 } // namespace video

@@ -12,6 +12,9 @@ class VideoStreamReader
     // Takes the container and opens its first video stream: false when it has none, its frame
     // exceeds 8192 x 8192 or its codec cannot be decoded.
     bool openFirstVideoStream(FormatPtr format);
+    // Decodes the next frame into m_next, feeding the decoder as it asks. False at the end of
+    // the stream.
+    bool receiveNextFrame();
 
     FormatPtr m_format;
     CodecPtr m_codec;
@@ -20,6 +23,8 @@ class VideoStreamReader
     // The last decoded frame at or before the frame asked for, and the first one after it.
     FramePtr m_current;
     FramePtr m_next;
+    bool m_draining = false;    // the end of the stream has been signalled to the decoder
+    bool m_awaitingKey = false; // packets up to the next key packet are skipped
 };
 
 } // namespace video

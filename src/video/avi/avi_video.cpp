@@ -153,15 +153,8 @@ bool AviVideo::decodeTo(qint64 number)
 // Decodes the next frame into m_next. False at the end of the stream.
 bool AviVideo::receiveFrame()
 {
-    if (!m_codec)
+    if (!receiveNextFrame())
         return false;
-    for (;;) {
-        const int received = avcodec_receive_frame(m_codec.get(), m_next.get());
-        if (received == 0)
-            break;
-        if (received == AVERROR_EOF || !feedDecoder())
-            return false;
-    }
     // AVI chunks carry decode times only, and a picture comes out with the time of the chunk
     // that completed it: its own, or one `m_delay` chunks later. The demuxer's guessed
     // presentation times of packed B-frames disagree before and after a seek, so they are not
@@ -178,11 +171,6 @@ bool AviVideo::receiveFrame()
     m_lastDecodedTime = time;
     m_nextTime = m_lastDecodedTime;
     return true;
-}
-
-bool AviVideo::feedDecoder()
-{
-    return feedNextPacket(*m_format, *m_codec, *m_packet, m_stream->index, m_draining);
 }
 
 } // namespace video

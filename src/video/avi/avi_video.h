@@ -51,7 +51,6 @@ class AviVideo : public VideoSource, private VideoStreamReader
     bool seekTo(qint64 keyFrame);
     bool decodeTo(qint64 number);
     bool receiveFrame();
-    bool feedDecoder();
 
     AviIndex m_index;
     VideoStreamInfo m_info;
@@ -63,7 +62,6 @@ class AviVideo : public VideoSource, private VideoStreamReader
     std::optional<qint64> m_currentTime;
     std::optional<qint64> m_nextTime;
     qint64 m_lastDecodedTime = 0;
-    bool m_draining = false;
 
     std::optional<qint32> m_lastNumber;
     QImage m_image;
