@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(jpeg_fuzzer bmp_fuzzer download_fuzzer media_fuzzer)
+[ ${#targets[@]} -eq 0 ] && targets=(jpeg_fuzzer bmp_fuzzer picture_fuzzer download_fuzzer media_fuzzer)
 
 corpus=${PINDREL_CORPUS:-$PWD/../shared/corpus}
 finds=${PINDREL_FUZZ_FINDS:-$corpus/../fuzz}
@@ -39,6 +39,7 @@ for target in "${targets[@]}"; do
   case $target in
     jpeg_fuzzer | download_fuzzer) sources=("$corpus/jpeg") ;;
     bmp_fuzzer) sources=("$corpus/bmp") ;;
+    picture_fuzzer) sources=("$corpus/png" "$corpus/gif" "$corpus/webp" "$corpus/tiff") ;;
     media_fuzzer) sources=("$corpus/avi" "$seeds" "$finds/avi") ;;
     *) echo "unknown target $target" >&2; exit 2 ;;
   esac
@@ -51,10 +52,10 @@ for target in "${targets[@]}"; do
   [ "$target" = media_fuzzer ] && options=(-dict=fuzz/avi.dict -max_len=262144) || options=()
   echo "== $target: ${#regressions[@]} known inputs, then ${seconds}s of fuzzing"
   if [ ${#regressions[@]} -gt 0 ]; then
-    "$build/fuzz/$target" -timeout=20 "${regressions[@]}" >"$build/$target.known.log" 2>&1 ||
+    "$build/fuzz/$target" -timeout=60 "${regressions[@]}" >"$build/$target.known.log" 2>&1 ||
       { tail -40 "$build/$target.known.log"; exit 1; }
   fi
-  "$build/fuzz/$target" "${options[@]}" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 \
+  "$build/fuzz/$target" "${options[@]}" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 \
     -print_final_stats=1 -artifact_prefix="$found/crash-" "$found" "${sources[@]}" \
     >"$build/$target.log" 2>&1 || { tail -60 "$build/$target.log"; exit 1; }
   grep -E '^stat::number_of_executed_units|^Done' "$build/$target.log" | tr '\n' ' '

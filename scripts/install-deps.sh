@@ -6,17 +6,18 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libqt6webenginecore6-bin libjpeg-dev
+  qt6-image-formats-plugins qt6-wayland
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core xvfb xauth
-  openbox xdotool x11-utils imagemagick
+  openbox xdotool x11-utils imagemagick python3 desktop-file-utils appstream
 )
-# With --tests, also clang with libFuzzer for the fuzz targets, and what the real sound test
-# needs: it starts a PulseAudio server of its own.
+# With --tests, also clang with libFuzzer for the fuzz targets, the Wayland test's compositor,
+# and what the real sound test needs: it starts a PulseAudio server of its own.
 # Where PipeWire serves the desktop's sound, installing PulseAudio could take it over, so it
 # is left out there and that test is skipped.
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(pulseaudio-utils sox clang libclang-rt-dev)
+  packages+=(pulseaudio-utils sox clang libclang-rt-dev weston)
   dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed" ||
     packages+=(pulseaudio)
 fi

@@ -1,13 +1,25 @@
-// Program entry: the application and its one main window.
+// Program entry: the application, its command line and its one main window.
+#include "app/command_line.h"
 #include "app/mainform.h"
 #include "app/pindrel_application.h"
 #include "app/startup_report.h"
 
 int main(int argc, char *argv[])
 {
+    if (asksForTextOnly(argc, argv)) {
+        QCoreApplication text(argc, argv);
+        describeApplication();
+        parseCommandLine(text.arguments()); // prints the text and ends the process
+    }
     PindrelApplication app(argc, argv);
+    const std::optional<OpenRequest> request = parseCommandLine(app.arguments());
     TfrmMain window;
     StartupReport::watch(window.windowHandle());
     window.show();
+    // From the event loop, as a command would be: the window is up when a message shows.
+    if (request)
+        QMetaObject::invokeMethod(
+            &window, [&window, &request] { openRequested(window, *request); },
+            Qt::QueuedConnection);
     return app.exec();
 }

@@ -2,8 +2,12 @@
 // the clock tick, the menu switches and shutdown.
 #include "app/mainform.h"
 
+#include "app/accessible_names.h"
+#include "app/drop_opener.h"
 #include "app/event_pump.h"
+#include "app/native_window_keeper.h"
 #include "app/picture_view.h"
+#include "app/play_assist.h"
 #include "app/settings.h"
 #include "app/startup_picture.h"
 #include "app/wait_cursor.h"
@@ -13,9 +17,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFileDialog>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QThread>
 #include <QTimer>
@@ -43,14 +48,21 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     m_boardPicture = startupPicture();
     createWidgets();
     createMenus();
+    m_play = new PlayAssist(this, *this, Image2, txtInfo,
+                            findChild<QMenu *>(QStringLiteral("mnuGame")),
+                            findChild<QMenu *>(QStringLiteral("mnuHelp")));
     connectCommands();
+    nameControls(this);
     FormCreate();
     resize(331, 331 + menuBar()->sizeHint().height());
     updateMaximumSize();
     // Creating the window handle now lets the limit follow the window to another screen.
     winId();
     connect(windowHandle(), &QWindow::screenChanged, this, &TfrmMain::updateMaximumSize);
+    // The web pane's first opening re-creates the native window.
+    new NativeWindowKeeper(this);
     tmrTimer->start();
+    new DropOpener(this, [this](const OpenRequest &request) { openRequested(*this, request); });
 }
 
 TfrmMain::~TfrmMain()
@@ -144,10 +156,7 @@ void TfrmMain::drawBitmap()
     ProEffectImage1->hide();
     game::drawBitmap(m_state, m_solutionPicture, m_dimPicture,
                      {mnuShowGrid->isChecked(), mnuDimTiles->isChecked()}, m_boardPicture);
-    Image2->raise();
     Image2->update();
-    txtInfoShadow->raise();
-    txtInfo->raise();
 }
 
 void TfrmMain::mnuSolutionClick()
@@ -165,12 +174,16 @@ void TfrmMain::mnuSolutionClick()
     txtInfo->adjustSize();
     txtInfoShadow->show();
     txtInfo->show();
-    txtInfoShadow->raise();
-    txtInfo->raise();
 }
 
 void TfrmMain::btnRestartClick()
 {
+    // A picture still downloading is given up: the page that held its link comes back, and
+    // is what restarts.
+    if (cancelDownload()) {
+        showPane();
+        setStatusText(QStringLiteral("Browsing"));
+    }
     if (restartReloadsPage()) {
         WebBrowser1->refresh();
         return;
@@ -185,6 +198,7 @@ void TfrmMain::btnRestartClick()
         mnuSolution->setEnabled(true);
         setStatusText(QStringLiteral("00 : 00 : 00"));
         txtMoveCount->setText(QStringLiteral("0"));
+        m_play->newGame();
         Image2->show();
         txtInfo->clear();
         txtInfoShadow->clear();
@@ -215,9 +229,37 @@ void TfrmMain::Image2MouseDown(Qt::MouseButton button, QPoint position)
                             isVideo};
     const game::PressOutcome outcome = game::pressBoard(m_state, press, *this);
     if (outcome.countsMove)
+        m_play->moveMade(outcome.exchange);
+    countMoveAndTestCompletion(outcome.ruled, outcome.countsMove);
+}
+
+void TfrmMain::countMoveAndTestCompletion(bool ruled, bool countsMove)
+{
+    if (countsMove)
         txtMoveCount->setText(QString::number(txtMoveCount->text().toInt() + 1));
-    if (outcome.ruled && game::isSolved(m_state))
+    if (ruled && game::isSolved(m_state))
         showCompletion();
+}
+
+bool TfrmMain::boardInPlay() const
+{
+    return !m_state.solutionShown && !Image2->isHidden() && Image2->isEnabled() &&
+           fraBrowser->isHidden();
+}
+
+void TfrmMain::pressBoardAt(QPoint position)
+{
+    Image2MouseDown(Qt::LeftButton, position);
+}
+
+void TfrmMain::exchangeByCommand(int firstCell, int secondCell)
+{
+    // A pending pick is forgotten, as a right press would.
+    m_state.clearSelection();
+    m_state.swapFlash = 0;
+    game::exchangeCells(m_state, {firstCell, secondCell});
+    drawBitmap();
+    countMoveAndTestCompletion(true, true);
 }
 
 void TfrmMain::showCompletion()
@@ -226,6 +268,7 @@ void TfrmMain::showCompletion()
         QStringLiteral("Puzzle Completed! (") + txtMoveCount->text() + QStringLiteral(" moves)");
     txtInfo->setText(message);
     txtInfoShadow->setText(message);
+    m_play->completed(txtMoveCount->text().toInt(), m_clock.elapsedMilliseconds());
     txtInfo->show();
     txtInfoShadow->show();
     mnuSolutionClick();

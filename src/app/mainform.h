@@ -4,7 +4,9 @@
 #include "game/game_clock.h"
 #include "game/game_state.h"
 #include "game/press_rules.h"
+#include "app/play_host.h"
 #include "web/browser.h"
+#include "web/link_rules.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -15,6 +17,7 @@ namespace sources {
 class PictureDownload;
 }
 class PictureView;
+class PlayAssist;
 class ProgressGauge;
 class TDCAviPlayer;
 class QAction;
@@ -26,11 +29,11 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 
-class TfrmMain : public QMainWindow, private game::PressView
+class TfrmMain : public QMainWindow, private game::PressView, private PlayHost
 {
     Q_OBJECT
 
-  public:
+public:
     explicit TfrmMain(QWidget *parent = nullptr);
     ~TfrmMain() override;
 
@@ -65,23 +68,23 @@ class TfrmMain : public QMainWindow, private game::PressView
     // The web pane, in mainform_web.cpp; the browser exists once the pane was first used.
     void PuzzlesontheWeb1Click();
     web::Browser *browser() const { return WebBrowser1.get(); }
-    // Downloads a picture and starts a puzzle from it. Failed when the download or the
-    // decoding failed, which the player has been told; Dropped when a newer picture link or
-    // the end of the program took over, and nothing was done.
-    enum class WebPicture
-    {
-        Opened,
-        Failed,
-        Dropped
-    };
-    WebPicture openImageFromWeb(const QString &address);
+    // What OK in the Open URL dialog does with the typed text: the pane opens, a picture
+    // address is fetched, any other goes to the browser.
+    void openTypedAddress(const QString &typed);
+    // Downloads a picture and starts a puzzle from it. Failed when the address is not one
+    // origin may reach, or the download or the decoding failed, which the player has been
+    // told; Dropped when a newer picture link, another command or the end of the program took
+    // over, and nothing was done.
+    enum class WebPicture { Opened, Failed, Dropped };
+    WebPicture openImageFromWeb(const QString &address,
+                                web::LinkOrigin origin = web::LinkOrigin::Page);
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-  private:
+private:
     // Construction, in mainform_ui.cpp.
     void createWidgets();
     void createToolStrip(QWidget *parent);
@@ -126,9 +129,12 @@ class TfrmMain : public QMainWindow, private game::PressView
     bool browserEnabled() const;
     void enterBrowsing();
     bool WebBrowser1BeforeNavigate2(const QString &address);
-    void followPictureLink(const QString &address);
+    void takePictureLink(const QString &address, web::LinkOrigin origin);
+    void followPictureLink(const QString &address, web::LinkOrigin origin);
     void WebBrowser1NewWindow2(const QString &address);
     void WebBrowser1CommandStateChange(int command, bool enabled);
+    bool pageOwnsGauge() const;
+    void hidePageGauge();
     void WebBrowser1ProgressChange(int progress, int maximum);
     void WebBrowser1DocumentComplete();
     void browseBack();
@@ -138,6 +144,7 @@ class TfrmMain : public QMainWindow, private game::PressView
     void ClientWork(qint64 received);
     void ClientWorkEnd();
     void downloadFailed();
+    bool cancelDownload();
 
     // Steps shared by the handlers.
     void randomBlocks();
@@ -154,6 +161,8 @@ class TfrmMain : public QMainWindow, private game::PressView
     void applyVideoRefreshInterval();
     void closeVideo();
     void leaveVideoPuzzle();
+    // The puzzle showing is given up: its views hidden, no video, refresh or clock of it runs.
+    void abandonShownPuzzle();
     void setSmoothPictures(bool smooth);
     void restartVideoPlayback();
     // The steps every still picture takes from decoded to a dealt board, file or download.
@@ -163,6 +172,14 @@ class TfrmMain : public QMainWindow, private game::PressView
     void redraw() override;
     void showFrame(QRgb colour) override;
     void holdSwapFrame() override;
+
+    // How keyboard play, undo and hints reach the window.
+    const game::GameState &playState() const override { return m_state; }
+    bool boardInPlay() const override;
+    void pressBoardAt(QPoint position) override;
+    void exchangeByCommand(int firstCell, int secondCell) override;
+    // After a move on the board: the move count and the completion test.
+    void countMoveAndTestCompletion(bool ruled, bool countsMove);
 
     game::GameState m_state;
     game::GameClock m_clock;
@@ -231,6 +248,7 @@ class TfrmMain : public QMainWindow, private game::PressView
     QAction *mnuVisitOnline = nullptr;
 
     std::unique_ptr<web::Browser> WebBrowser1;
+    PlayAssist *m_play = nullptr;
     sources::PictureDownload *Client = nullptr;
     TDCAviPlayer *avi = nullptr;
     QTimer *tmrTimer = nullptr;

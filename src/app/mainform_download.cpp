@@ -3,11 +3,13 @@
 
 #include "app/event_pump.h"
 #include "app/picture_view.h"
+#include "app/play_assist.h"
 #include "app/progress_gauge.h"
 #include "app/wait_cursor.h"
 #include "sources/decode_error.h"
 #include "sources/jpeg_decoder.h"
 #include "sources/picture_download.h"
+#include "web/browser_loader.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,7 +18,7 @@
 
 #include <optional>
 
-TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address)
+TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address, web::LinkOrigin origin)
 {
     using sources::PictureDownload;
     std::optional<WaitCursor> busy(std::in_place);
@@ -26,8 +28,15 @@ TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address)
     mnuSolutionClick();
     setBrowserShown(false);
 
-    // Back, menu commands and another picture link can run while this waits.
-    const quint64 transfer = Client->get(QUrl(address));
+    const QUrl url(address);
+    if (!web::isAllowedAddress(url, origin, web::bundledSiteDir())) {
+        busy.reset();
+        downloadFailed();
+        return WebPicture::Failed;
+    }
+    // Back, menu commands and another picture link can run while this waits; every command
+    // that starts another puzzle or view cancels it.
+    const quint64 transfer = Client->get(url);
     pumpEventsUntil(Client, &PictureDownload::ended,
                     [&] { return Client->stateOf(transfer) != PictureDownload::State::Running; });
     if (Client->stateOf(transfer) == PictureDownload::State::Running)
@@ -44,6 +53,7 @@ TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address)
         fraBrowser->hide();
         fraBrowser->setEnabled(false);
         fraImages->raise();
+        m_play->setPicture([address] { return address; }, address);
         buildPuzzle(picture);
         siblingIndex = -2;
         // Back leads to the page that held the link, even the first page of the history.
@@ -70,6 +80,16 @@ void TfrmMain::downloadFailed()
     siblingIndex = -2;
     setStatusText(QStringLiteral("Error"));
     showPane();
+}
+
+// Every command that starts another puzzle or view ends a running download without a word:
+// its openImageFromWeb then leaves the window to that command. True when one was running.
+bool TfrmMain::cancelDownload()
+{
+    if (!Client->drop())
+        return false;
+    progressBar->hide();
+    return true;
 }
 
 void TfrmMain::ClientWorkBegin(qint64 expected)

@@ -1,10 +1,10 @@
 // Back and Forward through the sibling pictures, and the mouse's side buttons.
 #include "app/mainform.h"
+#include "sources/picture_download.h"
 
 #include "app/error_report.h"
 #include "app/picture_view.h"
 #include "app/wait_cursor.h"
-#include "sources/picture_download.h"
 #include "sources/sibling_files.h"
 
 #include <QAction>
@@ -23,6 +23,7 @@ void TfrmMain::setBackForwardEnabled(bool back, bool forward)
 
 void TfrmMain::btnForwardClick()
 {
+    cancelDownload();
     if (siblingIndex == -2)
         browseForward();
     else
@@ -31,8 +32,13 @@ void TfrmMain::btnForwardClick()
 
 void TfrmMain::btnBackClick()
 {
-    // In every mode: a download still running fails.
-    Client->abort();
+    // Browsing, Back closes the connection of a download still running, which then fails
+    // with its message and brings the page back; over a folder it is given up silently,
+    // since another picture takes its place.
+    if (siblingIndex == -2)
+        Client->abort();
+    else
+        cancelDownload();
     if (siblingIndex == -2)
         browseBack();
     else
@@ -65,7 +71,6 @@ void TfrmMain::playLeavingEffect()
         imgSolution->hide();
         Image2->hide();
         ProEffectImage1->show();
-        ProEffectImage1->raise();
         ProEffectImage1->repaint();
     }
     // Blocking on purpose: the dimmed picture stays up a moment before the next one.

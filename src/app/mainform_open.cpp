@@ -5,11 +5,13 @@
 #include "app/error_report.h"
 #include "app/event_pump.h"
 #include "app/picture_view.h"
+#include "app/play_assist.h"
 #include "app/recent_menu.h"
 #include "app/video_file.h"
 #include "app/wait_cursor.h"
 #include "sources/bmp_decoder.h"
-#include "sources/jpeg_decoder.h"
+#include "sources/picture_decoder.h"
+#include "sources/records_file.h"
 #include "sources/sibling_files.h"
 
 #include <QAction>
@@ -23,28 +25,27 @@
 
 void TfrmMain::openPuzzle(const QString &path)
 {
-    Image2->hide();
-    ProEffectImage1->hide();
+    // However this ends, the puzzle showing until now is gone: nothing of it runs on.
+    abandonShownPuzzle();
     m_state.dimmedTarget = m_state.dimmedCell = m_state.selectedCell = -1;
     setStatusText(QStringLiteral("Loadng"));
     mnuSolution->setEnabled(true);
-    imgSolution->hide();
 
     QImage picture;
     try {
-        picture = sources::decodeJpegFile(path);
-        fraImages->raise();
-        fraBrowser->hide();
+        picture = sources::decodePictureFile(path);
         setWindowTitle(QStringLiteral("Pindrel - ") + QFileInfo(path).fileName());
     } catch (const std::exception &) {
         picture = sources::decodeBmpFile(path); // a failure here reaches the caller
     }
-    // A recent picture chosen during a video puzzle: the video would paint over it.
-    if (isVideo)
-        leaveVideoPuzzle();
+    // A local picture, of either kind, puts the web pane away: it would cover the board.
+    fraImages->raise();
+    fraBrowser->hide();
     m_clock.StopTimer();
     m_clock.StartTimer();
 
+    m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
+                      QFileInfo(path).fileName());
     ++openCount;
     QAction *recent = recentmenu::addRecentPicture(mnuImageFiles, path, openCount);
     connect(recent, &QAction::triggered, this, [this, recent] { openPuzzleFromMenu(recent); });
@@ -62,6 +63,7 @@ void TfrmMain::buildPuzzle(const QImage &picture)
     rebuildDimSource();
     m_state.solutionShown = false;
     randomBlocks();
+    m_play->newGame();
     drawBitmap();
     imgSolution->hide();
     ProEffectImage1->hide();
@@ -90,6 +92,7 @@ void TfrmMain::mnuOpenClick()
 
 void TfrmMain::openChosenFile(const QString &path)
 {
+    cancelDownload();
     m_openDialogFileName = path;
     OpenDialog1->setDirectory(QFileInfo(path).absolutePath());
     try {
@@ -98,10 +101,10 @@ void TfrmMain::openChosenFile(const QString &path)
         else
             openStillPicture(path);
     } catch (const std::exception &) {
+        // Nothing half-opened stays: no puzzle shows and nothing plays until the next one.
         setWindowTitle(QStringLiteral("Pindrel"));
-        m_clock.StopTimer();
+        abandonShownPuzzle();
         setStatusText(QStringLiteral("00 : 00 : 00"));
-        closeVideo();
         QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Unable to open file."),
                               QMessageBox::Ok);
     }
@@ -130,6 +133,7 @@ void TfrmMain::findOtherFiles()
 
 void TfrmMain::openPuzzleFromMenu(QAction *item)
 {
+    cancelDownload();
     runReportingFailures([&] {
         WaitCursor busy;
         openPuzzle(recentmenu::pathOfMenuText(item->text()));

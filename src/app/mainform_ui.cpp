@@ -1,6 +1,7 @@
 // Building the main window: tool strip, picture area, caption labels, menus and timers.
 #include "app/mainform.h"
 
+#include "app/open_filters.h"
 #include "app/picture_view.h"
 #include "app/progress_gauge.h"
 #include "app/widget_colour.h"
@@ -21,7 +22,23 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+// Compiled into this static library, so not registered by itself.
+static void loadToolIcons()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
 namespace {
+
+// The style has this one only at 16 pixels: on a high-density screen it would be grown.
+QIcon webIcon()
+{
+    loadToolIcons();
+    QIcon icon;
+    for (int size : {16, 32, 64})
+        icon.addFile(QStringLiteral(":/icons/web-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 
 QToolButton *addToolButton(QToolBar *bar, const char *name, const QString &text,
                            const QString &hint, QStyle::StandardPixmap icon)
@@ -116,14 +133,8 @@ void TfrmMain::createWidgets()
     OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    // Shown exactly as written; the patterns Qt matches by follow in the hidden last
-    // parentheses, since it takes "*.jpg;" as a pattern of its own.
     OpenDialog1->setOption(QFileDialog::HideNameFilterDetails);
-    OpenDialog1->setNameFilters({
-        QStringLiteral("Supported File Types (*.jpg; *.jpeg; *.avi) (*.jpg *.jpeg *.avi)"),
-        QStringLiteral("JPEG Images (*.jpg; *.jpeg) (*.jpg *.jpeg)"),
-        QStringLiteral("AVI videos (*.avi) (*.avi)"),
-    });
+    OpenDialog1->setNameFilters(openDialogFilters());
     // Enter in the file name field can accept the dialog while its completion list is up;
     // the list would then stay over the board and keep the keyboard.
     connect(OpenDialog1, &QDialog::finished, this, [this] {
@@ -150,6 +161,7 @@ void TfrmMain::createToolStrip(QWidget *parent)
     btnOpen->setPopupMode(QToolButton::MenuButtonPopup);
     btnWeb = addToolButton(toolBar, "btnWeb", tr("Web"), QStringLiteral("Find images on the web"),
                            QStyle::SP_DriveNetIcon);
+    btnWeb->setIcon(webIcon());
     toolBar->addSeparator();
     btnRestart = addToolButton(toolBar, "btnRestart", tr("Restart Game"),
                                QStringLiteral("Refresh/Restart"), QStyle::SP_BrowserReload);
@@ -163,8 +175,8 @@ void TfrmMain::createToolStrip(QWidget *parent)
     row->addWidget(toolBar);
     row->addStretch(1);
 
-    txtMoveCount =
-        addPanel(toolStrip, "txtMoveCount", QStringLiteral("0"), QStringLiteral("Moves taken"), 48);
+    txtMoveCount = addPanel(toolStrip, "txtMoveCount", QStringLiteral("0"),
+                            QStringLiteral("Moves taken"), 48);
     txtStatus = addPanel(toolStrip, "txtStatus", QStringLiteral("00 : 00 : 00"),
                          QStringLiteral("Time elapsed"), 88);
     row->addWidget(txtMoveCount);
@@ -218,6 +230,12 @@ void TfrmMain::createPictureArea(QWidget *parent)
 
     txtInfoShadow = addCaptionLabel(fraSolution, "txtInfoShadow", Qt::black);
     txtInfo = addCaptionLabel(fraSolution, "txtInfo", Qt::white);
+    // One stacking order for good, bottom to top; what shows is decided by visibility alone.
+    // The web pane, whenever shown, covers everything, the captions included.
+    QWidget *const bottomToTop[] = {ProEffectImage1, imgSolution, Image2,
+                                    txtInfoShadow,   txtInfo,     fraBrowser};
+    for (QWidget *control : bottomToTop)
+        control->raise();
     fraSolution->installEventFilter(this);
 }
 
@@ -226,46 +244,44 @@ void TfrmMain::createMenus()
     QMenu *game = menuBar()->addMenu(QStringLiteral("&Game"));
     game->setObjectName(QStringLiteral("mnuGame"));
     mnuOpen = addItem(game, "mnuOpen", QStringLiteral("&Open..."), QKeySequence(tr("Ctrl+O")));
-    mnuOpenURL =
-        addItem(game, "mnuOpenURL", QStringLiteral("Open &URL..."), QKeySequence(tr("Ctrl+U")));
+    mnuOpenURL = addItem(game, "mnuOpenURL", QStringLiteral("Open &URL..."),
+                         QKeySequence(tr("Ctrl+U")));
     game->addSeparator();
-    mnuWeb =
-        addItem(game, "mnuWeb", QStringLiteral("Puzzles on the &Web"), QKeySequence(tr("Ctrl+W")));
+    mnuWeb = addItem(game, "mnuWeb", QStringLiteral("Puzzles on the &Web"),
+                     QKeySequence(tr("Ctrl+W")));
     game->addSeparator();
     mnuExit = addItem(game, "mnuExit", QStringLiteral("&Exit"), QKeySequence(tr("Ctrl+X")));
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    Restart1 =
-        addItem(view, "Restart1", QStringLiteral("&Restart/Refresh"), QKeySequence(Qt::Key_F5));
+    Restart1 = addItem(view, "Restart1", QStringLiteral("&Restart/Refresh"), QKeySequence(Qt::Key_F5));
     Back1 = addItem(view, "Back1", QStringLiteral("&Back"), QKeySequence(tr("Ctrl+Alt+B")));
     Next1 = addItem(view, "Next1", QStringLiteral("&Next"), QKeySequence(tr("Ctrl+Alt+N")));
     view->addSeparator();
-    mnuSolution =
-        addItem(view, "mnuSolution", QStringLiteral("Show &Solution"), QKeySequence(Qt::Key_F4));
+    mnuSolution = addItem(view, "mnuSolution", QStringLiteral("Show &Solution"),
+                          QKeySequence(Qt::Key_F4));
     view->addSeparator();
     mnuFullScreen = addItem(view, "mnuFullScreen", QStringLiteral("&Full Screen"),
                             QKeySequence(Qt::Key_F11), true, false);
 
     QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
-    mnuSetup =
-        addItem(options, "mnuSetup", QStringLiteral("&Setup..."), QKeySequence(tr("Ctrl+S")));
+    mnuSetup = addItem(options, "mnuSetup", QStringLiteral("&Setup..."), QKeySequence(tr("Ctrl+S")));
     options->addSeparator();
     mnuShowToolbar = addItem(options, "mnuShowToolbar", QStringLiteral("&Show Toolbar"),
                              QKeySequence(tr("Ctrl+T")), true, true);
     FadeBlocks1 = addItem(options, "FadeBlocks1", QStringLiteral("&Dim Selected Tiles"),
                           QKeySequence(tr("Ctrl+F")), true, true);
-    mnuDimTiles =
-        addItem(options, "mnuDimTiles", QStringLiteral("Dim Incorrect Tiles"), {}, true, false);
+    mnuDimTiles = addItem(options, "mnuDimTiles", QStringLiteral("Dim Incorrect Tiles"), {}, true,
+                          false);
     mnuShowGrid = addItem(options, "mnuShowGrid", QStringLiteral("&Grid Overlay"),
                           QKeySequence(tr("Ctrl+G")), true, false);
     mnuPlaySound = addItem(options, "mnuPlaySound", QStringLiteral("Play Sound"), {}, true, true);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout =
-        addItem(help, "mnuAbout", QStringLiteral("&About Pindrel..."), QKeySequence(tr("Ctrl+A")));
+    mnuAbout = addItem(help, "mnuAbout", QStringLiteral("&About Pindrel..."),
+                       QKeySequence(tr("Ctrl+A")));
     help->addSeparator();
     mnuVisitOnline = addItem(help, "mnuVisitOnline", QStringLiteral("Visit Pindrel Online..."));
 

@@ -3,10 +3,12 @@
 #include "app/mainform.h"
 
 #include "app/picture_view.h"
+#include "app/play_assist.h"
 #include "app/progress_gauge.h"
 #include "app/wait_cursor.h"
 #include "game/board_renderer.h"
 #include "sources/decode_error.h"
+#include "sources/records_file.h"
 #include "video/AVIPlay.h"
 
 #include <QAction>
@@ -47,6 +49,8 @@ void TfrmMain::openVideo(const QString &path)
     if (avi->FrameCount() <= 0)
         throw sources::DecodeError(QStringLiteral("%1: not a playable video").arg(path));
     isVideo = true;
+    m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
+                      QFileInfo(path).fileName());
     FadeBlocks1->setEnabled(false);
     FadeBlocks1->setChecked(true);
 
@@ -107,10 +111,22 @@ void TfrmMain::setSmoothPictures(bool smooth)
 
 void TfrmMain::leaveVideoPuzzle()
 {
+    closeVideo();
+    if (!isVideo)
+        return;
+    isVideo = false;
     setSmoothPictures(true);
     FadeBlocks1->setEnabled(true);
-    isVideo = false;
-    closeVideo();
+    // The last frame stays as an ordinary still picture, which Restart deals with dimmed tiles.
+    rebuildDimSource();
+}
+
+void TfrmMain::abandonShownPuzzle()
+{
+    leaveVideoPuzzle();
+    m_clock.StopTimer();
+    for (PictureView *view : {Image2, imgSolution, ProEffectImage1})
+        view->hide();
 }
 
 void TfrmMain::restartVideoPlayback()

@@ -29,12 +29,15 @@ void TfrmMain::createBrowser()
     events.commandStateChange = [this](int command, bool enabled) {
         WebBrowser1CommandStateChange(command, enabled);
     };
-    events.downloadBegin = [this] { progressBar->show(); };
+    events.downloadBegin = [this] {
+        if (pageOwnsGauge())
+            progressBar->show();
+    };
     events.progressChange = [this](int progress, int maximum) {
         WebBrowser1ProgressChange(progress, maximum);
     };
-    events.downloadComplete = [this] { progressBar->hide(); };
-    events.navigateComplete2 = [this] { progressBar->hide(); };
+    events.downloadComplete = [this] { hidePageGauge(); };
+    events.navigateComplete2 = [this] { hidePageGauge(); };
     events.documentComplete = [this] { WebBrowser1DocumentComplete(); };
     WebBrowser1 = web::loadBrowser(fraBrowser, events);
     auto *fill = new QVBoxLayout(fraBrowser);
@@ -59,7 +62,6 @@ void TfrmMain::showPane()
 {
     fraBrowser->setEnabled(true);
     fraBrowser->show();
-    fraBrowser->raise();
     setBrowserShown(true);
 }
 
@@ -70,15 +72,17 @@ void TfrmMain::putPaneAway()
     setBrowserShown(false);
 }
 
-// What both ways into the pane do first: no video, no clock, the pane's status.
+// What both ways into the pane do first: no download, no video, no clock, the pane's status.
+// From here on Back and Forward follow the browser's history, whatever a local folder left.
 void TfrmMain::enterBrowsing()
 {
-    if (isVideo)
-        leaveVideoPuzzle();
-    closeVideo();
+    cancelDownload();
+    leaveVideoPuzzle();
     m_clock.StopTimer();
     setStatusText(QStringLiteral("Browsing"));
     txtMoveCount->setText(QStringLiteral("0"));
+    createBrowser();
+    setBackForwardEnabled(WebBrowser1->canGoBack(), WebBrowser1->canGoForward());
 }
 
 void TfrmMain::PuzzlesontheWeb1Click()
@@ -90,7 +94,6 @@ void TfrmMain::PuzzlesontheWeb1Click()
         mnuSolution->setEnabled(false);
         siblingIndex = -2;
         m_state.selectedCell = -1;
-        createBrowser();
         WebBrowser1->widget()->setEnabled(true);
         Image2->setEnabled(false);
         WebBrowser1->navigate(startPage);
@@ -108,44 +111,61 @@ void TfrmMain::OpenURL1Click()
     TfrmOpenURL dialog(this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     activateWindow();
-    if (!accepted)
-        return;
+    if (accepted)
+        openTypedAddress(dialog.address());
+}
+
+void TfrmMain::openTypedAddress(const QString &typed)
+{
     setWindowTitle(QStringLiteral("Pindrel"));
+    // A failure to load the engine reaches the default error report.
     enterBrowsing();
     m_state.swapFlash = 0;
-    // A failure to load the engine reaches the default error report.
-    createBrowser();
     WebBrowser1->widget()->setEnabled(true);
     fraBrowser->setEnabled(true);
     siblingIndex = -2;
-    WebBrowser1->navigate(dialog.address());
+    const QString address = web::typedAddress(typed).toString(QUrl::FullyEncoded);
+    // A picture the player names is fetched as the player's; an image-search link goes through
+    // the browser like any page's link, so its unwrapped address is a page's.
+    const QString prefix = web::imageSearchPrefix(settings::imageSearchHost());
+    if (web::isPictureLink(address) && web::unwrapImageSearchLink(address, prefix) == address)
+        takePictureLink(address, web::LinkOrigin::Typed);
+    else
+        WebBrowser1->navigate(address);
     fraBrowser->show();
-    fraBrowser->raise();
     WebBrowser1->widget()->show();
 }
 
 bool TfrmMain::WebBrowser1BeforeNavigate2(const QString &address)
 {
     setStatusText(QStringLiteral("Browsing"));
-    progressBar->hide();
-    progressBar->setValue(0);
+    if (pageOwnsGauge()) {
+        progressBar->hide();
+        progressBar->setValue(0);
+    }
     const QString target =
         web::unwrapImageSearchLink(address, web::imageSearchPrefix(settings::imageSearchHost()));
     if (!web::isPictureLink(target))
         return false;
+    takePictureLink(target, web::LinkOrigin::Page);
+    return true;
+}
+
+void TfrmMain::takePictureLink(const QString &address, web::LinkOrigin origin)
+{
     Image2->setEnabled(false);
     btnForward->setEnabled(false);
     Next1->setEnabled(false);
     // The download waits for the engine to hear the navigation cancelled: a nested event
     // loop inside its navigation callback would stall it.
     QMetaObject::invokeMethod(
-        this, [this, target] { followPictureLink(target); }, Qt::QueuedConnection);
-    return true;
+        this, [this, address, origin] { followPictureLink(address, origin); },
+        Qt::QueuedConnection);
 }
 
-void TfrmMain::followPictureLink(const QString &address)
+void TfrmMain::followPictureLink(const QString &address, web::LinkOrigin origin)
 {
-    switch (openImageFromWeb(address)) {
+    switch (openImageFromWeb(address, origin)) {
     case WebPicture::Opened:
         putPaneAway();
         break;
@@ -153,12 +173,15 @@ void TfrmMain::followPictureLink(const QString &address)
         showPane();
         break;
     case WebPicture::Dropped:
-        break; // a newer link has decided what shows
+        break; // a newer link or another command has decided what shows
     }
 }
 
 void TfrmMain::WebBrowser1NewWindow2(const QString &address)
 {
+    // A page may not open local files or other schemes, in the pane or on the desktop.
+    if (!web::isAllowedAddress(QUrl(address), web::LinkOrigin::Page, web::bundledSiteDir()))
+        return;
     // From the home site's own pages a new window is a window of the desktop's browser;
     // from any other page it takes the pane's place.
     if (web::isHomeSitePage(WebBrowser1->locationUrl(), settings::homeSiteBase()))
@@ -177,8 +200,25 @@ void TfrmMain::WebBrowser1CommandStateChange(int command, bool enabled)
     Next1->setEnabled(btnForward->isEnabled());
 }
 
+// The page's loads drive the gauge only while the pane is the view. While a picture
+// downloads the pane is put away and the gauge is the download's: the engine still reports
+// the end of the navigation the picture link cancelled, which would hide it for good. A web
+// puzzle's clock stays readable too.
+bool TfrmMain::pageOwnsGauge() const
+{
+    return !fraBrowser->isHidden();
+}
+
+void TfrmMain::hidePageGauge()
+{
+    if (pageOwnsGauge())
+        progressBar->hide();
+}
+
 void TfrmMain::WebBrowser1ProgressChange(int progress, int maximum)
 {
+    if (!pageOwnsGauge())
+        return;
     if (progress == 0 || progress == 100) {
         progressBar->hide();
         return;
@@ -192,7 +232,7 @@ void TfrmMain::WebBrowser1ProgressChange(int progress, int maximum)
 
 void TfrmMain::WebBrowser1DocumentComplete()
 {
-    progressBar->hide();
+    hidePageGauge();
     btnRestart->setEnabled(true);
 }
 
@@ -216,7 +256,6 @@ void TfrmMain::browseBack()
         setBrowserShown(true);
         WebBrowser1->goBack();
         fraBrowser->show();
-        fraBrowser->raise();
         return;
     }
     // A web puzzle is showing: it fades out, and the page that held its link comes back.
@@ -236,9 +275,10 @@ void TfrmMain::browseBack()
     setStatusText(QStringLiteral("Browsing"));
 }
 
+// While the pane is the current view, whatever the time panel says ("Browsing", or "Error"
+// after a failed download): a game dealt under the pane would run unseen.
 bool TfrmMain::restartReloadsPage()
 {
-    return txtStatus->text() == QLatin1String("Browsing") && !fraBrowser->isHidden() &&
-           fraBrowser->isEnabled() && WebBrowser1 && !WebBrowser1->widget()->isHidden() &&
-           WebBrowser1->widget()->isEnabled();
+    return !fraBrowser->isHidden() && fraBrowser->isEnabled() && WebBrowser1 &&
+           !WebBrowser1->widget()->isHidden() && WebBrowser1->widget()->isEnabled();
 }

@@ -55,8 +55,12 @@ void PictureView::paintEvent(QPaintEvent *)
         painter.fillRect(bar, Qt::black);
     if (shown.isEmpty())
         return;
-    if (m_smooth && shown.size() != m_picture->size())
-        painter.drawImage(shown.topLeft(), smoothlyScaled(shown.size()));
+    // The copy is made at the screen's device pixels, so a high-density screen shows the
+    // picture's own detail instead of a logical-size copy grown again.
+    const qreal ratio = devicePixelRatioF();
+    const QSize devicePixels = (QSizeF(shown.size()) * ratio).toSize();
+    if (m_smooth && devicePixels != m_picture->size())
+        painter.drawImage(QRectF(shown), smoothlyScaled(devicePixels));
     else
         painter.drawImage(shown, *m_picture);
 }

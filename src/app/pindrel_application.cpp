@@ -3,11 +3,19 @@
 
 #include "app/error_report.h"
 
-PindrelApplication::PindrelApplication(int &argc, char **argv) : QApplication(argc, argv)
+void describeApplication()
 {
     // No display name: Qt would append it to every window title, and the window already
     // names the game itself.
-    setApplicationName(QStringLiteral("Pindrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Pindrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PINDREL_VERSION));
+}
+
+PindrelApplication::PindrelApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    describeApplication();
+    // Desktops find the menu entry, and with it the icon, by this name.
+    setDesktopFileName(QStringLiteral("io.github.pindrel.Pindrel"));
 }
 
 bool PindrelApplication::notify(QObject *receiver, QEvent *event)

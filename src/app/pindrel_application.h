@@ -3,11 +3,14 @@
 
 #include <QApplication>
 
+// The name and version every application object of the game carries.
+void describeApplication();
+
 class PindrelApplication : public QApplication
 {
     Q_OBJECT
 
-  public:
+public:
     PindrelApplication(int &argc, char **argv);
 
     // Delivers the event; a failure thrown by its handler is shown in the error report

@@ -22,9 +22,14 @@ void GameClock::StopTimer()
     m_running = false;
 }
 
+qint64 GameClock::elapsedMilliseconds() const
+{
+    return std::max<qint64>(0, m_now() - m_clockStart);
+}
+
 QString GameClock::elapsedText() const
 {
-    const qint64 elapsed = std::max<qint64>(0, m_now() - m_clockStart);
+    const qint64 elapsed = elapsedMilliseconds();
     const qint64 secondsOfDay = elapsed / 1000 % 86400;
     const auto twoDigits = [](qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
     return twoDigits(secondsOfDay / 3600) + QStringLiteral(" : ") +

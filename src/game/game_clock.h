@@ -19,6 +19,8 @@ public:
     void StopTimer();
     bool clockRunning() const { return m_running; }
 
+    // Milliseconds since the clock was started.
+    qint64 elapsedMilliseconds() const;
     // The elapsed time of day, whole seconds, wrapping after 24 hours.
     QString elapsedText() const;
 

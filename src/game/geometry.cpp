@@ -50,4 +50,12 @@ CellPosition cellAtPress(const ScreenLayout &layout, int rows, int cols, int x, 
             lastStartBefore(x - layout.offX, layout.tileWidth, cols)};
 }
 
+QPoint pressPointOf(const ScreenLayout &layout, QSize control, CellPosition cell)
+{
+    const int x = cell.col * layout.tileWidth + layout.tileWidth / 2;
+    const int y = cell.row * layout.tileHeight + layout.tileHeight / 2;
+    return {layout.offX + std::min(x, control.width() - 2 * layout.offX),
+            layout.offY + std::min(y, control.height() - 2 * layout.offY)};
+}
+
 } // namespace game

@@ -1,6 +1,7 @@
 // Where tiles lie in the picture and where a press on the scaled board lands.
 #pragma once
 
+#include <QPoint>
 #include <QSize>
 #include <cmath>
 
@@ -37,5 +38,9 @@ struct CellPosition
 
 // The cell under an accepted press; a press on a boundary belongs to the tile left of or above it.
 CellPosition cellAtPress(const ScreenLayout &layout, int rows, int cols, int x, int y);
+
+// A point of the control that a press maps to the cell: the cell's middle, or the picture's
+// last pixel where rounded tile sizes would put the middle beyond the picture.
+QPoint pressPointOf(const ScreenLayout &layout, QSize control, CellPosition cell);
 
 } // namespace game

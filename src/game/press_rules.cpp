@@ -15,20 +15,6 @@ bool isLegalSlide(const GameState &state, int clickedCell, int clickedCol)
            clickedCell - state.cols == gap || clickedCell + state.cols == gap;
 }
 
-// Exchanges the cells a and b in the arrangement, in three passes over the list.
-static void exchangeCells(std::vector<int> &blockList, int a, int b)
-{
-    for (int &entry : blockList)
-        if (entry == a)
-            entry = -1;
-    for (int &entry : blockList)
-        if (entry == b)
-            entry = a;
-    for (int &entry : blockList)
-        if (entry == -1)
-            entry = b;
-}
-
 PressOutcome pressBoard(GameState &state, const Press &press, PressView &view)
 {
     if (press.button == PressButton::Right) {
@@ -84,11 +70,12 @@ PressOutcome pressBoard(GameState &state, const Press &press, PressView &view)
     if (state.gameType == SwapBlocks)
         view.showFrame(frameColour);
 
-    PressOutcome outcome{true, false};
+    PressOutcome outcome{true, false, {}};
     if (moved) {
         state.dimmedTarget = -1;
         state.dimmedCell = -1;
-        exchangeCells(state.blockList, state.selectedCell, state.clickedCell);
+        outcome.exchange = {state.selectedCell, state.clickedCell};
+        exchangeCells(state, outcome.exchange);
         if (state.gameType == SwapBlocks && !press.isVideo)
             view.holdSwapFrame();
         view.redraw();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/game_state.h"
+#include "game/move_history.h"
 
 #include <QRgb>
 #include <QSize>
@@ -41,6 +42,8 @@ struct PressOutcome
     bool ruled = false;
     // A swap or move of two different cells: the move count goes up by one.
     bool countsMove = false;
+    // The two cells whose tiles changed places, when the press carried out a swap or move.
+    Exchange exchange;
 };
 
 PressOutcome pressBoard(GameState &state, const Press &press, PressView &view);

@@ -4,28 +4,17 @@
 #include "sources/decode_error.h"
 #include "sources/picture_file.h"
 #include "sources/picture_limits.h"
+#include "sources/qt_reader_limit.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
 
 #include <limits>
-#include <mutex>
 
 namespace sources {
 
 namespace {
-
-// Qt's limit is process-wide; raise it once, and never lower one somebody else set higher.
-void allowLargestPicture()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        const int current = QImageReader::allocationLimit();
-        if (current != 0 && current < maxPictureMegabytes)
-            QImageReader::setAllocationLimit(maxPictureMegabytes);
-    });
-}
 
 // The most pixels a BMP file of `fileBytes` bytes can code, from its header's bits per pixel and
 // compression, counting the whole file as pixel data.

@@ -42,6 +42,7 @@ quint64 PictureDownload::get(const QUrl &url)
     ++m_current;
     m_state = State::Running;
     m_begun = false;
+    m_bodyTaken = false;
     m_body.clear();
     m_failure.clear();
     m_reply = m_manager->get(request);
@@ -57,10 +58,14 @@ void PictureDownload::abort()
         conclude(State::Failed, QStringLiteral("the connection was closed"));
 }
 
-void PictureDownload::drop()
+bool PictureDownload::drop()
 {
-    if (m_state == State::Running)
-        conclude(State::Dropped, {});
+    // A command can run between the end of a transfer and its taker noticing.
+    const bool unclaimed = m_state == State::Done && !m_bodyTaken;
+    if (m_state != State::Running && !unclaimed)
+        return false;
+    conclude(State::Dropped, {});
+    return true;
 }
 
 PictureDownload::State PictureDownload::stateOf(quint64 transfer) const
@@ -70,6 +75,7 @@ PictureDownload::State PictureDownload::stateOf(quint64 transfer) const
 
 QByteArray PictureDownload::takeBody()
 {
+    m_bodyTaken = true;
     return std::exchange(m_body, {});
 }
 

@@ -1,4 +1,4 @@
-// Fetching one picture over HTTP/1.1 into memory, with progress, a size cap and abort.
+// Fetching one picture over HTTP/1.1 into memory, with progress, a size cap, abort and cancelling.
 #pragma once
 
 #include <QByteArray>
@@ -40,8 +40,9 @@ class PictureDownload : public QObject
     quint64 get(const QUrl &url);
     // Closes the connection: a running transfer fails.
     void abort();
-    // Ends a running transfer without a failure, as if a newer one had replaced it.
-    void drop();
+    // Ends a running transfer without a failure, as if a newer one had replaced it; so too a
+    // finished one whose body has not been taken. True when there was one.
+    bool drop();
 
     State stateOf(quint64 transfer) const;
     // The failure of the last transfer, for the record.
@@ -70,6 +71,7 @@ class PictureDownload : public QObject
     quint64 m_current = 0;
     State m_state = State::Dropped;
     bool m_begun = false;
+    bool m_bodyTaken = false;
     QByteArray m_body;
     QString m_failure;
 };

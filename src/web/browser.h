@@ -42,6 +42,7 @@ class Browser
     // Goes to address exactly as given: no scheme is added.
     virtual void navigate(const QString &address) = 0;
     virtual bool canGoBack() const = 0;
+    virtual bool canGoForward() const = 0;
     // False when the history holds nothing that way.
     virtual bool goBack() = 0;
     virtual bool goForward() = 0;

@@ -1,6 +1,9 @@
 // The link rules as plain functions over address text.
 #include "web/link_rules.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace web {
 
 QString imageSearchPrefix(const QString &host)
@@ -39,6 +42,27 @@ QStringList homeSitePages(const QString &base)
 bool isHomeSitePage(const QString &address, const QString &base)
 {
     return homeSitePages(base).contains(address, Qt::CaseSensitive);
+}
+
+QUrl typedAddress(const QString &typed)
+{
+    return QUrl::fromUserInput(typed);
+}
+
+bool isAllowedAddress(const QUrl &url, LinkOrigin origin, const QString &siteFolder)
+{
+    const QString scheme = url.scheme();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        return !url.host().isEmpty();
+    if (scheme != QLatin1String("file"))
+        return false;
+    const QFileInfo file(url.toLocalFile());
+    if (!file.isFile())
+        return false;
+    if (origin == LinkOrigin::Typed)
+        return true;
+    const QString site = QFileInfo(siteFolder).canonicalFilePath();
+    return !site.isEmpty() && file.canonicalFilePath().startsWith(site + QLatin1Char('/'));
 }
 
 } // namespace web

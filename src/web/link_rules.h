@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 namespace web {
 
@@ -22,5 +23,23 @@ QStringList homeSitePages(const QString &base);
 
 // Whether address is exactly (case-sensitively) one of the home site's pages.
 bool isHomeSitePage(const QString &address, const QString &base);
+
+// Where an address the game is to fetch or show comes from: a page (its links, the addresses
+// unwrapped from them, its new-window requests), or the player's own typing in Open URL.
+enum class LinkOrigin
+{
+    Page,
+    Typed
+};
+
+// An address typed in Open URL read the way a browser reads it: without a scheme it is http
+// ("127.0.0.1:8080/a.jpg"), and an absolute local path is that file.
+QUrl typedAddress(const QString &typed);
+
+// Whether the game may fetch or open url. Any origin may reach http and https; a page may
+// reach regular files inside siteFolder only (the bundled home site, compared by canonical
+// path), the player any regular file. Nothing else: no other scheme, no FIFO or device, which
+// would block the window in the synchronous open of a file: address.
+bool isAllowedAddress(const QUrl &url, LinkOrigin origin, const QString &siteFolder);
 
 } // namespace web

@@ -10,7 +10,7 @@ TEST_F(WindowTest, EveryCorpusPictureOpensOrFailsCleanly)
 {
     PINDREL_REQUIRE_CORPUS(corpus);
     int opened = 0, refused = 0;
-    for (const char *kind : {"jpeg", "bmp"}) {
+    for (const char *kind : {"jpeg", "bmp", "png", "gif", "webp", "tiff"}) {
         const QDir folder(QDir(corpus).filePath(QLatin1String(kind)));
         for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
             const std::vector<int> before = window->state().blockList;
@@ -33,7 +33,7 @@ TEST_F(WindowTest, EveryCorpusPictureOpensOrFailsCleanly)
             EXPECT_TRUE(board()->isVisible());
         }
     }
-    // The corpus holds both kinds; a decoder that refused everything would fail here.
-    EXPECT_GT(opened, 80);
-    EXPECT_GT(refused, 15);
+    // The corpus holds every kind; a decoder that refused everything would fail here.
+    EXPECT_GT(opened, 105);
+    EXPECT_GT(refused, 25);
 }

@@ -2,12 +2,18 @@
 #include "window_fixture.h"
 
 #include "app/picture_view.h"
+#include "support/corpus.h"
 #include "support/fifo_watch.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -190,4 +196,65 @@ TEST_F(OpenPictureTest, AFifoNamedLikeAPictureFailsWithoutBlocking)
     EXPECT_TRUE(message.contains("not a regular file")) << message.toStdString();
     EXPECT_FALSE(fifo.openedForReading());
     EXPECT_FALSE(replaced.openedForReading());
+}
+
+TEST_F(OpenPictureTest, TheDialogKeepsItsThreeEntriesFirstAndAddsThreeMore)
+{
+    QStringList shown;
+    QString selected;
+    whenModal("QFileDialog", [&](QWidget *modal) {
+        auto *types = modal->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        for (int i = 0; i < types->count(); ++i)
+            shown << types->itemText(i);
+        selected = types->currentText();
+        qobject_cast<QDialog *>(modal)->reject();
+    });
+    action("mnuOpen")->trigger();
+    EXPECT_EQ(shown, (QStringList{"Supported File Types (*.jpg; *.jpeg; *.avi)",
+                                  "JPEG Images (*.jpg; *.jpeg)", "AVI videos (*.avi)",
+                                  "All pictures and videos", "Other pictures", "Other videos"}));
+    EXPECT_EQ(selected, shown.value(0));
+
+    // What each added entry lets through.
+    const QStringList filters = find<QFileDialog>("OpenDialog1")->nameFilters();
+    ASSERT_EQ(filters.size(), 6);
+    for (const char *pattern : {"*.png", "*.gif", "*.webp", "*.tiff", "*.bmp"}) {
+        EXPECT_TRUE(filters.at(4).contains(QLatin1String(pattern))) << pattern;
+        EXPECT_TRUE(filters.at(3).contains(QLatin1String(pattern))) << pattern;
+    }
+    for (const char *pattern : {"*.mp4", "*.mkv", "*.webm", "*.mov", "*.ts", "*.wmv"}) {
+        EXPECT_TRUE(filters.at(5).contains(QLatin1String(pattern))) << pattern;
+        EXPECT_TRUE(filters.at(3).contains(QLatin1String(pattern))) << pattern;
+    }
+    EXPECT_FALSE(filters.at(4).contains(QLatin1String("*.jpg")));
+}
+
+TEST_F(OpenPictureTest, OtherVideoKindsOpenOrEndInTheFailureMessage)
+{
+    PINDREL_REQUIRE_CORPUS(corpus);
+    const QDir videos(QDir(corpus).filePath(QStringLiteral("video")));
+    // Every message box that comes is answered and recorded.
+    QStringList messages;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&messages] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            messages << box->text();
+            box->accept();
+        }
+    });
+    answer.start(10);
+    int tried = 0;
+    for (const QString &name : videos.entryList(QDir::Files, QDir::Name)) {
+        if (name.endsWith(QLatin1String(".gif")))
+            continue; // an animated GIF opens as a picture
+        ++tried;
+        const qsizetype before = messages.size();
+        window->openChosenFile(videos.filePath(name));
+        const bool opened = window->windowTitle() == "Pindrel - " + name;
+        const bool refused =
+            messages.size() == before + 1 && messages.last() == "Unable to open file.";
+        EXPECT_TRUE(opened != refused) << name.toStdString();
+    }
+    EXPECT_GT(tried, 20);
 }

@@ -5,9 +5,23 @@
 
 #include <QPainter>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <functional>
 
 namespace {
+
+double meanDifference(const QImage &a, const QImage &b)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum +=
+                qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
+        }
+    return double(sum) / (3.0 * a.width() * a.height());
+}
 
 QImage shownBy(PictureView &view)
 {
@@ -88,4 +102,55 @@ TEST_F(WindowTest, TheBoardShowsEachRebuildSmoothScaled)
     pressCell(6);
     ASSERT_EQ(text("txtMoveCount"), "1");
     EXPECT_EQ(shownBy(*board()).copy(shown), expected());
+}
+
+TEST(PictureView, PicturesAreScaledForTheScreensDevicePixels)
+{
+    // One-pixel black and white columns: scaled straight to the device pixels they stay
+    // stripes; scaled to logical pixels first, on a screen of two device pixels to one, they
+    // would be averaged to grey and then grown.
+    QImage stripes(650, 400, QImage::Format_RGB32);
+    for (int x = 0; x < stripes.width(); ++x)
+        for (int y = 0; y < stripes.height(); ++y)
+            stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    for (bool smooth : {true, false}) {
+        PictureView view;
+        view.setSmoothScaling(smooth);
+        view.setPicture(&stripes);
+        const qreal ratio = view.devicePixelRatioF();
+        view.resize(qRound(662 / ratio), qRound(420 / ratio)); // 662 device pixels wide
+        const QPixmap grabbed = view.grab();
+        EXPECT_EQ(grabbed.devicePixelRatio(), ratio);
+        const QRectF logical = view.pictureRect();
+        const QRect device(qRound(logical.x() * ratio), qRound(logical.y() * ratio),
+                           qRound(logical.width() * ratio), qRound(logical.height() * ratio));
+        ASSERT_EQ(device.width(), 662);
+        const QImage shown = grabbed.toImage().convertToFormat(QImage::Format_RGB32).copy(device);
+        const QImage reference =
+            stripes.scaled(device.size(), Qt::IgnoreAspectRatio,
+                           smooth ? Qt::SmoothTransformation : Qt::FastTransformation);
+        EXPECT_LT(meanDifference(shown, reference), smooth ? 8.0 : 40.0)
+            << "smooth " << smooth << " at ratio " << ratio;
+    }
+}
+
+class HiDpiTest : public WindowTest
+{
+};
+
+TEST_F(HiDpiTest, ToolBarIconsHaveArtworkForTheDevicePixels)
+{
+    const qreal ratio = window->devicePixelRatioF();
+    for (QToolButton *button : find<QToolBar>("toolBar")->findChildren<QToolButton *>()) {
+        if (button->objectName().startsWith(QLatin1String("qt_")))
+            continue; // the tool bar's own overflow button, hidden while everything fits
+        const QSize wanted = button->iconSize() * ratio;
+        // Artwork of at least the device size exists: the icon is not a small one grown.
+        bool large = false;
+        for (const QSize &size : button->icon().availableSizes())
+            large = large || (size.width() >= wanted.width() && size.height() >= wanted.height());
+        EXPECT_TRUE(large) << button->objectName().toStdString() << " at ratio " << ratio;
+        const QPixmap drawn = button->icon().pixmap(button->iconSize(), ratio);
+        EXPECT_EQ(drawn.size(), wanted) << button->objectName().toStdString();
+    }
 }

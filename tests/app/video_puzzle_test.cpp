@@ -199,19 +199,64 @@ TEST_F(VideoPuzzleTest, AFailedVideoLeavesNothingHalfDone)
 {
     openStillPictures();
     const QStringList siblings = window->siblings();
+    for (const bool afterVideo : {false, true}) {
+        SCOPED_TRACE(afterVideo ? "after a video" : "after a still picture");
+        if (afterVideo) {
+            openThroughDialog(videoFile("clip.avi", clip));
+            // A frame with colour on the board, to be left behind.
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return window->solutionPicture().pixel(60, 45) != qRgb(0, 0, 0); }));
+        }
+        QString caption, message;
+        expectMessage(&caption, &message);
+        openThroughDialog(videoFile("broken.avi", std::nullopt));
+        EXPECT_EQ(caption, "Error");
+        EXPECT_EQ(message, "Unable to open file.");
+        EXPECT_EQ(window->windowTitle(), "Pindrel");
+        // No puzzle shows and nothing plays: still-picture rules until the next one.
+        EXPECT_FALSE(board()->isVisible());
+        EXPECT_FALSE(window->clockRunning());
+        EXPECT_EQ(text("txtStatus"), "00 : 00 : 00");
+        EXPECT_FALSE(player->Active());
+        EXPECT_FALSE(refresh->isActive());
+        EXPECT_FALSE(window->isVideoPuzzle());
+        EXPECT_TRUE(action("FadeBlocks1")->isEnabled());
+        EXPECT_EQ(window->siblings(), siblings);
+        // The dialog now names the video's folder: stepping through the old names is off.
+        EXPECT_FALSE(find<QToolButton>("btnForward")->isEnabled());
+        EXPECT_FALSE(action("Next1")->isEnabled());
+    }
+    // Restart deals the frame left behind as a still picture, darkened copy and all.
+    window->btnRestartClick();
+    EXPECT_TRUE(board()->isVisible());
+    EXPECT_NE(window->dimPicture().pixel(60, 45), window->solutionPicture().pixel(60, 45));
+}
 
-    QString caption, message;
-    expectMessage(&caption, &message);
-    openThroughDialog(videoFile("broken.avi", std::nullopt));
-    EXPECT_EQ(caption, "Error");
-    EXPECT_EQ(message, "Unable to open file.");
-    EXPECT_EQ(window->windowTitle(), "Pindrel");
-    EXPECT_FALSE(refresh->isActive());
-    EXPECT_FALSE(window->isVideoPuzzle());
-    EXPECT_EQ(window->siblings(), siblings);
-    // The dialog now names the video's folder: stepping through the old names is off.
-    EXPECT_FALSE(find<QToolButton>("btnForward")->isEnabled());
-    EXPECT_FALSE(action("Next1")->isEnabled());
+TEST_F(VideoPuzzleTest, ARecentPictureEndsTheVideoHoweverItsOpenEnds)
+{
+    openStillPictures();
+    const QString path = folder.filePath("a.jpg");
+    const std::tuple<const char *, std::function<void()>, bool> cases[] = {
+        {"a picture", [] {}, true},
+        {"gone", [&] { ASSERT_TRUE(QFile::remove(path)); }, false},
+    };
+    for (const auto &[name, spoil, opens] : cases) {
+        SCOPED_TRACE(name);
+        openThroughDialog(videoFile("clip.avi", clip));
+        ASSERT_TRUE(player->Active());
+        spoil();
+        QString caption, message;
+        if (!opens)
+            expectMessage(&caption, &message);
+        find<QMenu>("mnuImageFiles")->actions().constFirst()->trigger();
+        EXPECT_EQ(message.isEmpty(), opens);
+        EXPECT_FALSE(player->Active());
+        EXPECT_TRUE(player->FileName().isEmpty());
+        EXPECT_FALSE(refresh->isActive());
+        EXPECT_FALSE(window->isVideoPuzzle());
+        EXPECT_EQ(board()->isVisible(), opens);
+        EXPECT_EQ(window->clockRunning(), opens);
+    }
 }
 
 TEST_F(VideoPuzzleTest, TheRefreshRunsWhileAVideoIsOpenAndItsIntervalAllows)
@@ -228,4 +273,26 @@ TEST_F(VideoPuzzleTest, TheRefreshRunsWhileAVideoIsOpenAndItsIntervalAllows)
     EXPECT_FALSE(refresh->isActive());
     window->setVideoRefreshInterval(40);
     EXPECT_FALSE(refresh->isActive());
+}
+
+TEST_F(VideoPuzzleTest, MovesOnAVideoAreTakenBackAndPlayedAgain)
+{
+    openThroughDialog(videoFile("clip.avi", clip));
+    window->applyOptions(game::MoveBlocks, 3, 3, false);
+    takeOverRefresh();
+    const game::GameState &state = window->state();
+    const std::vector<int> dealt = state.blockList;
+    const int gapCol = state.gapCell % 3;
+    pressCell(state.gapCell + (gapCol > 0 ? 0 : 2)); // the tile left or right of the gap
+    const std::vector<int> moved = state.blockList;
+    ASSERT_NE(moved, dealt);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(state.blockList, dealt);
+    window->Timer1Timer();
+    QTest::keyClick(window->windowHandle(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(state.blockList, moved);
+    EXPECT_EQ(text("txtMoveCount"), "3");
+    window->Timer1Timer();
+    EXPECT_EQ(state.gapCell + 1, state.blockList.back());
+    EXPECT_TRUE(player->Active());
 }

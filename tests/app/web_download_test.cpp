@@ -1,11 +1,13 @@
-// Puzzles from downloaded pictures: success, every failure, the gauge, Back during a
-// transfer and a newer link taking over. The server runs on 127.0.0.1 inside the test.
+// Puzzles from downloaded pictures: success, every failure, the gauge, the addresses each
+// origin may reach, and a newer link taking over. The server runs on 127.0.0.1 inside the test.
 #include "app/progress_gauge.h"
 #include "sources/picture_download.h"
+#include "support/fifo_watch.h"
 #include "support/jpeg_bytes.h"
 #include "support/loopback_server.h"
 #include "window_fixture.h"
 
+#include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTcpServer>
@@ -152,30 +154,34 @@ TEST_F(WebDownloadTest, TheGaugeCoversTheTimePanelAndCountsTheBody)
     }
 }
 
-TEST_F(WebDownloadTest, BackDuringATransferClosesItAndTheFailureFollows)
+TEST_F(WebDownloadTest, AddressesAreFetchedOnlyWhereTheirOriginMayReach)
 {
-    // A web puzzle first: Back leads from it to its page.
-    server.serve(QStringLiteral("/first.jpg"),
-                 picture(QSize(40, 30), LoopbackServer::Framing::Length));
-    ASSERT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/first.jpg"))),
-              TfrmMain::WebPicture::Opened);
-    ASSERT_TRUE(find<QToolButton>("btnBack")->isEnabled());
-
-    server.serve(QStringLiteral("/slow.jpg"),
-                 picture(QSize(64, 48), LoopbackServer::Framing::Length, 200));
-    QObject::connect(client(), &sources::PictureDownload::work, window.get(), [this] {
-        QTimer::singleShot(0, window.get(), [this] { clickButton("btnBack"); });
-        client()->disconnect(window.get());
-    });
-    QString caption, message;
-    expectMessage(&caption, &message);
-    EXPECT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/slow.jpg"))),
-              TfrmMain::WebPicture::Failed);
-    EXPECT_EQ(message, "Unable to download image.");
-    EXPECT_EQ(text("txtStatus"), "Error");
-    EXPECT_TRUE(pane()->isVisible());
-    EXPECT_EQ(window->windowTitle(), "Pindrel - " + server.url(QStringLiteral("/first.jpg")));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedEarly() == 1; }));
+    QTemporaryDir folder;
+    const QString outside = folder.filePath(QStringLiteral("outside.jpg"));
+    QFile file(outside);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(testsupport::jpegOf(QSize(30, 20), Qt::darkBlue));
+    file.close();
+    // Reached through its escaped name, the way a page writes it.
+    FifoWatch fifo(folder.filePath(QStringLiteral("fifo#.jpg")));
+    ASSERT_TRUE(fifo.created());
+    const QString fifoAddress = QUrl::fromLocalFile(folder.filePath("fifo#.jpg")).toString();
+    const std::tuple<QString, web::LinkOrigin, bool> cases[] = {
+        {QUrl::fromLocalFile(outside).toString(), web::LinkOrigin::Page, false},
+        {QUrl::fromLocalFile(outside).toString(), web::LinkOrigin::Typed, true},
+        {fifoAddress, web::LinkOrigin::Page, false},
+        {fifoAddress, web::LinkOrigin::Typed, false},
+    };
+    for (const auto &[address, origin, opens] : cases) {
+        SCOPED_TRACE(address.toStdString() + (origin == web::LinkOrigin::Page ? " page" : ""));
+        QString caption, message;
+        if (!opens)
+            expectMessage(&caption, &message);
+        EXPECT_EQ(window->openImageFromWeb(address, origin),
+                  opens ? TfrmMain::WebPicture::Opened : TfrmMain::WebPicture::Failed);
+        EXPECT_EQ(message, opens ? "" : "Unable to download image.");
+    }
+    EXPECT_FALSE(fifo.openedForReading());
 }
 
 TEST_F(WebDownloadTest, ANewerLinkDuringATransferWinsAndOnlyItsPuzzleIsBuilt)

@@ -17,6 +17,8 @@
 void WindowTest::SetUp()
 {
     QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settingsDir.path());
+    // Records of completed games go to the test's own data folder.
+    qputenv("XDG_DATA_HOME", settingsDir.filePath(QStringLiteral("data")).toUtf8());
     window = std::make_unique<TfrmMain>();
     window->resize(640, 520);
     window->show();

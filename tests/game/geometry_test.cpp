@@ -75,3 +75,26 @@ TEST(Geometry, BoundaryPressesBelongToTheTileLeftOrAbove)
     EXPECT_EQ(last.row, 6);
     EXPECT_EQ(last.col, 6);
 }
+
+TEST(Geometry, EveryCellHasAPointThatPressesIt)
+{
+    // Controls no smaller than the board of the smallest window.
+    const QSize controls[] = {{331, 280}, {640, 480}, {1001, 333}, {333, 1001}, {4000, 300}};
+    const QSize pictures[] = {{640, 480}, {641, 480}, {480, 640}, {1920, 1080}};
+    for (const QSize control : controls)
+        for (const QSize picture : pictures)
+            for (int rows = 3; rows <= 15; rows += 3)
+                for (int cols = 3; cols <= 15; cols += 4) {
+                    const game::ScreenLayout layout =
+                        game::screenLayoutFor(control, picture, rows, cols);
+                    for (int row = 0; row < rows; ++row)
+                        for (int col = 0; col < cols; ++col) {
+                            const QPoint at = game::pressPointOf(layout, control, {row, col});
+                            ASSERT_TRUE(game::pressInsidePicture(layout, control, at.x(), at.y()));
+                            const game::CellPosition cell =
+                                game::cellAtPress(layout, rows, cols, at.x(), at.y());
+                            EXPECT_EQ(cell.row, row) << rows << "x" << cols;
+                            EXPECT_EQ(cell.col, col) << rows << "x" << cols;
+                        }
+                }
+}

@@ -1,5 +1,5 @@
 // The download against a scripted loopback server: framings, failures, the size cap, the
-// request it sends, abort and a newer request taking over.
+// request it sends, dropping a transfer and a newer request taking over.
 #include "sources/picture_download.h"
 #include "support/loopback_server.h"
 
@@ -158,21 +158,35 @@ TEST(PictureDownload, SendsAPlainHttp11GetWithItsOwnHeadersAndNoProxy)
         EXPECT_TRUE(headers.contains(expected)) << expected.toStdString();
 }
 
-TEST(PictureDownload, AbortFailsTheTransferAndClosesTheConnection)
+TEST(PictureDownload, DropEndsTheTransferSilentlyAndClosesTheConnection)
 {
     LoopbackServer server;
-    const LoopbackServer::Response slow = slowResponse();
-    server.serve(QStringLiteral("/slow.jpg"), slow);
+    server.serve(QStringLiteral("/slow.jpg"), slowResponse());
+    LoopbackServer::Response quick;
+    quick.body = bytesOf(500);
+    server.serve(QStringLiteral("/quick.jpg"), quick);
     PictureDownload download;
     QObject::connect(&download, &PictureDownload::work, &download, [&](qint64 received) {
         if (received >= 3000)
-            download.abort();
+            EXPECT_TRUE(download.drop());
     });
     const Transfer run = fetch(download, server.url(QStringLiteral("/slow.jpg")));
-    EXPECT_EQ(run.state, State::Failed);
+    EXPECT_EQ(run.state, State::Dropped);
     EXPECT_TRUE(run.body.isEmpty());
-    EXPECT_EQ(run.workEnds, 1);
+    EXPECT_EQ(run.workEnds, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedEarly() == 1; }, 10'000));
+    EXPECT_FALSE(download.drop()); // nothing left to drop
+
+    // A transfer that has ended but whose body nobody has taken yet is dropped too; once
+    // taken, it stays done.
+    for (const bool taken : {false, true}) {
+        const quint64 transfer = download.get(QUrl(server.url(QStringLiteral("/quick.jpg"))));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return download.stateOf(transfer) == State::Done; }));
+        if (taken)
+            EXPECT_EQ(download.takeBody(), quick.body);
+        EXPECT_EQ(download.drop(), !taken);
+        EXPECT_EQ(download.stateOf(transfer), taken ? State::Done : State::Dropped);
+    }
 }
 
 TEST(PictureDownload, ANewerRequestDropsTheOlderOneSilently)

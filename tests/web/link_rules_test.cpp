@@ -1,7 +1,12 @@
-// The link rules as a table of addresses.
+// The link rules as tables of addresses: picture links, typed addresses, what each origin
+// may reach.
+#include "support/fifo_watch.h"
 #include "support/qt_printers.h"
 #include "web/link_rules.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,4 +80,66 @@ TEST(LinkRules, HomeSitePagesAreMatchedExactly)
     };
     for (const Case &c : cases)
         EXPECT_EQ(web::isHomeSitePage(QString::fromUtf8(c.address), base), c.home) << c.address;
+}
+
+TEST(LinkRules, TypedAddressesAreReadAsABrowserReadsThem)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"127.0.0.1:8080/a.jpg", "http://127.0.0.1:8080/a.jpg"},
+        {"example.org/a.jpg", "http://example.org/a.jpg"},
+        {"  https://example.org/a.jpg ", "https://example.org/a.jpg"},
+        {"http://127.0.0.1/a%20b.jpg?x=1", "http://127.0.0.1/a%20b.jpg?x=1"},
+        {"/tmp/pics/fifo#.jpg", "file:///tmp/pics/fifo%23.jpg"},
+        {"file:///tmp/pics/a.jpg", "file:///tmp/pics/a.jpg"},
+    };
+    for (const auto &[typed, read] : cases)
+        EXPECT_EQ(web::typedAddress(QString::fromUtf8(typed)).toString(QUrl::FullyEncoded),
+                  QString::fromUtf8(read))
+            << typed;
+}
+
+TEST(LinkRules, PagesReachTheWebAndTheSiteFolderThePlayerAnyRegularFile)
+{
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath("site/sub"));
+    for (const char *name : {"site/page.htm", "site2.jpg", "outside.jpg"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name;
+    }
+    ASSERT_TRUE(QFile::link(dir.filePath("outside.jpg"), dir.filePath("site/link.jpg")));
+    FifoWatch fifo(dir.filePath("site/fifo#.jpg"));
+    ASSERT_TRUE(fifo.created());
+    const QString site = dir.filePath("site");
+    const auto file = [&](const char *path) {
+        return QUrl::fromLocalFile(dir.filePath(QLatin1String(path))).toString();
+    };
+
+    struct Case
+    {
+        QString address;
+        bool page, typed;
+    };
+    const Case cases[] = {
+        {"http://example.org/a.jpg", true, true},
+        {"http:///a.jpg", false, false}, // no host
+        {"ftp://example.org/a.jpg", false, false},
+        {"data:image/jpeg;base64,AAAA", false, false},
+        {file("site/page.htm"), true, true},
+        {"file://" + site + "/sub/../page.htm", true, true},
+        {file("outside.jpg"), false, true},
+        {file("site2.jpg"), false, true},                    // beside the folder, not in it
+        {"file://" + site + "/../outside.jpg", false, true}, // climbing out
+        {file("site/link.jpg"), false, true},                // a link leading out
+        {file("site/fifo#.jpg"), false, false},
+        {file("site/sub"), false, false},
+    };
+    for (const Case &c : cases) {
+        const QUrl url(c.address);
+        EXPECT_EQ(web::isAllowedAddress(url, web::LinkOrigin::Page, site), c.page)
+            << c.address.toStdString();
+        EXPECT_EQ(web::isAllowedAddress(url, web::LinkOrigin::Typed, site), c.typed)
+            << c.address.toStdString();
+    }
+    EXPECT_FALSE(fifo.openedForReading());
 }

@@ -1,154 +1,12 @@
 // The web pane on the real engine: pages from a loopback server and the bundled site, followed
 // with real mouse clicks on the view.
-#include "../app/window_fixture.h"
-#include "support/jpeg_bytes.h"
-#include "support/loopback_server.h"
+#include "web_pane_fixture.h"
 
-#include <QDesktopServices>
-#include <QFile>
-#include <QLineEdit>
+#include "support/fifo_watch.h"
+
 #include <QTest>
 #include <QToolButton>
 #include <QWebEngineView>
-
-namespace {
-
-QByteArray pageWithLinks(const QByteArray &links)
-{
-    return "<html><head><style>a{display:block;height:36px;font-size:20px}</style></head><body>" +
-           links + "</body></html>";
-}
-
-} // namespace
-
-// Records the addresses handed to the desktop's browser instead of starting one.
-class DesktopBrowser : public QObject
-{
-    Q_OBJECT
-
-  public:
-    QList<QUrl> opened;
-
-  public slots:
-    void open(const QUrl &url) { opened << url; }
-};
-
-class WebPaneTest : public WindowTest
-{
-  protected:
-    void SetUp() override
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &desktop, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
-        if (!homeSite.isEmpty()) {
-            QDir(settingsDir.path()).mkpath(QStringLiteral("Pindrel"));
-            QFile ini(settingsDir.filePath(QStringLiteral("Pindrel/Pindrel.ini")));
-            ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-            ini.write("[General]\nhome_site=" + homeSite.toUtf8() +
-                      "\nimage_search_host=" + searchHost.toUtf8() + "\n");
-        }
-        WindowTest::SetUp();
-    }
-
-    void TearDown() override
-    {
-        WindowTest::TearDown();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    }
-
-    QWebEngineView *view() { return window->findChild<QWebEngineView *>("WebBrowser1"); }
-
-    // The page at an address ending in ending has loaded in full.
-    bool waitForPage(const QString &ending)
-    {
-        return QTest::qWaitFor(
-            [&] {
-                // The view names the address it is going to before the document is there.
-                return view() &&
-                       script(QStringLiteral("document.readyState + ' ' + document.URL"))
-                           .toString()
-                           .startsWith(QLatin1String("complete ")) &&
-                       script(QStringLiteral("document.URL")).toString().endsWith(ending);
-            },
-            60'000);
-    }
-
-    QVariant script(const QString &code)
-    {
-        QVariant result;
-        bool done = false;
-        view()->page()->runJavaScript(code, [&](const QVariant &value) {
-            result = value;
-            done = true;
-        });
-        return QTest::qWaitFor([&] { return done; }, 10'000) ? result : QVariant();
-    }
-
-    // A real click in the middle of the link, through the widget that takes the view's input.
-    void clickLink(const char *id)
-    {
-        const QVariantList centre =
-            script(QStringLiteral("(function(){var r=document.getElementById('%1')"
-                                  ".getBoundingClientRect();return [r.left+r.width/2,"
-                                  "r.top+r.height/2];})()")
-                       .arg(QLatin1String(id)))
-                .toList();
-        ASSERT_EQ(centre.size(), 2) << id;
-        QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(centre.at(0).toInt(), centre.at(1).toInt()));
-    }
-
-    bool waitForTitle(const QString &title)
-    {
-        return QTest::qWaitFor([&] { return window->windowTitle() == title; }, 30'000);
-    }
-
-    QWidget *pane() { return find<QWidget>("fraBrowser"); }
-
-    DesktopBrowser desktop;
-    QString homeSite;
-    QString searchHost;
-};
-
-class LoopbackSiteTest : public WebPaneTest
-{
-  protected:
-    void SetUp() override
-    {
-        homeSite = server.url(QStringLiteral("/site"));
-        searchHost = QStringLiteral("127.0.0.1:%1").arg(server.port());
-        const QByteArray search = server.url(QStringLiteral("/imgres?imgurl=")).toUtf8() +
-                                  server.url(QStringLiteral("/pics/two.jpg")).toUtf8() +
-                                  "&amp;w=300";
-        server.serve(QStringLiteral("/site/pindrel_v2.htm"),
-                     LoopbackServer::page(pageWithLinks(
-                         "<a id='pic' href='/pics/one.jpg'>one</a>"
-                         "<a id='page' href='/site/next.htm'>next</a>"
-                         "<a id='search' href='" +
-                         search +
-                         "'>search</a>"
-                         "<a id='blank' href='/site/popup.htm' target='_blank'>popup</a>")));
-        server.serve(QStringLiteral("/site/next.htm"),
-                     LoopbackServer::page(pageWithLinks(
-                         "<a id='blank' href='/site/popup.htm' target='_blank'>popup</a>")));
-        server.serve(QStringLiteral("/site/popup.htm"),
-                     LoopbackServer::page(pageWithLinks("popup")));
-        for (const auto &[path, size] : {std::pair{"/pics/one.jpg", QSize(80, 60)},
-                                         std::pair{"/pics/two.jpg", QSize(70, 50)}}) {
-            LoopbackServer::Response picture;
-            picture.body = testsupport::jpegOf(size, Qt::darkMagenta);
-            server.serve(QLatin1String(path), picture);
-        }
-        WebPaneTest::SetUp();
-        action("mnuWeb")->trigger();
-        ASSERT_TRUE(waitForPage(QStringLiteral("/site/pindrel_v2.htm")));
-    }
-
-    int requestsFor(const char *path) { return server.requestedPaths().count(QLatin1String(path)); }
-
-    LoopbackServer server;
-};
 
 TEST_F(WebPaneTest, TheBundledStartPageLoadsAndItsPicturesBecomePuzzles)
 {
@@ -222,6 +80,33 @@ TEST_F(LoopbackSiteTest, PictureLinksBecomePuzzlesAndBackReturnsToTheirPage)
         EXPECT_FALSE(path.startsWith("/imgres")) << path.toStdString();
 }
 
+TEST_F(LoopbackSiteTest, ArrowKeysScrollThePageNotTheBoardWhileThePaneShows)
+{
+    // A puzzle from the page, one move on it, then back to the page.
+    clickLink("pic");
+    ASSERT_TRUE(waitForTitle("Pindrel - " + server.url(QStringLiteral("/pics/one.jpg"))));
+    const auto keys = [&](Qt::Key key, Qt::KeyboardModifiers modifiers, int times) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(window->windowHandle(), key, modifiers);
+    };
+    keys(Qt::Key_Right, Qt::NoModifier, 2);
+    const int cursor = find<QWidget>("boardOverlay")->property("cursorCell").toInt();
+    const std::vector<int> arrangement = window->state().blockList;
+    clickButton("btnBack");
+    ASSERT_TRUE(waitForPage(QStringLiteral("/site/pindrel_v2.htm")));
+    script(QStringLiteral("document.body.style.height = '5000px'"));
+    QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 200));
+    ASSERT_EQ(script(QStringLiteral("window.scrollY")).toInt(), 0);
+
+    keys(Qt::Key_Down, Qt::NoModifier, 6);
+    keys(Qt::Key_Space, Qt::NoModifier, 1);
+    keys(Qt::Key_Z, Qt::ControlModifier, 1);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return script(QStringLiteral("window.scrollY")).toInt() > 0; }, 10'000));
+    EXPECT_EQ(find<QWidget>("boardOverlay")->property("cursorCell").toInt(), cursor);
+    EXPECT_EQ(window->state().blockList, arrangement);
+}
+
 TEST_F(LoopbackSiteTest, NewWindowsGoToTheDesktopFromHomePagesAndIntoThePaneFromOthers)
 {
     clickLink("blank");
@@ -238,19 +123,46 @@ TEST_F(LoopbackSiteTest, NewWindowsGoToTheDesktopFromHomePagesAndIntoThePaneFrom
     EXPECT_TRUE(pane()->isVisible());
 }
 
-TEST_F(LoopbackSiteTest, APictureAddressTypedInOpenUrlBecomesAPuzzle)
+TEST_F(LoopbackSiteTest, PictureAddressesTypedInOpenUrlBecomePuzzles)
 {
-    const QString two = server.url(QStringLiteral("/pics/two.jpg"));
-    whenModal("TfrmOpenURL", [two](QWidget *dialog) {
-        auto *address = dialog->findChild<QLineEdit *>(QStringLiteral("txtInternet"));
-        ASSERT_NE(address, nullptr);
-        QTest::keyClicks(address, two);
-        QTest::keyClick(address, Qt::Key_Return);
-    });
-    action("mnuOpenURL")->trigger();
-    ASSERT_TRUE(waitForTitle("Pindrel - " + two));
-    EXPECT_EQ(window->solutionPicture().size(), QSize(70, 50));
-    EXPECT_FALSE(pane()->isVisible());
+    const QString local = folder.filePath(QStringLiteral("a.jpg"));
+    const QString port = QString::number(server.port());
+    struct Case
+    {
+        QString typed, fetched;
+        QSize size;
+    };
+    // Without a scheme an address is http, as in a browser; a local path is that file.
+    const Case cases[] = {
+        {server.url("/pics/two.jpg"), server.url("/pics/two.jpg"), {70, 50}},
+        {"127.0.0.1:" + port + "/pics/one.jpg", server.url("/pics/one.jpg"), {80, 60}},
+        {local, QUrl::fromLocalFile(local).toString(), {60, 45}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        openUrl(c.typed);
+        ASSERT_TRUE(waitForTitle("Pindrel - " + c.fetched));
+        EXPECT_EQ(window->solutionPicture().size(), c.size);
+        EXPECT_FALSE(pane()->isVisible());
+    }
 }
 
-#include "web_pane_test.moc"
+TEST_F(LoopbackSiteTest, AnImageSearchLinkToALocalFileIsRefused)
+{
+    const QString path = folder.filePath(QStringLiteral("fifo#.jpg"));
+    FifoWatch fifo(path);
+    ASSERT_TRUE(fifo.created());
+    const QByteArray wrapped = server.url(QStringLiteral("/imgres?imgurl=")).toUtf8() +
+                               QUrl::fromLocalFile(path).toEncoded();
+    server.serve(QStringLiteral("/site/local.htm"),
+                 LoopbackServer::page(pageWithLinks("<a id='local' href='" + wrapped + "'>x</a>")));
+    openUrl(server.url(QStringLiteral("/site/local.htm")));
+    ASSERT_TRUE(waitForPage(QStringLiteral("/site/local.htm")));
+    QString caption, message;
+    expectMessage(&caption, &message);
+    clickLink("local");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !message.isEmpty(); }, 30'000));
+    EXPECT_EQ(message, "Unable to download image.");
+    EXPECT_EQ(text("txtStatus"), "Error");
+    EXPECT_FALSE(fifo.openedForReading());
+}

@@ -103,6 +103,7 @@ class EngineBrowser final : public web::Browser
     QWidget *widget() override { return m_view; }
     void navigate(const QString &address) override { m_view->setUrl(QUrl(address)); }
     bool canGoBack() const override { return m_view->history()->canGoBack(); }
+    bool canGoForward() const override { return m_view->history()->canGoForward(); }
     bool goBack() override
     {
         if (!canGoBack())
@@ -112,7 +113,7 @@ class EngineBrowser final : public web::Browser
     }
     bool goForward() override
     {
-        if (!m_view->history()->canGoForward())
+        if (!canGoForward())
             return false;
         m_view->forward();
         return true;
