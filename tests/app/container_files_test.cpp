@@ -107,3 +107,25 @@ TEST_F(WindowTest, BrokenFilesOfEveryNewKindEndInTheUsualMessage)
         EXPECT_TRUE(player->FileName().isEmpty());
     }
 }
+
+TEST_F(WindowTest, AnAnimatedGifPlaysAndAStillOneIsAPicture)
+{
+    PINDREL_REQUIRE_CORPUS(corpus);
+    auto *player = find<TDCAviPlayer>("avi");
+    const struct
+    {
+        const char *file;
+        bool video;
+        QSize size;
+    } gifs[] = {{"gif/gif_animated_dispose_previous_5frames_100x100.gif", true, {100, 100}},
+                {"gif/gif_still_128x128.gif", false, {128, 128}},
+                {"video/gif_animated_36frames_480x360.gif", true, {480, 360}}};
+    for (const auto &gif : gifs) {
+        SCOPED_TRACE(gif.file);
+        window->openChosenFile(QDir(corpus).filePath(gif.file));
+        EXPECT_EQ(window->windowTitle(), "Pindrel - " + QFileInfo(gif.file).fileName());
+        EXPECT_EQ(window->isVideoPuzzle(), gif.video);
+        EXPECT_EQ(player->Active(), gif.video);
+        EXPECT_EQ(window->solutionPicture().size(), gif.size);
+    }
+}
