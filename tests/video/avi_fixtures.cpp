@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QtEndian>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -164,6 +166,19 @@ const ContainerSample containerSamples[15] = {
     {"msmpeg4.asf", "msmpeg4", {"-c:v", "msmpeg4", "-g", "12", "-q:v", "2"}},
     {"animated.gif", "gif", {"-c:v", "gif"}},
 };
+
+QString makeContainerSample(const QString &folder, const ContainerSample &sample,
+                            const Pattern &pattern)
+{
+    if (encoderMissing(sample.encoder))
+        return {};
+    const QString path = folder + QLatin1Char('/') + QLatin1String(sample.file);
+    if (!makePatternVideo(path, pattern, sample.options)) {
+        ADD_FAILURE() << "ffmpeg could not make " << sample.file;
+        return {};
+    }
+    return path;
+}
 
 int patternNumber(const QImage &image, const Pattern &pattern)
 {

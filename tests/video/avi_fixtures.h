@@ -70,6 +70,10 @@ struct ContainerSample
 // One for each container and extension, with key frames every 12 frames where the codec has
 // inter frames, so random access seeks.
 extern const ContainerSample containerSamples[15];
+// Makes the sample's pattern video in `folder` and returns its path; empty, with a note, when
+// ffmpeg lacks its encoder, and with a test failure when ffmpeg fails.
+QString makeContainerSample(const QString &folder, const ContainerSample &sample,
+                            const Pattern &pattern);
 
 // The number a pattern frame shows, or -1 for a null image or one of another size.
 int patternNumber(const QImage &image, const Pattern &pattern);
