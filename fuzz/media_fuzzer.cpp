@@ -1,7 +1,7 @@
 // Bytes as a video file through the media layer: open, frame count, frames in and out of
 // order, and the whole sound track.
 #include "bytes_file.h"
-#include "video/avi_media.h"
+#include "video/media_file.h"
 
 #include <QByteArray>
 
@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const fuzz::BytesFile file(data, size);
-    const std::unique_ptr<video::AviMedia> media = video::AviMedia::open(file.path());
+    const std::unique_ptr<video::VideoSource> media = video::openVideoFile(file.path());
     if (!media)
         return 0;
 

@@ -7,6 +7,7 @@
 #include "app/picture_view.h"
 #include "app/play_assist.h"
 #include "app/recent_menu.h"
+#include "app/video_file.h"
 #include "app/wait_cursor.h"
 #include "sources/bmp_decoder.h"
 #include "sources/jpeg_decoder.h"
@@ -96,9 +97,7 @@ void TfrmMain::openChosenFile(const QString &path)
     m_openDialogFileName = path;
     openDialog()->setDirectory(QFileInfo(path).absolutePath());
     try {
-        const QString name = QFileInfo(path).fileName();
-        const int dot = name.lastIndexOf(QLatin1Char('.'));
-        if (dot >= 0 && name.mid(dot).toLower() == QLatin1String(".avi"))
+        if (opensAsVideo(path))
             openVideo(path);
         else
             openStillPicture(path);

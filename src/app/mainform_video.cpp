@@ -4,6 +4,7 @@
 
 #include "app/picture_view.h"
 #include "app/play_assist.h"
+#include "app/progress_gauge.h"
 #include "app/wait_cursor.h"
 #include "game/board_renderer.h"
 #include "sources/decode_error.h"
@@ -24,6 +25,14 @@ void TfrmMain::createVideoPlayer()
     avi = new TDCAviPlayer(videoPanel);
     avi->setObjectName(QStringLiteral("avi"));
     avi->SetTransparent(false);
+    // A video file without an index is read once when opened; a long read shows on the gauge.
+    connect(avi, &TDCAviPlayer::Scanning, this, [this](int percent) {
+        progressBar->setMaximum(100);
+        progressBar->setValue(percent);
+        progressBar->show();
+        progressBar->raise();
+        progressBar->repaint();
+    });
 }
 
 void TfrmMain::openVideo(const QString &path)
@@ -36,8 +45,9 @@ void TfrmMain::openVideo(const QString &path)
     // dialog now names, so stepping through them would open nonexistent paths.
     setBackForwardEnabled(false, false);
     avi->SetFileName(path);
+    progressBar->hide();
     if (avi->FrameCount() <= 0)
-        throw sources::DecodeError(QStringLiteral("%1: not a playable AVI video").arg(path));
+        throw sources::DecodeError(QStringLiteral("%1: not a playable video").arg(path));
     isVideo = true;
     m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
                       QFileInfo(path).fileName());

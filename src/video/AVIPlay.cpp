@@ -43,7 +43,9 @@ class FlagScope
 } // namespace
 
 TDCAviPlayer::TDCAviPlayer(QWidget *parent)
-    : QWidget(parent), m_opener(video::openMediaFile),
+    : QWidget(parent), m_opener([this](const QString &path) {
+          return video::openMediaFile(path, [this](int percent) { emit Scanning(percent); });
+      }),
       m_audio(std::make_unique<TAudioPlay>(video::createMediaWaveOutput()))
 {
     m_color = palette().color(QPalette::Window);

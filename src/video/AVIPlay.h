@@ -97,6 +97,9 @@ class TDCAviPlayer : public QWidget
     void OnClose();
     void OnStart();
     void OnStop();
+    // While Open reads a file without an index once, after the first half second: the
+    // percentage read so far.
+    void Scanning(int percent);
 
   protected:
     virtual void DoOpen() { emit OnOpen(); }

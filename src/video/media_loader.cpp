@@ -14,7 +14,7 @@ namespace {
 
 struct MediaFactories
 {
-    OpenAviFactory openAvi = nullptr;
+    OpenVideoFactory openVideo = nullptr;
     WaveOutputFactory createWaveOutput = nullptr;
 };
 
@@ -24,7 +24,7 @@ const MediaFactories &mediaFactories()
         const QString path = modules::firstExisting(PINDREL_MEDIA_FROM_BIN, PINDREL_MEDIA_IN_BUILD);
         try {
             return MediaFactories{
-                reinterpret_cast<OpenAviFactory>(modules::resolveInModule(path, openAviName)),
+                reinterpret_cast<OpenVideoFactory>(modules::resolveInModule(path, openVideoName)),
                 reinterpret_cast<WaveOutputFactory>(
                     modules::resolveInModule(path, createWaveOutputName))};
         } catch (const std::runtime_error &error) {
@@ -81,10 +81,10 @@ class LazyWaveOutput : public WaveOutput
 
 } // namespace
 
-std::unique_ptr<VideoSource> openMediaFile(const QString &path)
+std::unique_ptr<VideoSource> openMediaFile(const QString &path, const ScanProgressHandler &progress)
 {
-    const auto open = mediaFactories().openAvi;
-    return std::unique_ptr<VideoSource>(open ? open(path) : nullptr);
+    const auto open = mediaFactories().openVideo;
+    return std::unique_ptr<VideoSource>(open ? open(path, progress) : nullptr);
 }
 
 std::unique_ptr<WaveOutput> createMediaWaveOutput()

@@ -8,17 +8,18 @@
 
 namespace video {
 
-// Opens an AVI through the module; nullptr when the file cannot be played or the module
-// cannot be loaded.
-std::unique_ptr<VideoSource> openMediaFile(const QString &path);
+// Opens a video file through the module; nullptr when the file cannot be played or the module
+// cannot be loaded. `progress` hears of a long first read of a file without an index.
+std::unique_ptr<VideoSource> openMediaFile(const QString &path,
+                                           const ScanProgressHandler &progress = {});
 
 // The sound device on the module. The module is loaded at the first open, not here, so a
 // player costs nothing at start-up; without the module it stays silent.
 std::unique_ptr<WaveOutput> createMediaWaveOutput();
 
 // The module's factories.
-inline constexpr char openAviName[] = "pindrelOpenAvi";
-using OpenAviFactory = VideoSource *(*)(const QString &path);
+inline constexpr char openVideoName[] = "pindrelOpenVideo";
+using OpenVideoFactory = VideoSource *(*)(const QString &path, const ScanProgressHandler &progress);
 inline constexpr char createWaveOutputName[] = "pindrelCreateWaveOutput";
 using WaveOutputFactory = WaveOutput *(*)();
 

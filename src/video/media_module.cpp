@@ -1,11 +1,12 @@
 // The media module's entry: the two factories the player resolves when it loads the module.
-#include "video/avi_media.h"
+#include "video/media_file.h"
 #include "video/media_loader.h"
 #include "video/qt_wave_output.h"
 
-extern "C" Q_DECL_EXPORT video::VideoSource *pindrelOpenAvi(const QString &path)
+extern "C" Q_DECL_EXPORT video::VideoSource *
+pindrelOpenVideo(const QString &path, const video::ScanProgressHandler &progress)
 {
-    return video::AviMedia::open(path).release();
+    return video::openVideoFile(path, progress).release();
 }
 
 extern "C" Q_DECL_EXPORT video::WaveOutput *pindrelCreateWaveOutput()
@@ -13,5 +14,5 @@ extern "C" Q_DECL_EXPORT video::WaveOutput *pindrelCreateWaveOutput()
     return new video::QtWaveOutput;
 }
 
-static_assert(std::is_same_v<decltype(&pindrelOpenAvi), video::OpenAviFactory>);
+static_assert(std::is_same_v<decltype(&pindrelOpenVideo), video::OpenVideoFactory>);
 static_assert(std::is_same_v<decltype(&pindrelCreateWaveOutput), video::WaveOutputFactory>);

@@ -38,6 +38,9 @@ class VideoSource
     virtual qint64 frameTimeMs(qint32 number) const = 0;
 };
 
+// Told the percentage of a file read so far, while a file without an index is read once.
+using ScanProgressHandler = std::function<void(int percent)>;
+
 // Opens a video file; nullptr when it cannot be played.
 using VideoOpener = std::function<std::unique_ptr<VideoSource>(const QString &path)>;
 

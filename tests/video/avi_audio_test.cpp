@@ -1,10 +1,11 @@
-// AviAudio on generated tone videos in each sound codec and on the corpus, and the sound
+// The sound reader on generated tone AVIs in each sound codec and on the corpus, and the sound
 // device with no sound server.
 #include "avi_fixtures.h"
 #include "support/corpus.h"
 #include "track_reading.h"
 #include "video/audio_play.h"
-#include "video/avi_media.h"
+#include "video/media_audio.h"
+#include "video/media_file.h"
 #include "video/qt_wave_output.h"
 
 #include <QDir>
@@ -12,48 +13,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QtEndian>
-
-#include <cmath>
 #include <limits>
 
 using namespace video;
 using namespace videotest;
 
 namespace {
-
-// The RMS amplitude (0 to 1) of 8-bit unsigned or 16-bit signed samples.
-double rms(const QByteArray &data, video::SampleType format)
-{
-    double sum = 0;
-    qsizetype count = 0;
-    if (format == video::SampleType::UInt8) {
-        for (char c : data)
-            sum += std::pow((quint8(c) - 128) / 128.0, 2);
-        count = data.size();
-    } else {
-        const auto *samples = reinterpret_cast<const qint16 *>(data.constData());
-        count = data.size() / 2;
-        for (qsizetype i = 0; i < count; ++i)
-            sum += std::pow(samples[i] / 32768.0, 2);
-    }
-    return count ? std::sqrt(sum / count) : 0;
-}
-
-// The largest difference between two runs of samples of the same length, in 16-bit steps.
-int largestDifference(const QByteArray &a, const QByteArray &b, video::SampleType format)
-{
-    if (a.size() != b.size())
-        return std::numeric_limits<int>::max();
-    int largest = 0;
-    const bool bytes = format == video::SampleType::UInt8;
-    for (qsizetype i = 0; i < a.size(); i += bytes ? 1 : 2) {
-        const int x = bytes ? quint8(a[i]) << 8 : qFromLittleEndian<qint16>(a.constData() + i);
-        const int y = bytes ? quint8(b[i]) << 8 : qFromLittleEndian<qint16>(b.constData() + i);
-        largest = std::max(largest, std::abs(x - y));
-    }
-    return largest;
-}
 
 TEST(AviAudio, EverySoundCodecReadsAsPcmFromAnySample)
 {
@@ -82,7 +47,7 @@ TEST(AviAudio, EverySoundCodecReadsAsPcmFromAnySample)
             continue;
         const QString path = dir.filePath(QString(codec.encoder) + ".avi");
         ASSERT_TRUE(makeToneVideo(path, 3, {"-c:a", codec.encoder}));
-        const auto media = AviMedia::open(path);
+        const auto media = openVideoFile(path);
         ASSERT_TRUE(media);
         AudioTrack *track = media->audioTrack();
         ASSERT_TRUE(track);
@@ -134,8 +99,8 @@ TEST(AviAudio, EveryRangeReadsToTheEndWhateverTheIndexKeyFlags)
         const QString unflagged = dir.filePath(QString(tone.encoder) + "-unflagged.avi");
         ASSERT_TRUE(writeFile(unflagged, bytes));
 
-        const auto reference = AviMedia::open(flagged);
-        const auto media = AviMedia::open(unflagged);
+        const auto reference = openVideoFile(flagged);
+        const auto media = openVideoFile(unflagged);
         ASSERT_TRUE(reference && reference->audioTrack() && media && media->audioTrack());
         AudioTrack &track = *media->audioTrack();
         const int size = track.format().bytesPerFrame();
@@ -161,7 +126,7 @@ TEST(AviAudio, CorpusSoundTracksReadToTheirEnd)
     int tracks = 0;
     for (const QString &file : dir.entryList({"*.avi"}, QDir::Files, QDir::Name)) {
         SCOPED_TRACE(file.toStdString());
-        const auto media = AviMedia::open(dir.filePath(file));
+        const auto media = openVideoFile(dir.filePath(file));
         AudioTrack *track = media ? media->audioTrack() : nullptr;
         if (!track)
             continue;
@@ -188,7 +153,7 @@ TEST(AviAudio, WithoutASoundServerNothingPlaysAndNothingIsReported)
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("tone.avi");
     ASSERT_TRUE(makeToneVideo(path, 1, {"-c:a", "pcm_s16le"}));
-    const auto media = AviMedia::open(path);
+    const auto media = openVideoFile(path);
     ASSERT_TRUE(media && media->audioTrack());
     TAudioPlay audio(std::make_unique<QtWaveOutput>());
     QObject window;

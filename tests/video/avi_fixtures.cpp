@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QtEndian>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -95,10 +97,23 @@ bool makeColourVideo(const QString &path, QSize size, int frames, const QStringL
             "color=size=%1x%2:rate=25,geq=r='mod(N*40,256)':g='mod(N*80,256)':b='mod(N*120,256)'")
             .arg(size.width())
             .arg(size.height());
+    return makeSourceVideo(path, source, frames, options);
+}
+
+bool makeSourceVideo(const QString &path, const QString &source, int frames,
+                     const QStringList &options)
+{
     bool ok = false;
     runFfmpeg(QStringList{"-y", "-f", "lavfi", "-i", source, "-frames:v", QString::number(frames)} +
                   options + QStringList{path},
               &ok);
+    return ok;
+}
+
+bool remuxVideo(const QString &from, const QString &to, const QStringList &options)
+{
+    bool ok = false;
+    runFfmpeg(QStringList{"-y", "-i", from, "-c", "copy"} + options + QStringList{to}, &ok);
     return ok;
 }
 
@@ -129,6 +144,40 @@ bool makeToneVideoWithoutSoundKeys(const QString &path, int seconds,
         return false;
     QByteArray avi = readFile(path);
     return clearKeyFlags(avi, "01wb") && writeFile(path, avi);
+}
+
+static const QStringList h264 = {"-c:v", "libx264", "-bf", "2",        "-g",
+                                 "12",   "-crf",    "18",  "-pix_fmt", "yuv420p"};
+static const QStringList mpeg2 = {"-c:v", "mpeg2video", "-bf", "2", "-g", "12", "-q:v", "2"};
+const ContainerSample containerSamples[15] = {
+    {"h264.mp4", "libx264", h264},
+    {"mpeg4.m4v", "mpeg4", {"-c:v", "mpeg4", "-bf", "2", "-g", "12", "-q:v", "3", "-f", "mp4"}},
+    {"h264.mov", "libx264", h264},
+    {"h264.mkv", "libx264", h264},
+    {"vp8.webm", "libvpx", {"-c:v", "libvpx", "-g", "12", "-b:v", "2M"}},
+    {"vp9.webm", "libvpx-vp9", {"-c:v", "libvpx-vp9", "-g", "12", "-crf", "20", "-b:v", "0"}},
+    {"theora.ogv", "libtheora", {"-c:v", "libtheora", "-g", "12", "-q:v", "8"}},
+    {"h264.ts", "libx264", h264},
+    {"mpeg2.m2ts", "mpeg2video", mpeg2 + QStringList{"-f", "mpegts"}},
+    {"mpeg2.mpg", "mpeg2video", mpeg2 + QStringList{"-f", "vob"}, false},
+    {"mpeg1.mpeg", "mpeg1video", {"-c:v", "mpeg1video", "-g", "12", "-q:v", "2"}},
+    {"flv1.flv", "flv", {"-c:v", "flv", "-g", "12", "-q:v", "2"}},
+    {"wmv2.wmv", "wmv2", {"-c:v", "wmv2", "-g", "12", "-q:v", "2"}},
+    {"msmpeg4.asf", "msmpeg4", {"-c:v", "msmpeg4", "-g", "12", "-q:v", "2"}},
+    {"animated.gif", "gif", {"-c:v", "gif"}},
+};
+
+QString makeContainerSample(const QString &folder, const ContainerSample &sample,
+                            const Pattern &pattern)
+{
+    if (encoderMissing(sample.encoder))
+        return {};
+    const QString path = folder + QLatin1Char('/') + QLatin1String(sample.file);
+    if (!makePatternVideo(path, pattern, sample.options)) {
+        ADD_FAILURE() << "ffmpeg could not make " << sample.file;
+        return {};
+    }
+    return path;
 }
 
 int patternNumber(const QImage &image, const Pattern &pattern)

@@ -1,4 +1,4 @@
-// AVI files made for the video tests with the ffmpeg command-line tool, and byte patches to them.
+// Video files made for the video tests with the ffmpeg command-line tool, and byte patches to them.
 #pragma once
 
 #include <QByteArray>
@@ -30,6 +30,14 @@ bool makePatternVideo(const QString &path, const Pattern &pattern, const QString
 // Encodes `frames` frames of one solid colour each, a different colour for each frame.
 bool makeColourVideo(const QString &path, QSize size, int frames, const QStringList &options);
 
+// Encodes `frames` frames of an ffmpeg filter source (such as "color=c=blue:s=64x48:r=25").
+bool makeSourceVideo(const QString &path, const QString &source, int frames,
+                     const QStringList &options);
+
+// Copies `from` into `to` with the ffmpeg tool's stream copy and the output options given (such
+// as stream metadata); false when ffmpeg fails.
+bool remuxVideo(const QString &from, const QString &to, const QStringList &options);
+
 // Encodes `seconds` of a grey 32 x 24 picture at 25 fps with a 1 kHz tone at 44.1 kHz
 // stereo, its sound encoded with the given ffmpeg audio options. False when ffmpeg fails.
 bool makeToneVideo(const QString &path, int seconds, const QStringList &audioOptions);
@@ -47,6 +55,25 @@ extern const ToneTrack oldToolTracks[3];
 // tools leave it.
 bool makeToneVideoWithoutSoundKeys(const QString &path, int seconds,
                                    const QStringList &audioOptions);
+
+// A pattern video in one of the containers the game plays besides AVI, and how to make it.
+struct ContainerSample
+{
+    const char *file; // its extension names the container
+    const char *encoder;
+    QStringList options;
+    // Frames reached by a seek are the right ones; MPEG-PS stores most frames' times only by
+    // implication, and after a seek into the last group of pictures of a file with open
+    // groups the demuxer's guesses can be frames off: there a seek only has to give a frame.
+    bool exactAfterSeek = true;
+};
+// One for each container and extension, with key frames every 12 frames where the codec has
+// inter frames, so random access seeks.
+extern const ContainerSample containerSamples[15];
+// Makes the sample's pattern video in `folder` and returns its path; empty, with a note, when
+// ffmpeg lacks its encoder, and with a test failure when ffmpeg fails.
+QString makeContainerSample(const QString &folder, const ContainerSample &sample,
+                            const Pattern &pattern);
 
 // The number a pattern frame shows, or -1 for a null image or one of another size.
 int patternNumber(const QImage &image, const Pattern &pattern);

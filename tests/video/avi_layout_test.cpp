@@ -1,8 +1,9 @@
-// AviMedia on AVI files with an unusual layout: a start field, no index, 70000 frames, and files
-// it must refuse.
+// The video layer on AVI files with an unusual layout: a start field, no index, 70000 frames, and
+// files it must refuse.
 #include "avi_fixtures.h"
 #include "support/fifo_watch.h"
-#include "video/avi_media.h"
+#include "video/media_audio.h"
+#include "video/media_file.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -46,7 +47,7 @@ TEST(AviLayout, StartFieldNumbersTheFirstStoredFrame)
             patchedVideo(dir, QString(test.name) + ".avi", pattern, test.options,
                          [&](QByteArray &avi) { return setVideoStart(avi, test.start); });
         ASSERT_FALSE(path.isEmpty());
-        const auto media = AviMedia::open(path);
+        const auto media = openVideoFile(path);
         ASSERT_TRUE(media);
         const qint32 start = qint32(test.start);
         EXPECT_EQ(media->videoInfo().start, start);
@@ -77,7 +78,7 @@ TEST(AviLayout, FileWithoutIndexIsReadOnceToBuildOne)
             patchedVideo(dir, QString(test.name) + ".avi", pattern, test.options, removeIndex);
         ASSERT_FALSE(path.isEmpty());
         EXPECT_FALSE(readFile(path).contains("idx1"));
-        const auto media = AviMedia::open(path);
+        const auto media = openVideoFile(path);
         ASSERT_TRUE(media);
         EXPECT_EQ(media->videoInfo().length, pattern.frames);
         for (int number : {0, 1, 2, 40, 41, 13, 59, 58, 0, 33})
@@ -105,7 +106,7 @@ TEST(AviLayout, IndexWithOnlyTheFirstFrameFlaggedAsKeySeeksAndLoops)
             patchedVideo(dir, QString(test.name) + ".avi", pattern, test.options,
                          [](QByteArray &avi) { return clearKeyFlags(avi, "00dc", true); });
         ASSERT_FALSE(path.isEmpty());
-        const auto media = AviMedia::open(path);
+        const auto media = openVideoFile(path);
         ASSERT_TRUE(media);
         // Two passes of a loop, then seeks back and forth.
         for (int pass = 0; pass < 2; ++pass) {
@@ -124,7 +125,7 @@ TEST(AviLayout, SeventyThousandFramesAreNumberedIn32Bits)
     const Pattern pattern{QSize(32, 16), 4, 70000};
     const QString path = dir.filePath("long.avi");
     ASSERT_TRUE(makePatternVideo(path, pattern, {"-c:v", "ffv1"}));
-    const auto media = AviMedia::open(path);
+    const auto media = openVideoFile(path);
     ASSERT_TRUE(media);
     EXPECT_EQ(media->videoInfo().length, 70000);
     // 65536 and 69999 would land on 0 and 4463 if numbers were cut to 16 bits anywhere.
@@ -167,8 +168,8 @@ TEST(AviLayout, RefusesWhatIsNotAPlayableAvi)
     }
 
     for (const QString &name : refused)
-        EXPECT_EQ(AviMedia::open(dir.filePath(name)), nullptr) << name.toStdString();
-    EXPECT_EQ(AviMedia::open(QString()), nullptr);
+        EXPECT_EQ(openVideoFile(dir.filePath(name)), nullptr) << name.toStdString();
+    EXPECT_EQ(openVideoFile(QString()), nullptr);
 }
 
 TEST(AviLayout, OnlyRegularFilesAndLinksToThemAreOpened)
@@ -193,8 +194,8 @@ TEST(AviLayout, OnlyRegularFilesAndLinksToThemAreOpened)
     for (const auto &test : cases) {
         const QString path =
             test.name[0] == '/' ? QString::fromLatin1(test.name) : dir.filePath(test.name);
-        EXPECT_EQ(AviMedia::open(path) != nullptr, test.opens) << test.name;
-        EXPECT_EQ(AviAudio::open(path) != nullptr, test.opens) << test.name << ", its sound";
+        EXPECT_EQ(openVideoFile(path) != nullptr, test.opens) << test.name;
+        EXPECT_EQ(MediaAudio::open(path) != nullptr, test.opens) << test.name << ", its sound";
     }
     EXPECT_FALSE(fifo.openedForReading());
 }
@@ -207,7 +208,7 @@ TEST(AviLayout, FrameAtTheSizeLimitOpens)
         return setVideoFrameSize(avi, 8192, 48);
     });
     ASSERT_FALSE(path.isEmpty());
-    const auto media = AviMedia::open(path);
+    const auto media = openVideoFile(path);
     ASSERT_TRUE(media);
     EXPECT_EQ(media->videoInfo().width, 8192);
     EXPECT_EQ(media->frame(0).size(), QSize(8192, 48)); // the decoder's 64 x 48 scaled

@@ -2,7 +2,8 @@
 // each is refused, or plays what decodes.
 #include "support/corpus.h"
 #include "track_reading.h"
-#include "video/avi_media.h"
+#include "video/media_audio.h"
+#include "video/media_file.h"
 
 #include <QDir>
 
@@ -45,7 +46,7 @@ TEST(DamagedAvi, FuzzingFindsAreRefusedOrPlayWhatDecodes)
     for (const QString &file : files) {
         SCOPED_TRACE(file.toStdString());
         const QString path = dir.filePath(file);
-        if (const auto media = AviMedia::open(path)) {
+        if (const auto media = openVideoFile(path)) {
             const VideoStreamInfo &info = media->videoInfo();
             EXPECT_GT(info.length, 0);
             const qint32 inOrder = std::min(info.length, 300);
@@ -60,7 +61,7 @@ TEST(DamagedAvi, FuzzingFindsAreRefusedOrPlayWhatDecodes)
                 readTrack(*track, track->timeToSample(media->frameTimeMs(info.start)));
         }
         // The sound reader on its own, as the player opens it.
-        if (const auto audio = AviAudio::open(path))
+        if (const auto audio = MediaAudio::open(path))
             readTrack(*audio, audio->start());
     }
 }

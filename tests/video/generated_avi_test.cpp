@@ -1,6 +1,6 @@
-// AviMedia on pattern videos made with ffmpeg in every codec family the game meets.
+// The video layer on pattern videos made with ffmpeg in every codec family the game meets.
 #include "avi_fixtures.h"
-#include "video/avi_media.h"
+#include "video/media_file.h"
 
 #include <QTemporaryDir>
 
@@ -45,7 +45,7 @@ TEST(GeneratedAvi, EveryCodecGivesEachFrameByNumberInAnyOrder)
             continue;
         const QString path = dir.filePath(QString(codec.encoder) + ".avi");
         ASSERT_TRUE(makePatternVideo(path, pattern, codec.options));
-        const auto media = AviMedia::open(path);
+        const auto media = openVideoFile(path);
         ASSERT_TRUE(media);
         const VideoStreamInfo &info = media->videoInfo();
         EXPECT_EQ(info.start, 0);
@@ -83,7 +83,7 @@ TEST(GeneratedAvi, EveryPixelIsWrittenWhateverTheWidth)
             SCOPED_TRACE(testing::Message() << codec.name << ", " << width << " pixels wide");
             const QString path = dir.filePath(QString("%1-%2.avi").arg(codec.encoder).arg(width));
             ASSERT_TRUE(makeColourVideo(path, {width, 32}, 6, codec.options));
-            const auto media = AviMedia::open(path);
+            const auto media = openVideoFile(path);
             ASSERT_TRUE(media);
             for (int number : {0, 1, 2, 3, 4, 5, 2, 0, 5, 1}) {
                 const QImage image = media->frame(number);
@@ -104,7 +104,7 @@ TEST(GeneratedAvi, ImagesAreSharedForTheSameNumberAndNeverOverwrittenWhileHeld)
     const Pattern pattern;
     const QString path = dir.filePath("mpeg4.avi");
     ASSERT_TRUE(makePatternVideo(path, pattern, codecs[1].options));
-    const auto media = AviMedia::open(path);
+    const auto media = openVideoFile(path);
     ASSERT_TRUE(media);
 
     const QImage first = media->frame(7);
@@ -125,7 +125,7 @@ TEST(GeneratedAvi, FrameTimesFollowTheFrameRate)
     QTemporaryDir dir;
     const QString path = dir.filePath("mjpeg.avi");
     ASSERT_TRUE(makePatternVideo(path, Pattern{}, codecs[0].options));
-    const auto media = AviMedia::open(path);
+    const auto media = openVideoFile(path);
     ASSERT_TRUE(media);
     const struct
     {

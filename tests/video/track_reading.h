@@ -4,8 +4,11 @@
 #include "video/audio_track.h"
 
 #include <QByteArray>
+#include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace videotest {
 
@@ -31,6 +34,39 @@ inline QByteArray readInBlocks(video::AudioTrack &track, qint64 first, qint64 li
     for (qint64 sample = first; read == block && sample - first < limit; sample += read)
         samples += readSamples(track, sample, block, &read);
     return samples;
+}
+
+// The RMS amplitude (0 to 1) of 8-bit unsigned or 16-bit signed samples.
+inline double rms(const QByteArray &data, video::SampleType format)
+{
+    double sum = 0;
+    qsizetype count = 0;
+    if (format == video::SampleType::UInt8) {
+        for (char c : data)
+            sum += std::pow((quint8(c) - 128) / 128.0, 2);
+        count = data.size();
+    } else {
+        const auto *samples = reinterpret_cast<const qint16 *>(data.constData());
+        count = data.size() / 2;
+        for (qsizetype i = 0; i < count; ++i)
+            sum += std::pow(samples[i] / 32768.0, 2);
+    }
+    return count ? std::sqrt(sum / count) : 0;
+}
+
+// The largest difference between two runs of samples of the same length, in 16-bit steps.
+inline int largestDifference(const QByteArray &a, const QByteArray &b, video::SampleType format)
+{
+    if (a.size() != b.size())
+        return std::numeric_limits<int>::max();
+    int largest = 0;
+    const bool bytes = format == video::SampleType::UInt8;
+    for (qsizetype i = 0; i < a.size(); i += bytes ? 1 : 2) {
+        const int x = bytes ? quint8(a[i]) << 8 : qFromLittleEndian<qint16>(a.constData() + i);
+        const int y = bytes ? quint8(b[i]) << 8 : qFromLittleEndian<qint16>(b.constData() + i);
+        largest = std::max(largest, std::abs(x - y));
+    }
+    return largest;
 }
 
 } // namespace videotest

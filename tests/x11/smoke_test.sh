@@ -196,6 +196,25 @@ screenshot video
 # The window alone, as the README shows it.
 [ -z "${PINDREL_SMOKE_SHOTS:-}" ] || import -window "$window" "$PINDREL_SMOKE_SHOTS/video_window.png"
 
+# A phone's MP4: portrait, stored sideways with its rotation; it plays upright, 240 wide.
+phone="$work/pictures/phone.mp4"
+ffmpeg -v error -nostdin -f lavfi -i testsrc2=size=320x240:rate=30:duration=4 -c:v libx264 \
+  -pix_fmt yuv420p "$work/sideways.mp4" &&
+  ffmpeg -v error -nostdin -i "$work/sideways.mp4" -c copy -metadata:s:v:0 rotate=90 "$phone" ||
+  fail "ffmpeg could not make the phone video"
+key ctrl+o
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" --name '^Open picture' | head -1) ||
+  fail "the Open dialog did not appear for the MP4"
+xdotool windowactivate --sync "$dialog"
+xdotool key ctrl+a
+xdotool type --delay 15 "$phone"
+xdotool key Return
+wait_for 20 "the MP4's title" sh -c "xprop -id $window _NET_WM_NAME | grep -q phone.mp4"
+wait_for 10 "the dialog to close" only_main_window
+board_shot "$work/phone.png"
+poll 10 board_changed_from "$work/phone.png" || fail "the MP4 board does not play"
+screenshot mp4
+
 quit_game
 
 start_game web

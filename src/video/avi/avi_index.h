@@ -2,18 +2,19 @@
 #pragma once
 
 #include "video/ffmpeg_handles.h"
+#include "video/scan_progress.h"
 
 #include <QtGlobal>
 
 namespace video {
 
-class StreamIndex
+class AviIndex
 {
   public:
     // Makes sure the stream has an index, reading the whole file once to build one when the
     // file carries none, and leaves the file at its first frame. False when the stream has no
-    // stored frame.
-    bool load(AVFormatContext *format, AVStream *stream);
+    // stored frame; `progress` hears of a long read.
+    bool load(AVFormatContext *format, AVStream *stream, const ScanProgressHandler &progress);
 
     // Frame numbers of the stream's first and last stored frames.
     qint64 firstFrame() const;

@@ -1,11 +1,14 @@
 // Reads and decodes the first video stream of an AVI file, frame by frame, through FFmpeg.
+// AVI chunks carry no presentation times: a video chunk's timestamp is its frame number,
+// and the file's index (or one read through it) lists every chunk.
 #pragma once
 
-#include "video/avi_audio.h"
+#include "video/avi/avi_index.h"
 #include "video/ffmpeg_handles.h"
 #include "video/frame_converter.h"
-#include "video/stream_index.h"
+#include "video/media_audio.h"
 #include "video/video_source.h"
+#include "video/video_stream_reader.h"
 
 #include <QImage>
 #include <QString>
@@ -15,14 +18,16 @@
 
 namespace video {
 
-class AviMedia : public VideoSource
+class AviVideo : public VideoSource, private VideoStreamReader
 {
   public:
-    // Opens the first video stream of an AVI file and a decoder for it. nullptr when the file
-    // is not an AVI, has no video stream or no stored frame, its codec cannot be decoded, or
-    // its frame exceeds 8192 x 8192. Never throws, never prints.
-    static std::unique_ptr<AviMedia> open(const QString &path);
-    ~AviMedia() override;
+    // Opens the first video stream of an AVI container (`path` is its file, for the sound) and a
+    // decoder for it; a file without an index is read once to build one. nullptr when it has no
+    // video stream or no stored frame, its codec cannot be decoded, or its frame exceeds 8192 x
+    // 8192. Never throws, never prints.
+    static std::unique_ptr<AviVideo> open(FormatPtr format, const QString &path,
+                                          const ScanProgressHandler &progress);
+    ~AviVideo() override;
 
     const VideoStreamInfo &videoInfo() const override { return m_info; }
     AudioTrack *audioTrack() override { return m_audio.get(); }
@@ -38,7 +43,7 @@ class AviMedia : public VideoSource
     qint64 frameTimeMs(qint32 number) const override;
 
   private:
-    AviMedia() = default;
+    AviVideo() = default;
 
     void startDecoding();
     bool canDecodeForwardTo(qint64 number) const;
@@ -46,25 +51,17 @@ class AviMedia : public VideoSource
     bool seekTo(qint64 keyFrame);
     bool decodeTo(qint64 number);
     bool receiveFrame();
-    bool feedDecoder();
 
-    FormatPtr m_format;
-    CodecPtr m_codec;
-    PacketPtr m_packet;
-    AVStream *m_stream = nullptr;
-    StreamIndex m_index;
+    AviIndex m_index;
     VideoStreamInfo m_info;
-    std::unique_ptr<AviAudio> m_audio; // reads the file on its own, so frames keep their place
+    std::unique_ptr<MediaAudio> m_audio; // reads the file on its own, so frames keep their place
 
     // Decoders with delay hand out frame N under the timestamp of a later chunk.
     qint64 m_delay = 0;
-    // The last decoded frame at or before the frame asked for, and the first one after it.
-    FramePtr m_current;
-    FramePtr m_next;
+    // The times of m_current and m_next.
     std::optional<qint64> m_currentTime;
     std::optional<qint64> m_nextTime;
     qint64 m_lastDecodedTime = 0;
-    bool m_draining = false;
 
     std::optional<qint32> m_lastNumber;
     QImage m_image;

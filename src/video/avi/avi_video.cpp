@@ -1,46 +1,14 @@
 // Opening an AVI's video stream, and decoding frame N with timestamps, seeks and key frames.
-#include "video/avi_media.h"
+#include "video/avi/avi_video.h"
 
-#include "video/avi_container.h"
-#include "video/stream_index.h"
-#include "video/video_limits.h"
+#include "video/media_container.h"
 
 #include <algorithm>
 #include <limits>
-#include <mutex>
 
 namespace video {
 
 namespace {
-
-// A game has no console to speak of; FFmpeg's chatter about damaged files goes nowhere.
-void silenceFfmpeg()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
-}
-
-AVStream *firstStream(AVFormatContext *format, AVMediaType type)
-{
-    for (unsigned i = 0; i < format->nb_streams; ++i) {
-        if (format->streams[i]->codecpar->codec_type == type)
-            return format->streams[i];
-    }
-    return nullptr;
-}
-
-CodecPtr openDecoder(const AVCodecParameters &parameters)
-{
-    const AVCodec *decoder = avcodec_find_decoder(parameters.codec_id);
-    CodecPtr codec(decoder ? avcodec_alloc_context3(decoder) : nullptr);
-    if (!codec || avcodec_parameters_to_context(codec.get(), &parameters) < 0)
-        return {};
-    // A second thread spent as much CPU time in all on 720p MPEG-4, and ties up both cores.
-    codec->thread_count = 1;
-    if (avcodec_open2(codec.get(), decoder, nullptr) < 0)
-        return {};
-    return codec;
-}
 
 bool fitsQint32(qint64 value)
 {
@@ -50,27 +18,14 @@ bool fitsQint32(qint64 value)
 
 } // namespace
 
-std::unique_ptr<AviMedia> AviMedia::open(const QString &path)
+std::unique_ptr<AviVideo> AviVideo::open(FormatPtr format, const QString &path,
+                                         const ScanProgressHandler &progress)
 {
-    silenceFfmpeg();
-    FormatPtr format = openAviContainer(path);
-    if (!format)
-        return nullptr;
-    std::unique_ptr<AviMedia> media(new AviMedia);
-    media->m_format = std::move(format);
-    media->m_stream = firstStream(media->m_format.get(), AVMEDIA_TYPE_VIDEO);
-    if (!media->m_stream)
+    std::unique_ptr<AviVideo> media(new AviVideo);
+    if (!media->openFirstVideoStream(std::move(format)) ||
+        !media->m_index.load(media->m_format.get(), media->m_stream, progress))
         return nullptr;
     const AVCodecParameters &parameters = *media->m_stream->codecpar;
-    if (!fitsFrameLimits(parameters.width, parameters.height))
-        return nullptr;
-    media->m_codec = openDecoder(parameters);
-    media->m_packet.reset(av_packet_alloc());
-    media->m_current.reset(av_frame_alloc());
-    media->m_next.reset(av_frame_alloc());
-    if (!media->m_codec || !media->m_packet || !media->m_current || !media->m_next ||
-        !media->m_index.load(media->m_format.get(), media->m_stream))
-        return nullptr;
 
     // Video timestamps count frames: the time base is the header's scale / rate.
     const qint64 first = media->m_index.firstFrame();
@@ -82,23 +37,23 @@ std::unique_ptr<AviMedia> AviMedia::open(const QString &path)
     media->m_info = {qint32(first),     qint32(length),        parameters.width,
                      parameters.height, quint32(timeBase.num), quint32(timeBase.den)};
     media->startDecoding();
-    if (firstStream(media->m_format.get(), AVMEDIA_TYPE_AUDIO))
-        media->m_audio = AviAudio::open(path);
+    if (firstStream(*media->m_format, AVMEDIA_TYPE_AUDIO))
+        media->m_audio = MediaAudio::open(path);
     return media;
 }
 
-AviMedia::~AviMedia() = default;
+AviVideo::~AviVideo() = default;
 
 // Decodes the first picture to learn the decoder's delay: with B-frames (or packed B-frames)
 // it comes out under the second chunk's time. When nothing decodes every frame will be null.
-void AviMedia::startDecoding()
+void AviVideo::startDecoding()
 {
     m_lastDecodedTime = m_info.start - 1;
     if (receiveFrame())
         m_delay = std::max<qint64>(0, *m_nextTime - m_info.start);
 }
 
-qint64 AviMedia::frameTimeMs(qint32 number) const
+qint64 AviVideo::frameTimeMs(qint32 number) const
 {
     // A damaged header's start and scale would overflow a plain product.
     return m_info.rate == 0
@@ -106,7 +61,7 @@ qint64 AviMedia::frameTimeMs(qint32 number) const
                : av_rescale_rnd(number, qint64(m_info.scale) * 1000, m_info.rate, AV_ROUND_ZERO);
 }
 
-QImage AviMedia::frame(qint32 number)
+QImage AviVideo::frame(qint32 number)
 {
     if (number < m_info.start || qint64(number) - m_info.start >= m_info.length)
         return {};
@@ -122,7 +77,7 @@ QImage AviMedia::frame(qint32 number)
 
 // Going on from the current position reaches `number` without a seek when it lies ahead and
 // no key frame between here and there would let a seek skip work.
-bool AviMedia::canDecodeForwardTo(qint64 number) const
+bool AviVideo::canDecodeForwardTo(qint64 number) const
 {
     const std::optional<qint64> latest = m_nextTime ? m_nextTime : m_currentTime;
     if (!latest)
@@ -132,7 +87,7 @@ bool AviMedia::canDecodeForwardTo(qint64 number) const
     return target >= earliest && m_index.keyFrameAtOrBefore(number) + m_delay <= *latest;
 }
 
-bool AviMedia::seekAndDecode(qint64 number)
+bool AviVideo::seekAndDecode(qint64 number)
 {
     qint64 keyFrame = m_index.keyFrameAtOrBefore(number);
     if (keyFrame < 0)
@@ -155,7 +110,7 @@ bool AviMedia::seekAndDecode(qint64 number)
     return false;
 }
 
-bool AviMedia::seekTo(qint64 keyFrame)
+bool AviVideo::seekTo(qint64 keyFrame)
 {
     av_frame_unref(m_current.get());
     av_frame_unref(m_next.get());
@@ -176,7 +131,7 @@ bool AviMedia::seekTo(qint64 keyFrame)
 
 // Decodes until the frame showing at `number` is in m_current. False when that frame did not
 // decode: nothing at or before it came out, or a stored frame after m_current is missing.
-bool AviMedia::decodeTo(qint64 number)
+bool AviVideo::decodeTo(qint64 number)
 {
     const qint64 target = number + m_delay;
     for (;;) {
@@ -196,17 +151,10 @@ bool AviMedia::decodeTo(qint64 number)
 }
 
 // Decodes the next frame into m_next. False at the end of the stream.
-bool AviMedia::receiveFrame()
+bool AviVideo::receiveFrame()
 {
-    if (!m_codec)
+    if (!receiveNextFrame())
         return false;
-    for (;;) {
-        const int received = avcodec_receive_frame(m_codec.get(), m_next.get());
-        if (received == 0)
-            break;
-        if (received == AVERROR_EOF || !feedDecoder())
-            return false;
-    }
     // AVI chunks carry decode times only, and a picture comes out with the time of the chunk
     // that completed it: its own, or one `m_delay` chunks later. The demuxer's guessed
     // presentation times of packed B-frames disagree before and after a seek, so they are not
@@ -223,11 +171,6 @@ bool AviMedia::receiveFrame()
     m_lastDecodedTime = time;
     m_nextTime = m_lastDecodedTime;
     return true;
-}
-
-bool AviMedia::feedDecoder()
-{
-    return feedNextPacket(*m_format, *m_codec, *m_packet, m_stream->index, m_draining);
 }
 
 } // namespace video

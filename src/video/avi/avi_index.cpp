@@ -1,5 +1,5 @@
 // Index look-ups over libavformat's index of the stream, and the scan that builds a missing one.
-#include "video/stream_index.h"
+#include "video/avi/avi_index.h"
 
 namespace video {
 
@@ -23,7 +23,7 @@ bool hasInterFrames(AVStream *stream)
 
 } // namespace
 
-bool StreamIndex::load(AVFormatContext *format, AVStream *stream)
+bool AviIndex::load(AVFormatContext *format, AVStream *stream, const ScanProgressHandler &progress)
 {
     m_stream = stream;
     if (avformat_index_get_entries_count(stream) > 0)
@@ -32,8 +32,11 @@ bool StreamIndex::load(AVFormatContext *format, AVStream *stream)
     PacketPtr packet(av_packet_alloc());
     if (!packet)
         return false;
-    while (av_read_frame(format, packet.get()) >= 0)
+    ScanProgress told(progress, *format);
+    while (av_read_frame(format, packet.get()) >= 0) {
         av_packet_unref(packet.get());
+        told.update();
+    }
     if (avformat_index_get_entries_count(stream) == 0)
         return false;
     m_keyFramesKnown = isIntraOnly(stream->codecpar->codec_id) || hasInterFrames(stream);
@@ -41,30 +44,30 @@ bool StreamIndex::load(AVFormatContext *format, AVStream *stream)
                          AVSEEK_FLAG_BACKWARD | AVSEEK_FLAG_ANY) >= 0;
 }
 
-qint64 StreamIndex::entryFrame(int entry) const
+qint64 AviIndex::entryFrame(int entry) const
 {
     const AVIndexEntry *found = entry >= 0 ? avformat_index_get_entry(m_stream, entry) : nullptr;
     return found ? found->timestamp : -1;
 }
 
-qint64 StreamIndex::firstFrame() const
+qint64 AviIndex::firstFrame() const
 {
     return entryFrame(0);
 }
 
-qint64 StreamIndex::lastFrame() const
+qint64 AviIndex::lastFrame() const
 {
     return entryFrame(avformat_index_get_entries_count(m_stream) - 1);
 }
 
-qint64 StreamIndex::keyFrameAtOrBefore(qint64 number) const
+qint64 AviIndex::keyFrameAtOrBefore(qint64 number) const
 {
     if (!m_keyFramesKnown)
         return number >= firstFrame() ? firstFrame() : -1;
     return entryFrame(av_index_search_timestamp(m_stream, number, AVSEEK_FLAG_BACKWARD));
 }
 
-qint64 StreamIndex::storedFrameAtOrBefore(qint64 number) const
+qint64 AviIndex::storedFrameAtOrBefore(qint64 number) const
 {
     return entryFrame(
         av_index_search_timestamp(m_stream, number, AVSEEK_FLAG_BACKWARD | AVSEEK_FLAG_ANY));

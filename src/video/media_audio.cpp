@@ -1,8 +1,8 @@
-// Opening an AVI's first audio stream, decoding it in order, seeking for a new range, and
+// Opening a file's first audio stream, decoding it in order, seeking for a new range, and
 // converting what the sound device cannot take as stored.
-#include "video/avi_audio.h"
+#include "video/media_audio.h"
 
-#include "video/avi_container.h"
+#include "video/media_container.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -25,15 +25,6 @@ constexpr qint64 sampleLimit = std::numeric_limits<qint64>::max() / 4;
 // A seek lands this far before the sample wanted: the first frames after a seek come out
 // wrong (MP3's bit reservoir, AC-3's overlapping blocks, MP2's filter bank) and are dropped.
 constexpr qint64 prerollMs = 200;
-
-AVStream *firstAudioStream(AVFormatContext *format)
-{
-    for (unsigned i = 0; i < format->nb_streams; ++i) {
-        if (format->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO)
-            return format->streams[i];
-    }
-    return nullptr;
-}
 
 // The device format that plays FFmpeg's packed sample format unchanged, or Unknown.
 SampleType storedFormat(AVSampleFormat format)
@@ -71,28 +62,23 @@ AVSampleFormat packedFormat(SampleType type)
 
 } // namespace
 
-void AviAudio::ResamplerFreer::operator()(SwrContext *resampler) const
+void MediaAudio::ResamplerFreer::operator()(SwrContext *resampler) const
 {
     swr_free(&resampler);
 }
 
-std::unique_ptr<AviAudio> AviAudio::open(const QString &path)
+std::unique_ptr<MediaAudio> MediaAudio::open(const QString &path)
 {
-    FormatPtr format = openAviContainer(path);
+    FormatPtr format = openMediaContainer(path);
     if (!format)
         return nullptr;
-    std::unique_ptr<AviAudio> audio(new AviAudio);
+    std::unique_ptr<MediaAudio> audio(new MediaAudio);
     audio->m_format = std::move(format);
-    audio->m_stream = firstAudioStream(audio->m_format.get());
+    audio->m_stream = firstStream(*audio->m_format, AVMEDIA_TYPE_AUDIO);
     if (!audio->m_stream)
         return nullptr;
-    const AVCodecParameters &parameters = *audio->m_stream->codecpar;
-    const AVCodec *decoder = avcodec_find_decoder(parameters.codec_id);
-    audio->m_codec.reset(decoder ? avcodec_alloc_context3(decoder) : nullptr);
-    if (!audio->m_codec || avcodec_parameters_to_context(audio->m_codec.get(), &parameters) < 0)
-        return nullptr;
-    audio->m_codec->thread_count = 1;
-    if (avcodec_open2(audio->m_codec.get(), decoder, nullptr) < 0)
+    audio->m_codec = openDecoder(*audio->m_stream->codecpar);
+    if (!audio->m_codec)
         return nullptr;
     audio->m_packet.reset(av_packet_alloc());
     audio->m_frame.reset(av_frame_alloc());
@@ -112,13 +98,13 @@ std::unique_ptr<AviAudio> AviAudio::open(const QString &path)
     return audio;
 }
 
-AviAudio::~AviAudio()
+MediaAudio::~MediaAudio()
 {
     av_channel_layout_uninit(&m_inputLayout);
 }
 
 // The sample number at `time` in the stream's time base; none when it lies beyond any track.
-std::optional<qint64> AviAudio::sampleAt(qint64 time) const
+std::optional<qint64> MediaAudio::sampleAt(qint64 time) const
 {
     // Overflow comes back as INT64_MIN.
     const qint64 sample =
@@ -130,7 +116,7 @@ std::optional<qint64> AviAudio::sampleAt(qint64 time) const
 
 // Packed 8, 16 or 32-bit or float samples in mono or stereo play as stored; anything else
 // (planar, compressed, more than two channels) is converted to 16-bit mono or stereo.
-bool AviAudio::chooseOutput()
+bool MediaAudio::chooseOutput()
 {
     const AVCodecContext &codec = *m_codec;
     const int channels = codec.ch_layout.nb_channels;
@@ -148,7 +134,7 @@ bool AviAudio::chooseOutput()
 // Sets up for decoded samples of this format, channels and rate: they play as stored when they
 // are in the output's already, else a converter turns them into it. The output never changes:
 // the sound device was opened for it. False (and nothing set up) when they cannot be converted.
-bool AviAudio::acceptInput(AVSampleFormat format, const AVChannelLayout &layout, int rate)
+bool MediaAudio::acceptInput(AVSampleFormat format, const AVChannelLayout &layout, int rate)
 {
     m_resampler.reset();
     m_inputFormat = AV_SAMPLE_FMT_NONE;
@@ -184,18 +170,18 @@ bool AviAudio::acceptInput(AVSampleFormat format, const AVChannelLayout &layout,
 // MP2 and MP3 decoders report the channels the stream really has once they decode it, which
 // can differ from the header's; a converter fed another layout would read planes that do not
 // exist.
-bool AviAudio::matchesInput(const AVFrame &frame) const
+bool MediaAudio::matchesInput(const AVFrame &frame) const
 {
     return frame.format == m_inputFormat && frame.sample_rate == m_inputRate &&
            av_channel_layout_compare(&frame.ch_layout, &m_inputLayout) == 0;
 }
 
-qint64 AviAudio::timeToSample(qint64 ms) const
+qint64 MediaAudio::timeToSample(qint64 ms) const
 {
     return av_rescale(ms, m_output.sampleRate, 1000);
 }
 
-qint64 AviAudio::read(qint64 first, qint64 count, char *data)
+qint64 MediaAudio::read(qint64 first, qint64 count, char *data)
 {
     if (count <= 0 || count > sampleLimit || first < -sampleLimit || first > sampleLimit ||
         !positionAt(first))
@@ -226,7 +212,7 @@ qint64 AviAudio::read(qint64 first, qint64 count, char *data)
 
 // Makes `sample` the next one read, decoding on from here when it lies a little ahead and
 // seeking otherwise. False when the track has nothing there.
-bool AviAudio::positionAt(qint64 sample)
+bool MediaAudio::positionAt(qint64 sample)
 {
     if (!m_hasPosition && !decodeMore())
         return false;
@@ -249,7 +235,7 @@ bool AviAudio::positionAt(qint64 sample)
     return true;
 }
 
-bool AviAudio::seekTo(qint64 sample)
+bool MediaAudio::seekTo(qint64 sample)
 {
     m_pending.clear();
     m_pendingOffset = 0;
@@ -267,7 +253,7 @@ bool AviAudio::seekTo(qint64 sample)
 }
 
 // Decodes until at least one more sample is pending. False at the end of the data.
-bool AviAudio::decodeMore()
+bool MediaAudio::decodeMore()
 {
     for (;;) {
         const int received = avcodec_receive_frame(m_codec.get(), m_frame.get());
@@ -283,12 +269,12 @@ bool AviAudio::decodeMore()
     }
 }
 
-bool AviAudio::feedDecoder()
+bool MediaAudio::feedDecoder()
 {
     return feedNextPacket(*m_format, *m_codec, *m_packet, m_stream->index, m_draining);
 }
 
-bool AviAudio::appendFrame()
+bool MediaAudio::appendFrame()
 {
     const AVFrame &frame = *m_frame;
     // A frame that cannot be converted is dropped.
@@ -321,12 +307,12 @@ bool AviAudio::appendFrame()
     return true;
 }
 
-qint64 AviAudio::pendingSamples() const
+qint64 MediaAudio::pendingSamples() const
 {
     return (m_pending.size() - m_pendingOffset) / m_output.bytesPerFrame();
 }
 
-void AviAudio::consume(qint64 samples)
+void MediaAudio::consume(qint64 samples)
 {
     if (samples <= 0)
         return;

@@ -1,5 +1,6 @@
-// Reads the first audio stream of an AVI file through FFmpeg as PCM samples: as stored when
-// the device can take it, else decoded (MP3, AC-3, ADPCM, ...) and converted to 16 bits.
+// Reads the first audio stream of a video file through FFmpeg as PCM samples: as stored when
+// the device can take it, else decoded (MP3, AAC, Opus, Vorbis, AC-3, ADPCM, ...) and converted to
+// 16 bits.
 #pragma once
 
 #include "video/audio_track.h"
@@ -15,12 +16,12 @@ struct SwrContext;
 
 namespace video {
 
-class AviAudio : public AudioTrack
+class MediaAudio : public AudioTrack
 {
   public:
     // nullptr when the file has no audio stream or its codec cannot be decoded. Never throws.
-    static std::unique_ptr<AviAudio> open(const QString &path);
-    ~AviAudio() override;
+    static std::unique_ptr<MediaAudio> open(const QString &path);
+    ~MediaAudio() override;
 
     const AudioFormat &format() const override { return m_output; }
     qint64 start() const override { return m_start; }
@@ -35,7 +36,7 @@ class AviAudio : public AudioTrack
         void operator()(SwrContext *resampler) const;
     };
 
-    AviAudio() = default;
+    MediaAudio() = default;
     bool chooseOutput();
     bool acceptInput(AVSampleFormat format, const AVChannelLayout &layout, int rate);
     bool matchesInput(const AVFrame &frame) const;

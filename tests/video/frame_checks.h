@@ -1,0 +1,20 @@
+// Checks of a video source's frames shared by the corpus tests: every frame in order, then a
+// spread of them out of order, which must come out the same.
+#pragma once
+
+#include "video/video_source.h"
+
+#include <QHash>
+
+namespace videotest {
+
+// Hashes of the visible pixels of every frame read in order (0 for a null frame), after
+// checking each non-null one has the stream's size and format (every one, with allDecode).
+QHash<qint32, size_t> framesInOrder(video::VideoSource &media, bool allDecode);
+
+// Reads a spread of frames out of order, from the start and from the end, and expects each to
+// match its hash from inOrder (with `exact` off, only to decode when it decoded in order).
+void expectSameOutOfOrder(video::VideoSource &media, const QHash<qint32, size_t> &inOrder,
+                          bool exact = true);
+
+} // namespace videotest

@@ -1,0 +1,186 @@
+// The video layer on pattern videos made with ffmpeg in every container the game plays besides
+// AVI: frame count, size, rate, frames in and out of order and looping, a phone's rotation,
+// a variable frame rate, and broken files.
+#include "avi_fixtures.h"
+#include "video/AVIPlay.h"
+#include "video/media_file.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace video;
+using namespace videotest;
+
+namespace {
+
+// Backwards, forwards skipping, across key frames, the ends, and repeats.
+const int randomOrder[] = {59, 0, 30, 31, 29, 45, 12, 13, 11, 58, 1, 59, 35, 23, 24, 47, 2};
+
+TEST(GeneratedContainers, EveryContainerGivesEachFrameByNumberInAnyOrderAndLoops)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const Pattern pattern;
+    int tested = 0;
+    for (const ContainerSample &container : containerSamples) {
+        SCOPED_TRACE(container.file);
+        const QString path = makeContainerSample(dir.path(), container, pattern);
+        if (path.isEmpty())
+            continue;
+        const auto media = openVideoFile(path);
+        ASSERT_TRUE(media);
+        const VideoStreamInfo &info = media->videoInfo();
+        EXPECT_EQ(info.start, 0);
+        EXPECT_EQ(info.length, pattern.frames);
+        EXPECT_EQ(QSize(info.width, info.height), pattern.size);
+        EXPECT_EQ(info.scale * 25, info.rate);
+        EXPECT_EQ(media->frameTimeMs(25) - media->frameTimeMs(0), 1000);
+        EXPECT_EQ(media->audioTrack(), nullptr);
+
+        for (int number = 0; number < pattern.frames; ++number)
+            EXPECT_EQ(patternNumber(media->frame(number), pattern), number) << "in order";
+        EXPECT_EQ(patternNumber(media->frame(0), pattern), 0) << "looping";
+        EXPECT_EQ(patternNumber(media->frame(1), pattern), 1) << "looping";
+        for (int number : randomOrder) {
+            const QImage image = media->frame(number);
+            EXPECT_EQ(image.format(), QImage::Format_RGB32);
+            if (container.exactAfterSeek)
+                EXPECT_EQ(patternNumber(image, pattern), number) << "out of order";
+            else
+                EXPECT_GE(patternNumber(image, pattern), 0) << "out of order";
+        }
+        ++tested;
+    }
+    EXPECT_GE(tested, 12);
+}
+
+TEST(GeneratedContainers, RotatedPhoneVideosStandUpright)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    if (encoderMissing("libx264"))
+        return;
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // Blue frames with a red top-left corner, 64 x 48, and the same with a rotation stored as
+    // a phone stores it. Where the corner lands is where ffmpeg's own upright output puts it.
+    const QString plain = dir.filePath("plain.mp4");
+    ASSERT_TRUE(makeSourceVideo(plain,
+                                "color=c=blue:s=64x48:r=25,"
+                                "drawbox=x=0:y=0:w=16:h=16:color=red:t=fill",
+                                10, {"-c:v", "libx264", "-pix_fmt", "yuv420p"}));
+    const struct
+    {
+        int rotate;
+        QSize size;
+        QPoint redCorner; // 0 or 1 for left/right, top/bottom
+    } rotations[] = {{0, {64, 48}, {0, 0}},
+                     {90, {48, 64}, {0, 1}},
+                     {180, {64, 48}, {1, 1}},
+                     {270, {48, 64}, {1, 0}}};
+    for (const auto &rotation : rotations) {
+        SCOPED_TRACE(testing::Message() << "rotate=" << rotation.rotate);
+        const QString path = dir.filePath(QString("rotate%1.mp4").arg(rotation.rotate));
+        ASSERT_TRUE(remuxVideo(plain, path,
+                               {"-metadata:s:v:0", QString("rotate=%1").arg(rotation.rotate)}));
+        const auto media = openVideoFile(path);
+        ASSERT_TRUE(media);
+        const VideoStreamInfo &info = media->videoInfo();
+        EXPECT_EQ(QSize(info.width, info.height), rotation.size);
+        for (const int number : {0, 9, 3}) {
+            const QImage image = media->frame(number);
+            ASSERT_EQ(image.size(), rotation.size);
+            for (const QPoint corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                const QRgb pixel = image.pixel(corner.x() ? image.width() - 4 : 3,
+                                               corner.y() ? image.height() - 4 : 3);
+                const bool red = corner == rotation.redCorner;
+                EXPECT_EQ(qRed(pixel) > 160 && qBlue(pixel) < 90, red)
+                    << "frame " << number << " corner " << corner.x() << "," << corner.y();
+                EXPECT_EQ(qBlue(pixel) > 160 && qRed(pixel) < 90, !red);
+            }
+        }
+    }
+}
+
+TEST(GeneratedContainers, AVariableFrameRatePlaysAtItsAverageOneFrameATick)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // Even frames at 40 n ms, odd ones 20 ms later: frame 60 ends the file at 2400 ms, on
+    // average 40 ms a frame.
+    const Pattern pattern{{64, 48}, 16, 61};
+    const QString path = dir.filePath("variable.mkv");
+    ASSERT_TRUE(makePatternVideo(path, pattern,
+                                 {"-vf", "settb=1/1000,setpts=(N*40+mod(N\\,2)*20)/1000/TB",
+                                  "-fps_mode", "passthrough", "-enc_time_base", "1:1000", "-c:v",
+                                  "mpeg4", "-g", "12", "-q:v", "3"}));
+    const auto media = openVideoFile(path);
+    ASSERT_TRUE(media);
+    const VideoStreamInfo &info = media->videoInfo();
+    EXPECT_EQ(info.length, 61);
+    EXPECT_EQ(info.scale * 25, info.rate);
+    EXPECT_EQ(media->frameTimeMs(1) - media->frameTimeMs(0), 60);
+    EXPECT_EQ(media->frameTimeMs(2) - media->frameTimeMs(0), 80);
+    EXPECT_EQ(media->frameTimeMs(60) - media->frameTimeMs(0), 2400);
+    for (const int number : {0, 1, 2, 3, 60, 31, 30, 17})
+        EXPECT_EQ(patternNumber(media->frame(number), pattern), number);
+
+    // The player's clock runs at the average period, through the media module.
+    TDCAviPlayer player;
+    player.SetFileName(path);
+    ASSERT_EQ(player.FrameCount(), 61);
+    player.Play(0, player.FrameCount() - 1, 0);
+    EXPECT_EQ(player.FramePeriod(), 40u);
+    player.Stop();
+}
+
+TEST(GeneratedContainers, BrokenFilesOfEveryContainerAreRefusedOrPlayWhatDecodes)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const Pattern pattern;
+    for (const ContainerSample &container : containerSamples) {
+        SCOPED_TRACE(container.file);
+        const QString path = makeContainerSample(dir.path(), container, pattern);
+        if (path.isEmpty())
+            continue;
+        const QByteArray whole = readFile(path);
+        // Its first 64 bytes (headers at most), 200 bytes of noise under its name, and the
+        // whole file with its middle third overwritten.
+        QByteArray damaged = whole;
+        damaged.replace(whole.size() / 3, whole.size() / 3, QByteArray(whole.size() / 3, 'Z'));
+        QByteArray noise(200, '\0');
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = char(i * 37 + 11);
+        const struct
+        {
+            const char *kind;
+            QByteArray bytes;
+            bool refused;
+        } broken[] = {
+            {"cut", whole.left(64), true}, {"noise", noise, true}, {"damaged", damaged, false}};
+        for (const auto &file : broken) {
+            SCOPED_TRACE(file.kind);
+            const QString brokenPath = dir.filePath(QString(file.kind) + "-" + container.file);
+            ASSERT_TRUE(writeFile(brokenPath, file.bytes));
+            const auto media = openVideoFile(brokenPath);
+            if (file.refused) {
+                EXPECT_EQ(media, nullptr);
+                continue;
+            }
+            if (!media)
+                continue;
+            const VideoStreamInfo &info = media->videoInfo();
+            for (const int number : {0, 1, info.length - 1, info.length / 2, 2, 0}) {
+                const QImage image = media->frame(number);
+                if (!image.isNull())
+                    EXPECT_EQ(image.size(), QSize(info.width, info.height)) << number;
+            }
+        }
+    }
+}
+
+} // namespace
