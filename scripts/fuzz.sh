@@ -40,7 +40,7 @@ for target in "${targets[@]}"; do
     jpeg_fuzzer | download_fuzzer) sources=("$corpus/jpeg") ;;
     bmp_fuzzer) sources=("$corpus/bmp") ;;
     picture_fuzzer) sources=("$corpus/png" "$corpus/gif" "$corpus/webp" "$corpus/tiff") ;;
-    media_fuzzer) sources=("$corpus/avi" "$seeds" "$finds/avi") ;;
+    media_fuzzer) sources=("$corpus/avi" "$corpus/video" "$corpus/gif" "$seeds" "$finds/avi") ;;
     *) echo "unknown target $target" >&2; exit 2 ;;
   esac
   found=$build/found/$target
