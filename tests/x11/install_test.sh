@@ -39,7 +39,7 @@ start_x11_session
 mkdir -p "$work/pictures"
 convert -seed 7 -size 320x240 plasma:fractal "$work/pictures/my photo.png"
 ffmpeg -v error -nostdin -f lavfi -i testsrc2=size=320x240:rate=25:duration=2 -c:v mpeg4 \
-  "$work/pictures/clip.avi" || fail "ffmpeg could not make the test video"
+  "$work/pictures/clip.mp4" || fail "ffmpeg could not make the test video"
 
 # Starts the installed game with the arguments and waits for a title.
 window=""
@@ -75,8 +75,8 @@ quit
 start "Pindrel - my photo.png" "file://$work/pictures/my%20photo.png"
 quit
 
-# A video: the media module loads from the prefix.
-start "Pindrel - clip.avi" "$work/pictures/clip.avi"
+# A phone's kind of video: the media module loads from the prefix.
+start "Pindrel - clip.mp4" "$work/pictures/clip.mp4"
 wait_for 20 "the installed media module" uses_installed libpindrel_media.so
 screenshot installed-video
 quit
