@@ -1,9 +1,11 @@
 // A video puzzle played in a shown window: its CPU time against FFmpeg decoding the same
-// file alone, and with --memory its resident set after 1 and after 10 minutes of looping.
+// file alone (with --full-screen, in full-screen mode), and with --memory its resident set
+// after 1 and after 10 minutes of looping.
 #include "app/mainform.h"
 #include "app/pindrel_application.h"
 #include "process_status.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -53,22 +55,24 @@ void playFor(int milliseconds)
     loop.exec();
 }
 
-void openVideoPuzzle(TfrmMain &window, const QString &path)
+void openVideoPuzzle(TfrmMain &window, const QString &path, bool fullScreen = false)
 {
     window.resize(1024, 700);
     window.show();
+    if (fullScreen)
+        window.findChild<QAction *>(QStringLiteral("mnuFullScreen"))->trigger();
     window.openChosenFile(path);
     window.applyOptions(game::SwapBlocks, 15, 15, false);
 }
 
-int measureCpu(TfrmMain &window, const QString &path)
+int measureCpu(TfrmMain &window, const QString &path, bool fullScreen)
 {
     const double before = cpuSeconds(RUSAGE_CHILDREN);
     if (!runFfmpeg({"-threads", "1", "-i", path, "-pix_fmt", "bgra", "-f", "null", "-"}))
         return 2;
     const double baseline = cpuSeconds(RUSAGE_CHILDREN) - before;
 
-    openVideoPuzzle(window, path);
+    openVideoPuzzle(window, path, fullScreen);
     rusage startUsage{};
     getrusage(RUSAGE_SELF, &startUsage);
     const double start = cpuSeconds(RUSAGE_SELF);
@@ -81,10 +85,13 @@ int measureCpu(TfrmMain &window, const QString &path)
                 seconds(endUsage.ru_stime) - seconds(startUsage.ru_stime),
                 endUsage.ru_minflt - startUsage.ru_minflt);
     const double ratio = game / baseline;
-    std::printf("ffmpeg decode alone: %.2f s CPU; 20 s of the 15x15 video puzzle: %.2f s CPU\n"
-                "ratio %.2f (target <= 2.00) %s\n",
-                baseline, game, ratio, ratio <= 2.0 ? "met" : "MISSED");
-    return ratio <= 2.0 ? 0 : 1;
+    const double target = fullScreen ? 2.0 : 1.5;
+    const QSize shown = window.size();
+    std::printf("ffmpeg decode alone: %.2f s CPU; 20 s of the 15x15 video puzzle in a %dx%d "
+                "window: %.2f s CPU\nratio %.2f (target <= %.2f) %s\n",
+                baseline, shown.width(), shown.height(), game, ratio, target,
+                ratio <= target ? "met" : "MISSED");
+    return ratio <= target ? 0 : 1;
 }
 
 int measureMemory(TfrmMain &window, const QString &path)
@@ -118,5 +125,7 @@ int main(int argc, char **argv)
         return 2;
     }
     TfrmMain window;
-    return memory ? measureMemory(window, path) : measureCpu(window, path);
+    return memory ? measureMemory(window, path)
+                  : measureCpu(window, path,
+                               app.arguments().contains(QStringLiteral("--full-screen")));
 }
