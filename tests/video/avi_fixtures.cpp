@@ -180,6 +180,31 @@ QString makeContainerSample(const QString &folder, const ContainerSample &sample
     return path;
 }
 
+void expectPatternVideo(video::VideoSource &media, const Pattern &pattern, bool exactAfterSeek)
+{
+    const video::VideoStreamInfo &info = media.videoInfo();
+    EXPECT_EQ(info.start, 0);
+    EXPECT_EQ(info.length, pattern.frames);
+    EXPECT_EQ(QSize(info.width, info.height), pattern.size);
+    EXPECT_EQ(info.scale * 25, info.rate);
+    EXPECT_EQ(media.frameTimeMs(25) - media.frameTimeMs(0), 1000);
+    EXPECT_EQ(media.audioTrack(), nullptr);
+
+    for (int number = 0; number < pattern.frames; ++number)
+        EXPECT_EQ(patternNumber(media.frame(number), pattern), number) << "in order";
+    EXPECT_EQ(patternNumber(media.frame(0), pattern), 0) << "looping";
+    EXPECT_EQ(patternNumber(media.frame(1), pattern), 1) << "looping";
+    // Backwards, forwards skipping, across key frames, the ends, and repeats.
+    for (int number : {59, 0, 30, 31, 29, 45, 12, 13, 11, 58, 1, 59, 35, 23, 24, 47, 2}) {
+        const QImage image = media.frame(number);
+        EXPECT_EQ(image.format(), QImage::Format_RGB32);
+        if (exactAfterSeek)
+            EXPECT_EQ(patternNumber(image, pattern), number) << "out of order";
+        else
+            EXPECT_GE(patternNumber(image, pattern), 0) << "out of order";
+    }
+}
+
 int patternNumber(const QImage &image, const Pattern &pattern)
 {
     if (image.isNull() || image.size() != pattern.size)

@@ -1,6 +1,8 @@
 // Video files made for the video tests with the ffmpeg command-line tool, and byte patches to them.
 #pragma once
 
+#include "video/video_source.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
@@ -77,6 +79,12 @@ QString makeContainerSample(const QString &folder, const ContainerSample &sample
 
 // The number a pattern frame shows, or -1 for a null image or one of another size.
 int patternNumber(const QImage &image, const Pattern &pattern);
+
+// A pattern video read through the media layer: no sound, the pattern's length, size and 25
+// frames a second, every frame in order, then looping and out of order (with exactAfterSeek
+// off, a frame out of order need only decode to some pattern frame).
+void expectPatternVideo(video::VideoSource &media, const Pattern &pattern,
+                        bool exactAfterSeek = true);
 
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &bytes);

@@ -29,9 +29,6 @@ const Codec codecs[] = {
     {"huffyuv", "huffyuv", {"-c:v", "huffyuv"}},
 };
 
-// Backwards, forwards skipping, across key frames, the ends, and repeats.
-const int randomOrder[] = {59, 0, 30, 31, 29, 45, 12, 13, 11, 58, 1, 59, 35, 23, 24, 47, 2};
-
 TEST(GeneratedAvi, EveryCodecGivesEachFrameByNumberInAnyOrder)
 {
     PINDREL_REQUIRE_FFMPEG();
@@ -47,20 +44,7 @@ TEST(GeneratedAvi, EveryCodecGivesEachFrameByNumberInAnyOrder)
         ASSERT_TRUE(makePatternVideo(path, pattern, codec.options));
         const auto media = openVideoFile(path);
         ASSERT_TRUE(media);
-        const VideoStreamInfo &info = media->videoInfo();
-        EXPECT_EQ(info.start, 0);
-        EXPECT_EQ(info.length, pattern.frames);
-        EXPECT_EQ(QSize(info.width, info.height), pattern.size);
-        EXPECT_EQ(info.scale * 25, info.rate);
-        EXPECT_EQ(media->audioTrack(), nullptr);
-
-        for (int number = 0; number < pattern.frames; ++number)
-            EXPECT_EQ(patternNumber(media->frame(number), pattern), number) << "in order";
-        for (int number : randomOrder) {
-            const QImage image = media->frame(number);
-            EXPECT_EQ(image.format(), QImage::Format_RGB32);
-            EXPECT_EQ(patternNumber(image, pattern), number) << "out of order";
-        }
+        expectPatternVideo(*media, pattern);
         ++tested;
     }
     EXPECT_GE(tested, 6);
