@@ -16,6 +16,7 @@
 #include "game/geometry.h"
 #include "game/shuffle.h"
 #include "sources/jpeg_decoder.h"
+#include "video/AVIPlay.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -41,13 +42,6 @@ game::PressButton pressButtonOf(Qt::MouseButton button)
     default:
         return game::PressButton::Left;
     }
-}
-
-// Bevels and frames over a picture decoded reduced are narrowed alike, so that they look as
-// wide on the screen as over the full picture.
-int lineWidthOver(const QImage &picture, int fullWidth)
-{
-    return std::max(1, game::roundHalfEven(fullWidth * sources::decodedEighths(picture) / 8.0));
 }
 
 } // namespace
@@ -159,6 +153,15 @@ void TfrmMain::placeInfoLabels()
     txtInfoShadow->move(txtInfo->x() - 1, paneHeight - 26);
 }
 
+int TfrmMain::lineWidth(int fullWidth) const
+{
+    // Over a JPEG decoded reduced or a video built at its shown size, bevels and frames are
+    // narrowed alike, so that they look as wide on the screen as over the full picture.
+    const double reduction = isVideo ? double(m_solutionPicture.width()) / avi->FrameWidth()
+                                     : sources::decodedEighths(m_solutionPicture) / 8.0;
+    return std::max(1, game::roundHalfEven(fullWidth * reduction));
+}
+
 void TfrmMain::drawBitmap()
 {
     placeInfoLabels();
@@ -168,7 +171,7 @@ void TfrmMain::drawBitmap()
     ProEffectImage1->hide();
     game::drawBitmap(m_state, m_solutionPicture, m_dimPicture,
                      {mnuShowGrid->isChecked(), mnuDimTiles->isChecked(),
-                      lineWidthOver(m_solutionPicture, 3)},
+                      lineWidth(3)},
                      m_boardPicture);
     Image2->update();
 }
@@ -295,7 +298,7 @@ void TfrmMain::redraw()
 
 void TfrmMain::showFrame(QRgb colour)
 {
-    game::drawSelectionFrame(m_boardPicture, m_state, colour, lineWidthOver(m_solutionPicture, 5));
+    game::drawSelectionFrame(m_boardPicture, m_state, colour, lineWidth(5));
     Image2->repaint();
 }
 

@@ -166,6 +166,11 @@ private:
     void abandonShownPuzzle();
     void setSmoothPictures(bool smooth);
     void restartVideoPlayback();
+    // The size a video puzzle's pictures are built at, and building them anew at a size.
+    QSize shownVideoSize() const;
+    void sizeVideoPictures(QSize size);
+    // A bevel or frame `fullWidth` pixels wide over the full picture, over the picture built.
+    int lineWidth(int fullWidth) const;
     // The steps every still picture takes from decoded to a dealt board, file or download.
     void buildPuzzle(const QImage &picture);
 

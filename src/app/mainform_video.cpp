@@ -7,6 +7,7 @@
 #include "app/progress_gauge.h"
 #include "app/wait_cursor.h"
 #include "game/board_renderer.h"
+#include "game/geometry.h"
 #include "sources/decode_error.h"
 #include "sources/records_file.h"
 #include "video/AVIPlay.h"
@@ -25,6 +26,9 @@ void TfrmMain::createVideoPlayer()
     avi = new TDCAviPlayer(videoPanel);
     avi->setObjectName(QStringLiteral("avi"));
     avi->SetTransparent(false);
+    // Frames come scaled to the player's size, which is the size the board is shown at.
+    avi->SetAutoSize(false);
+    avi->SetStretch(true);
     // A video file without an index is read once when opened; a long read shows on the gauge.
     connect(avi, &TDCAviPlayer::Scanning, this, [this](int percent) {
         progressBar->setMaximum(100);
@@ -50,15 +54,11 @@ void TfrmMain::openVideo(const QString &path)
         throw sources::DecodeError(QStringLiteral("%1: not a playable video").arg(path));
     isVideo = true;
     m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
-                      QFileInfo(path).fileName());
+                       QFileInfo(path).fileName());
     FadeBlocks1->setEnabled(false);
     FadeBlocks1->setChecked(true);
 
-    QImage blank(avi->FrameWidth(), avi->height(), QImage::Format_RGB32);
-    blank.fill(Qt::black);
-    m_solutionPicture = m_boardPicture = m_dimPicture = blank;
-    // The board is rebuilt in its own memory every tick; it must not share the blank.
-    m_boardPicture.detach();
+    sizeVideoPictures(shownVideoSize());
     // Smoothing a picture that changes every tick would cost a full rescale each time.
     setSmoothPictures(false);
     fraBrowser->hide();
@@ -135,8 +135,36 @@ void TfrmMain::restartVideoPlayback()
     avi->Play(0, avi->FrameCount() - 1, 0);
 }
 
+QSize TfrmMain::shownVideoSize() const
+{
+    // Built at the size it is shown, each frame is scaled once, while libswscale converts it,
+    // and the board is cut and drawn from no more pixels than the screen shows.
+    const QSize frame(avi->FrameWidth(), avi->FrameHeight());
+    const QSize shown =
+        game::shownPictureSize(fraSolution->size(), frame, fraSolution->devicePixelRatioF());
+    // In a window too small for the grid, tiles keep at least a pixel or two of the frame's.
+    return shown.width() >= 2 * m_state.cols && shown.height() >= 2 * m_state.rows ? shown : frame;
+}
+
+void TfrmMain::sizeVideoPictures(QSize size)
+{
+    avi->resize(size);
+    QImage blank(size, QImage::Format_RGB32);
+    blank.fill(Qt::black);
+    m_solutionPicture = m_boardPicture = m_dimPicture = blank;
+    // The board is rebuilt in its own memory every tick; it must not share the blank.
+    m_boardPicture.detach();
+    // A selection frame follows its cell to the new size.
+    const QSize tile = game::tileSizeFor(size, m_state.rows, m_state.cols);
+    m_state.tileWidth = tile.width();
+    m_state.tileHeight = tile.height();
+}
+
 void TfrmMain::Timer1Timer()
 {
+    // The window was resized, went full screen or moved to a screen of another density.
+    if (const QSize shown = shownVideoSize(); shown != avi->size())
+        sizeVideoPictures(shown);
     // The board's copy shows only in the solution view; otherwise the rebuild below
     // overwrites all of it.
     avi->PaintTo(m_dimPicture, 0, 0);

@@ -27,6 +27,21 @@ ScreenLayout screenLayoutFor(QSize control, QSize picture, int rows, int cols)
     return layout;
 }
 
+QSize shownPictureSize(QSize control, QSize picture, double devicePixelRatio)
+{
+    if (picture.isEmpty() || control.isEmpty())
+        return picture;
+    const ScreenLayout layout = screenLayoutFor(control, picture, 1, 1);
+    const QSize shown(control.width() - 2 * layout.offX, control.height() - 2 * layout.offY);
+    // Rounded half away from zero, as QSizeF::toSize rounds the shown size in the control.
+    const QSize pixels(int(std::lround(shown.width() * devicePixelRatio)),
+                       int(std::lround(shown.height() * devicePixelRatio)));
+    return pixels.width() < picture.width() && pixels.height() < picture.height() &&
+                   !pixels.isEmpty()
+               ? pixels
+               : picture;
+}
+
 bool pressInsidePicture(const ScreenLayout &layout, QSize control, int x, int y)
 {
     return x >= layout.offX - 1 && x <= control.width() - layout.offX && y >= layout.offY - 1 &&

@@ -27,6 +27,10 @@ struct ScreenLayout
 
 ScreenLayout screenLayoutFor(QSize control, QSize picture, int rows, int cols);
 
+// The size, in device pixels, that the picture takes when shown in the control: a picture
+// built at this size is drawn one to one. Never larger than the picture itself.
+QSize shownPictureSize(QSize control, QSize picture, double devicePixelRatio);
+
 // A press counts only inside the shown picture, one pixel of slack on the left and top.
 bool pressInsidePicture(const ScreenLayout &layout, QSize control, int x, int y);
 

@@ -232,19 +232,24 @@ void TDCAviPlayer::DrawFrame(QPainter &target)
         m_backgroundStale = false;
     }
     FlagScope busy(m_busy);
-    const QImage frame = Opened() ? m_source->frame(m_position) : QImage();
     const Layout layout = CalcLayout();
     if (m_transparent) {
+        // Keyed on its exact colour, so scaled later by nearest neighbour, never blended.
+        const QImage frame = Opened() ? m_source->frame(m_position) : QImage();
         target.drawImage(QPoint(0, 0), video::compositeOverBackground(
                                            m_background, frame, {layout.offsetX, layout.offsetY},
                                            layout.destination));
         return;
     }
-    if (frame.isNull())
-        return;
-    target.setRenderHint(QPainter::SmoothPixmapTransform, m_stretch);
-    target.drawImage(QRect(QPoint(layout.offsetX, layout.offsetY), layout.destination), frame,
-                     QRect(0, 0, layout.sourceWidth, layout.sourceHeight));
+    const QImage frame = OpaqueFrame(layout);
+    if (!frame.isNull())
+        target.drawImage(QPoint(layout.offsetX, layout.offsetY), frame);
+}
+
+QImage TDCAviPlayer::OpaqueFrame(const Layout &layout)
+{
+    // Scaled once, while it is converted from the decoder's format, instead of once more here.
+    return Opened() ? m_source->scaledFrame(m_position, layout.destination) : QImage();
 }
 
 void TDCAviPlayer::EraseBackground(QPainter &painter)
@@ -278,16 +283,15 @@ void TDCAviPlayer::PaintTo(QImage &picture, int x, int y)
     if (CannotPaint())
         return;
     const Layout layout = CalcLayout();
-    const QSize frameSize(layout.sourceWidth, layout.sourceHeight);
     const bool identity = Opened() && !m_transparent && x == 0 && y == 0 && layout.offsetX == 0 &&
-                          layout.offsetY == 0 && layout.destination == frameSize &&
-                          size() == frameSize && picture.size() == frameSize;
+                          layout.offsetY == 0 && size() == layout.destination &&
+                          picture.size() == layout.destination;
     if (identity) {
         // The frame covers the picture exactly: share its pixels instead of copying them.
         QImage frame;
         {
             FlagScope busy(m_busy);
-            frame = m_source->frame(m_position);
+            frame = OpaqueFrame(layout);
         }
         if (frame.isNull())
             return;

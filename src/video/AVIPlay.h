@@ -131,6 +131,7 @@ class TDCAviPlayer : public QWidget
     Layout CalcLayout() const;
     void Display(QPainter *paintSurface = nullptr);
     void DrawFrame(QPainter &target);
+    QImage OpaqueFrame(const Layout &layout);
     void EraseBackground(QPainter &painter);
     void AdjustSize();
     qint32 Clamp(qint32 value) const;

@@ -78,19 +78,23 @@ qint64 TimedVideo::frameTimeMs(qint32 number) const
     return av_rescale_q(m_table.time(known), m_stream->time_base, AVRational{1, 1000});
 }
 
-QImage TimedVideo::frame(qint32 number)
+QImage TimedVideo::scaledFrame(qint32 number, QSize size)
 {
     if (number < 0 || number >= m_info.length)
         return {};
-    if (m_lastNumber == number)
-        return m_image;
-    const bool following = m_lastNumber && number == *m_lastNumber + 1;
-    bool decoded = (following || canDecodeForwardTo(number)) && decodeTo(m_table.time(number));
-    if (!decoded)
-        decoded = seekAndDecode(number);
-    const QSize coded(m_stream->codecpar->width, m_stream->codecpar->height);
-    m_image = decoded ? m_rotation.apply(m_converter.convert(*m_current, coded)) : QImage();
-    m_lastNumber = number;
+    if (m_lastNumber != number) {
+        const bool following = m_lastNumber && number == *m_lastNumber + 1;
+        m_lastDecoded =
+            ((following || canDecodeForwardTo(number)) && decodeTo(m_table.time(number))) ||
+            seekAndDecode(number);
+        m_lastNumber = number;
+        m_image = QImage();
+    }
+    if (m_lastDecoded && m_image.size() != size) {
+        // Scaled before it is turned, so the picture comes upright at the size asked for.
+        const QSize coded = m_rotation.swapsSides() ? size.transposed() : size;
+        m_image = m_rotation.apply(m_converter.convert(*m_current, coded));
+    }
     return m_image;
 }
 

@@ -33,9 +33,10 @@ class TimedVideo : public VideoSource, private VideoStreamReader
     // size is the upright one, after the display rotation.
     const VideoStreamInfo &videoInfo() const override { return m_info; }
     AudioTrack *audioTrack() override { return m_audio.get(); }
-    // Frame `number`, upright, as a Format_RGB32 image; null outside the stream or when it
-    // does not decode. Going on to the next number decodes on; others seek to a key frame.
-    QImage frame(qint32 number) override;
+    // Frame `number`, upright, as a Format_RGB32 image of `size`; null outside the stream or
+    // when it does not decode. Going on to the next number decodes on; others seek to a key
+    // frame.
+    QImage scaledFrame(qint32 number, QSize size) override;
     // When frame `number` shows on the file's time line, in milliseconds.
     qint64 frameTimeMs(qint32 number) const override;
 
@@ -60,7 +61,8 @@ class TimedVideo : public VideoSource, private VideoStreamReader
     std::optional<qint64> m_nextTime;
 
     std::optional<qint32> m_lastNumber;
-    QImage m_image;
+    bool m_lastDecoded = false;
+    QImage m_image; // m_current converted at the size last asked for
     FrameConverter m_converter;
 };
 

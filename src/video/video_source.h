@@ -4,6 +4,7 @@
 #include "video/audio_track.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QtGlobal>
 
@@ -31,9 +32,15 @@ class VideoSource
     virtual const VideoStreamInfo &videoInfo() const = 0;
     // The file's first sound track, decodable; nullptr when there is none.
     virtual AudioTrack *audioTrack() = 0;
-    // Frame `number` as a Format_RGB32 picture of the frame size; null when that frame is
-    // outside the stream or cannot be decoded. Asking twice for a number costs nothing.
-    virtual QImage frame(qint32 number) = 0;
+    // Frame `number` as a Format_RGB32 picture of `size`, scaled smoothly from the frame
+    // size when it differs; null when that frame is outside the stream or cannot be decoded.
+    // Asking twice costs nothing; the same frame at another size is only converted again.
+    virtual QImage scaledFrame(qint32 number, QSize size) = 0;
+    // Frame `number` at the frame size.
+    QImage frame(qint32 number)
+    {
+        return scaledFrame(number, QSize(videoInfo().width, videoInfo().height));
+    }
     // When frame `number` starts, in milliseconds from the stream's frame 0.
     virtual qint64 frameTimeMs(qint32 number) const = 0;
 };

@@ -112,7 +112,7 @@ class FakeVideo : public video::VideoSource
     }
     const video::VideoStreamInfo &videoInfo() const override { return m_info; }
     video::AudioTrack *audioTrack() override { return m_audio.get(); }
-    QImage frame(qint32 number) override
+    QImage scaledFrame(qint32 number, QSize size) override
     {
         if (number < m_info.start || number >= m_info.start + m_info.length)
             return {};
@@ -120,7 +120,7 @@ class FakeVideo : public video::VideoSource
         image.fill(colourOfFrame(number));
         if (image.rect().contains(m_marker))
             image.setPixel(m_marker, qRgb(255, 255, 255));
-        return image;
+        return image.size() == size ? image : image.scaled(size);
     }
     qint64 frameTimeMs(qint32 number) const override
     {

@@ -61,17 +61,19 @@ qint64 AviVideo::frameTimeMs(qint32 number) const
                : av_rescale_rnd(number, qint64(m_info.scale) * 1000, m_info.rate, AV_ROUND_ZERO);
 }
 
-QImage AviVideo::frame(qint32 number)
+QImage AviVideo::scaledFrame(qint32 number, QSize size)
 {
     if (number < m_info.start || qint64(number) - m_info.start >= m_info.length)
         return {};
-    if (m_lastNumber == number)
-        return m_image;
-    const bool following = m_lastNumber && qint64(number) == qint64(*m_lastNumber) + 1;
-    const bool decoded =
-        following || canDecodeForwardTo(number) ? decodeTo(number) : seekAndDecode(number);
-    m_image = decoded ? m_converter.convert(*m_current, {m_info.width, m_info.height}) : QImage();
-    m_lastNumber = number;
+    if (m_lastNumber != number) {
+        const bool following = m_lastNumber && qint64(number) == qint64(*m_lastNumber) + 1;
+        m_lastDecoded =
+            following || canDecodeForwardTo(number) ? decodeTo(number) : seekAndDecode(number);
+        m_lastNumber = number;
+        m_image = QImage();
+    }
+    if (m_lastDecoded && m_image.size() != size)
+        m_image = m_converter.convert(*m_current, size);
     return m_image;
 }
 

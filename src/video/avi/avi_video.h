@@ -32,12 +32,12 @@ class AviVideo : public VideoSource, private VideoStreamReader
     const VideoStreamInfo &videoInfo() const override { return m_info; }
     AudioTrack *audioTrack() override { return m_audio.get(); }
 
-    // Frame `number` (start <= number < start + length) as a Format_RGB32 image of the frame
-    // size; null when the number is outside the stream or the frame cannot be decoded. The
-    // same number again returns the same shared image; number == last + 1 decodes forward;
+    // Frame `number` (start <= number < start + length) as a Format_RGB32 image of `size`;
+    // null when the number is outside the stream or the frame cannot be decoded. The same
+    // number and size again return the same shared image; number == last + 1 decodes forward;
     // any other number seeks back to the key frame at or before it, unless the number lies
     // ahead with no key frame in between, when decoding on is the cheaper way there.
-    QImage frame(qint32 number) override;
+    QImage scaledFrame(qint32 number, QSize size) override;
 
     // When frame `number` starts, in milliseconds from the stream's frame 0.
     qint64 frameTimeMs(qint32 number) const override;
@@ -64,7 +64,8 @@ class AviVideo : public VideoSource, private VideoStreamReader
     qint64 m_lastDecodedTime = 0;
 
     std::optional<qint32> m_lastNumber;
-    QImage m_image;
+    bool m_lastDecoded = false;
+    QImage m_image; // m_current converted at the size last asked for
     FrameConverter m_converter;
 };
 
