@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libqt6webenginecore6-bin libjpeg-dev
   qt6-image-formats-plugins qt6-wayland
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg
+  libyuv-dev
   libgtest-dev libgmock-dev libbenchmark-dev libjpeg-turbo-progs
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core xvfb xauth
   openbox xdotool x11-utils imagemagick python3 desktop-file-utils appstream

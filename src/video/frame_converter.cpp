@@ -27,12 +27,14 @@ void makeOpaque(QImage &image)
     }
 }
 
-// A picture whose rows are padded to whole groups of 16 pixels. libswscale's fast RGB
-// converters write groups of 8 pixels, and when a row's memory ends before the last group
-// they leave the row's last pixels unwritten.
+// A picture whose rows are padded to whole groups of 16 pixels, with an even number of rows
+// behind it. libswscale's fast RGB converters write groups of 8 pixels, and when a row's
+// memory ends before the last group they leave the row's last pixels unwritten; they take
+// rows in pairs.
 QImage paddedImage(QSize size)
 {
-    auto *padded = new QImage((size.width() + 15) & ~15, size.height(), QImage::Format_RGB32);
+    auto *padded =
+        new QImage((size.width() + 15) & ~15, (size.height() + 1) & ~1, QImage::Format_RGB32);
     if (padded->isNull()) {
         delete padded;
         return {};
@@ -55,16 +57,20 @@ QImage &FrameConverter::freeBuffer(QSize size)
     return replaced;
 }
 
-QImage FrameConverter::convert(const AVFrame &frame, QSize size)
+QImage FrameConverter::convert(const AVFrame &decoded, QSize size)
 {
-    const auto format = AVPixelFormat(frame.format);
-    if (!fitsFrameLimits(frame.width, frame.height) ||
+    const auto format = AVPixelFormat(decoded.format);
+    if (!fitsFrameLimits(decoded.width, decoded.height) ||
         !fitsFrameLimits(size.width(), size.height()))
         return {};
+    const AVFrame *shrunk = m_shrinker.shrink(decoded, size);
+    const AVFrame &frame = shrunk ? *shrunk : decoded;
     // sws_getCachedContext frees the old context when it cannot reuse it, also on failure.
+    // A shrunk frame comes at the picture's width, and its height or one row more.
+    const int rows = shrunk ? frame.height : size.height();
     m_scaler.reset(sws_getCachedContext(m_scaler.release(), frame.width, frame.height, format,
-                                        size.width(), size.height(), AV_PIX_FMT_BGRA, SWS_BILINEAR,
-                                        nullptr, nullptr, nullptr));
+                                        size.width(), rows, AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr,
+                                        nullptr, nullptr));
     if (!m_scaler)
         return {};
     QImage &image = freeBuffer(size);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "video/ffmpeg_handles.h"
+#include "video/plane_shrinker.h"
 
 #include <QImage>
 #include <QSize>
@@ -13,8 +14,8 @@ namespace video {
 class FrameConverter
 {
   public:
-    // `frame`, scaled to `size` when the decoder's size differs, as a Format_RGB32 picture;
-    // null when it cannot be converted.
+    // `frame`, scaled smoothly to `size` when the decoder's size differs, as a Format_RGB32
+    // picture; null when it cannot be converted.
     QImage convert(const AVFrame &frame, QSize size);
 
   private:
@@ -23,6 +24,7 @@ class FrameConverter
     // taken; alternating between a few keeps the writes in memory that is warm in the cache.
     QImage &freeBuffer(QSize size);
 
+    PlaneShrinker m_shrinker;
     ScalerPtr m_scaler;
     std::array<QImage, 3> m_buffers;
     std::size_t m_nextBuffer = 0;

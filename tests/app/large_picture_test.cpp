@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include "../video/avi_fixtures.h"
+#include "../video/frame_checks.h"
 #include "game/board_renderer.h"
 #include "game/geometry.h"
 #include "sources/jpeg_decoder.h"
@@ -24,20 +25,6 @@ QImage photo(QSize size)
                            qRgb(x * 255 / size.width(), y * 255 / size.height(),
                                 (x / 200 + y / 200) % 2 ? 220 : 40));
     return image;
-}
-
-double meanChannelDifference(const QImage &a, const QImage &b)
-{
-    const QImage left = a.convertToFormat(QImage::Format_RGB32);
-    const QImage right = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int y = 0; y < left.height(); ++y)
-        for (int x = 0; x < left.width(); ++x) {
-            const QRgb p = left.pixel(x, y), q = right.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                   std::abs(qBlue(p) - qBlue(q));
-        }
-    return sum / (3.0 * left.width() * left.height());
 }
 
 // Presses are mapped on the screen from the picture's shape, which a reduction keeps.
@@ -94,7 +81,7 @@ TEST_F(WindowTest, APhotoFarLargerThanTheScreenLooksAndPlaysAsItsFullDecode)
         if (grid)
             action("mnuShowGrid")->trigger();
         // 1.7 levels here without the grid, 2.0 with it (6.3 with unnarrowed bevels).
-        EXPECT_LT(meanChannelDifference(
+        EXPECT_LT(videotest::meanChannelDifference(
                       board()->grab().toImage(),
                       shownAtFullSize(window->state(), full, grid, true, board()->size())),
                   3.0);
@@ -130,7 +117,7 @@ TEST_F(WindowTest, AVideoFarLargerThanItsBoardLooksAndPlaysAsItsFullFrames)
 
         const QImage full = fullFrames->frame(player->Position());
         ASSERT_EQ(full.size(), frameSize);
-        const double difference = meanChannelDifference(
+        const double difference = videotest::meanChannelDifference(
             board()->grab().toImage(),
             shownAtFullSize(window->state(), full, grid, false, board()->size()));
         // 3.6-3.9 levels without the grid, 2.7 with it: a test pattern's sharp edges scaled

@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 namespace videotest {
@@ -49,6 +51,20 @@ void expectSameOutOfOrder(video::VideoSource &media, const QHash<qint32, size_t>
                 EXPECT_EQ(hash != 0, inOrder.value(n) != 0) << "frame " << n;
         }
     }
+}
+
+double meanChannelDifference(const QImage &a, const QImage &b)
+{
+    const QImage left = a.convertToFormat(QImage::Format_RGB32);
+    const QImage right = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int y = 0; y < left.height(); ++y)
+        for (int x = 0; x < left.width(); ++x) {
+            const QRgb p = left.pixel(x, y), q = right.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * left.width() * left.height());
 }
 
 } // namespace videotest

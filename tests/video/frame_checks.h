@@ -1,10 +1,11 @@
 // Checks of a video source's frames shared by the corpus tests: every frame in order, then a
-// spread of them out of order, which must come out the same.
+// spread of them out of order, which must come out the same; and how far two pictures differ.
 #pragma once
 
 #include "video/video_source.h"
 
 #include <QHash>
+#include <QImage>
 
 namespace videotest {
 
@@ -16,5 +17,8 @@ QHash<qint32, size_t> framesInOrder(video::VideoSource &media, bool allDecode);
 // match its hash from inOrder (with `exact` off, only to decode when it decoded in order).
 void expectSameOutOfOrder(video::VideoSource &media, const QHash<qint32, size_t> &inOrder,
                           bool exact = true);
+
+// The mean difference of the red, green and blue levels of two pictures of the same size.
+double meanChannelDifference(const QImage &a, const QImage &b);
 
 } // namespace videotest
