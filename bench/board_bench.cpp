@@ -1,6 +1,7 @@
 // Board drawing and darkening against one full-frame copy of the same picture.
 #include "app/event_pump.h"
 #include "bench_ratios.h"
+#include "game/board_memory.h"
 #include "game/board_renderer.h"
 #include "game/darkness.h"
 #include "game/shuffle.h"
@@ -48,7 +49,8 @@ bool drawBitmapAgainstCopy()
     game.gameType = game::MoveBlocks;
     game::randomBlocks(game, 4242);
     QImage board;
-    QImage copy(solution.size(), solution.format());
+    // The copy goes into memory like the board's, so that neither gains from its pages.
+    QImage copy = game::imageInLargePages(solution.size());
     const PairedTiming timing = timePaired(
         [&] {
             game::drawBitmap(game, solution, dim, {true, false}, board);

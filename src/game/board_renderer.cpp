@@ -1,42 +1,18 @@
 // The board is rebuilt in full on every change, so the copies here are plain scan-line work.
 #include "game/board_renderer.h"
 
+#include "game/board_memory.h"
 #include "game/geometry.h"
 #include "game/image_fill.h"
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace game {
 
 namespace {
-
-// Copies count pixels of a source line from column `from`; pixels past the line read as black.
-void copySpan(QRgb *out, const QRgb *inLine, int from, int count, int lineWidth)
-{
-    const int available = std::clamp(lineWidth - from, 0, count);
-    std::memcpy(out, inLine + from, std::size_t(available) * sizeof(QRgb));
-    std::fill(out + available, out + count, black);
-}
-
-// One row of a tile: its (W + 1) x (H + 1) source rectangle shrinks into the W x H cell by
-// nearest neighbour sampled at pixel centres, which drops the source's middle column and
-// middle row, so each row is two straight copies. `visibleWidth` clips it at the board's edge.
-void copyTileRow(const QImage &source, QPoint from, QSize tile, int y, QRgb *out, int visibleWidth)
-{
-    const int sourceY = from.y() + y + (y >= tile.height() / 2 ? 1 : 0);
-    if (sourceY >= source.height()) {
-        std::fill(out, out + visibleWidth, black);
-        return;
-    }
-    const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(sourceY));
-    const int skippedColumn = tile.width() / 2;
-    copySpan(out, in, from.x(), std::min(skippedColumn, visibleWidth), source.width());
-    if (visibleWidth > skippedColumn)
-        copySpan(out + skippedColumn, in, from.x() + skippedColumn + 1,
-                 visibleWidth - skippedColumn, source.width());
-}
 
 QPoint cellTopLeft(int zeroBasedCell, int cols, QSize tile)
 {
@@ -76,15 +52,87 @@ void fillSpan(QRgb *out, int from, int to, int visibleWidth, QRgb colour)
     std::fill(out + std::min(from, visibleWidth), out + std::min(to, visibleWidth), colour);
 }
 
+// The source row of a cell's row y: its (W + 1) x (H + 1) source rectangle shrinks into the
+// W x H cell by nearest neighbour sampled at pixel centres, which drops the source's middle
+// column and middle row, so each row is two straight copies.
+int sourceRowOf(int y, QSize tile)
+{
+    return y + (y >= tile.height() / 2 ? 1 : 0);
+}
+
+// A cell as its rows are drawn, worked out once per drawing so that the row loop makes no
+// calls into QImage: the two source spans either side of the dropped column, each as the
+// pixels inside the picture and the width it fills (black past the picture's right edge),
+// clipped at the board's edge.
+struct CellRows
+{
+    const uchar *topLeft = nullptr; // the source rectangle's first pixel; null: no copy
+    qsizetype stride = 0;
+    int rowsInside = 0; // source rows inside the picture; below them the cell is black
+    int leftCopied = 0, leftWidth = 0, rightCopied = 0, rightWidth = 0;
+    Bevel bevel = Bevel::None;
+
+    int visibleWidth() const { return leftWidth + rightWidth; }
+};
+
+CellRows cellRowsOf(const Cell &cell, QSize tile, int visibleWidth)
+{
+    CellRows rows;
+    rows.bevel = cell.bevel;
+    const int skippedColumn = tile.width() / 2;
+    rows.leftWidth = std::min(skippedColumn, visibleWidth);
+    rows.rightWidth = std::max(visibleWidth - skippedColumn, 0);
+    const QImage *picture = cell.picture;
+    if (!picture || cell.from.y() >= picture->height())
+        return rows;
+    rows.stride = picture->bytesPerLine();
+    rows.rowsInside = picture->height() - cell.from.y();
+    const auto inside = [&](int column, int width) {
+        return std::clamp(picture->width() - column, 0, width);
+    };
+    rows.leftCopied = inside(cell.from.x(), rows.leftWidth);
+    rows.rightCopied = inside(cell.from.x() + skippedColumn + 1, rows.rightWidth);
+    // A rectangle wholly right of the picture reads nothing, so it points at the line's start.
+    const int column = rows.leftCopied > 0 ? cell.from.x() : 0;
+    rows.topLeft = picture->constBits() + cell.from.y() * rows.stride + column * sizeof(QRgb);
+    return rows;
+}
+
+// Copies count pixels a cache line at a time in moves the compiler writes out in place: for
+// spans of a few hundred bytes a call to memcpy costs as much as the copy.
+void copyPixels(QRgb *out, const QRgb *in, int count)
+{
+    constexpr int line = 64 / sizeof(QRgb);
+    for (; count >= line; count -= line, out += line, in += line)
+        std::memcpy(out, in, line * sizeof(QRgb));
+    if (count > 0)
+        std::memcpy(out, in, std::size_t(count) * sizeof(QRgb));
+}
+
+void copyRow(const CellRows &cell, QSize tile, int y, QRgb *out)
+{
+    const int sourceRow = sourceRowOf(y, tile);
+    if (sourceRow >= cell.rowsInside) {
+        std::fill(out, out + cell.visibleWidth(), black);
+        return;
+    }
+    const auto *in = reinterpret_cast<const QRgb *>(cell.topLeft + sourceRow * cell.stride);
+    copyPixels(out, in, cell.leftCopied);
+    std::fill(out + cell.leftCopied, out + cell.leftWidth, black);
+    out += cell.leftWidth;
+    copyPixels(out, in + cell.leftWidth + 1, cell.rightCopied);
+    std::fill(out + cell.rightCopied, out + cell.rightWidth, black);
+}
+
 // Row y of a cell at least as wide and tall as its bevel, which then lies wholly inside it: the
 // bands of paintBevel applied to this row alone, in the same order, skipping the copy of a row a
 // band covers in full.
-void drawCellRow(const Cell &cell, QSize tile, int bevelWidth, int y, QRgb *out, int visibleWidth)
+void drawCellRow(const CellRows &cell, QSize tile, int bevelWidth, int y, QRgb *out)
 {
-    const int w = tile.width(), h = tile.height();
+    const int w = tile.width(), h = tile.height(), visibleWidth = cell.visibleWidth();
     const bool topBand = y < bevelWidth, bottomBand = y >= h - bevelWidth;
-    if (cell.picture && (cell.bevel == Bevel::None || !(topBand || bottomBand)))
-        copyTileRow(*cell.picture, cell.from, tile, y, out, visibleWidth);
+    if (cell.topLeft && (cell.bevel == Bevel::None || !(topBand || bottomBand)))
+        copyRow(cell, tile, y, out);
     if (cell.bevel == Bevel::None)
         return;
     const QRgb light = cell.bevel == Bevel::Sunken ? black : white;
@@ -99,48 +147,53 @@ void drawCellRow(const Cell &cell, QSize tile, int bevelWidth, int y, QRgb *out,
         fillSpan(out, 0, bevelWidth, visibleWidth, light);
 }
 
-// How many board rows ahead a cell's source pixels are asked for: the copies are too short
-// for the hardware to see the streams, and the cells of a board row read from far apart.
-constexpr int prefetchDistance = 1;
-
-void prefetchTileRow(const Cell &cell, QSize tile, int boardY, int boardHeight)
-{
-    if (!cell.picture || boardY >= boardHeight)
-        return;
-    const int y = boardY % tile.height();
-    const int sourceY = cell.from.y() + y + (y >= tile.height() / 2 ? 1 : 0);
-    if (sourceY >= cell.picture->height() || cell.from.x() >= cell.picture->width())
-        return;
-    const auto *in = cell.picture->constScanLine(sourceY) + cell.from.x() * 4;
-    const int bytes = std::min(tile.width() + 1, cell.picture->width() - cell.from.x()) * 4;
-    for (int offset = 0; offset < bytes; offset += 64)
-        __builtin_prefetch(in + offset);
-}
-
-// Fills the cells row by row across the board rather than tile by tile, so the board is
-// written front to back, each row once with its bevels while it is in the cache: on a large
-// frame that halves the time. Bevels of cells narrower or shorter than them reach into their
-// neighbours, so those are left to be painted afterwards.
+// Draws the cells in the order of the tiles they show, each row of tiles a row of source lines
+// at a time: the picture is read front to back, and each cell's row is written where it lies.
+// The scattered writes are cheap with the board in large pages and each cell's next row asked
+// for ahead; the other way round, scattered reads from a picture in small pages cost a
+// page-table walk for nearly every span and half as much again as the whole copy. Bevels of
+// cells narrower or shorter than them reach into their neighbours, so those are left to be
+// painted afterwards.
 void drawCells(const std::vector<Cell> &cells, int cols, QSize tile, int bevelWidth,
                bool bevelsInside, QImage &board)
 {
-    const int rows = int(cells.size()) / cols;
-    for (int boardY = 0; boardY < std::min(rows * tile.height(), board.height()); ++boardY) {
-        const int row = boardY / tile.height();
-        const int y = boardY % tile.height();
-        auto *line = reinterpret_cast<QRgb *>(board.scanLine(boardY));
-        for (int col = 0; col < cols; ++col) {
-            const Cell &cell = cells[std::size_t(row * cols + col)];
-            const int x = col * tile.width();
-            const int visibleWidth = std::min(tile.width(), board.width() - x);
-            if (visibleWidth <= 0)
-                continue;
-            prefetchTileRow(cell, tile, boardY + prefetchDistance, board.height());
-            if (bevelsInside)
-                drawCellRow(cell, tile, bevelWidth, y, line + x, visibleWidth);
-            else if (cell.picture)
-                copyTileRow(*cell.picture, cell.from, tile, y, line + x, visibleWidth);
-        }
+    std::vector<CellRows> rows;
+    std::vector<int> order; // the cells with something to draw, by where their pixels come from
+    for (std::size_t d = 0; d < cells.size(); ++d) {
+        const int x = int(d) % cols * tile.width();
+        rows.push_back(cellRowsOf(cells[d], tile, std::clamp(board.width() - x, 0, tile.width())));
+        if ((cells[d].picture || cells[d].bevel != Bevel::None) && rows.back().visibleWidth() > 0)
+            order.push_back(int(d));
+    }
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const QPoint p = cells[std::size_t(a)].from, q = cells[std::size_t(b)].from;
+        return std::pair(p.y(), p.x()) < std::pair(q.y(), q.x());
+    });
+    uchar *bits = board.bits();
+    const qsizetype stride = board.bytesPerLine();
+    const int height = board.height();
+    for (auto first = order.begin(); first != order.end();) {
+        const int fromY = cells[std::size_t(*first)].from.y();
+        const auto last = std::find_if(
+            first, order.end(), [&](int d) { return cells[std::size_t(d)].from.y() != fromY; });
+        for (int y = 0; y < tile.height(); ++y)
+            for (auto d = first; d != last; ++d) {
+                const CellRows &cell = rows[std::size_t(*d)];
+                const int boardY = *d / cols * tile.height() + y;
+                if (boardY >= height)
+                    continue;
+                uchar *start = bits + boardY * stride + *d % cols * tile.width() * sizeof(QRgb);
+                if (y + 1 < tile.height() && boardY + 1 < height)
+                    for (std::size_t offset = 0; offset < cell.visibleWidth() * sizeof(QRgb);
+                         offset += 64)
+                        __builtin_prefetch(start + stride + offset, 1);
+                auto *out = reinterpret_cast<QRgb *>(start);
+                if (bevelsInside)
+                    drawCellRow(cell, tile, bevelWidth, y, out);
+                else if (cell.topLeft)
+                    copyRow(cell, tile, y, out);
+            }
+        first = last;
     }
 }
 
@@ -165,7 +218,7 @@ void drawBitmap(GameState &state, const QImage &solutionPicture, const QImage &d
     // is about to be overwritten.
     if (board.size() != solution.size() || board.format() != QImage::Format_RGB32 ||
         !board.isDetached())
-        board = QImage(solution.size(), QImage::Format_RGB32);
+        board = imageInLargePages(solution.size());
 
     const QSize tile = tileSizeFor(solution.size(), state.rows, state.cols);
     // Every cell is drawn below; only the strips that rounding leaves outside all cells

@@ -120,6 +120,7 @@ TEST(DrawBitmap, MatchesThePlainDrawingPixelForPixel)
         {{97, 61}, 8, 9, SwapBlocks, {true, false, 2}, 5},
         {{20, 11}, 6, 9, SwapBlocks, {true, false, 1}, -1},
         {{20, 11}, 6, 9, SwapBlocks, {true, false, 2}, -1},
+        {{1000, 563}, 15, 15, MoveBlocks, {true, true}, -1}, // a board in large pages and a tail
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.picture.width() << "x" << c.picture.height() << " "
