@@ -42,13 +42,13 @@ QIcon webIcon()
 }
 
 QToolButton *addToolButton(QToolBar *bar, const char *name, const QString &text,
-                           const QString &hint, QStyle::StandardPixmap icon)
+                           const QString &hint, const QIcon &icon)
 {
     auto *button = new QToolButton(bar);
     button->setObjectName(QLatin1String(name));
     button->setText(text);
     button->setToolTip(hint);
-    button->setIcon(bar->style()->standardIcon(icon));
+    button->setIcon(icon);
     button->setAutoRaise(true);
     bar->addWidget(button);
     return button;
@@ -166,26 +166,28 @@ void TfrmMain::createToolStrip(QWidget *parent)
     toolBar->setIconSize(QSize(16, 16));
     toolBar->setMovable(false);
     btnOpen = addToolButton(toolBar, "btnOpen", tr("Open"), QStringLiteral("Open image"),
-                            QStyle::SP_DialogOpenButton);
+                            toolBar->style()->standardIcon(QStyle::SP_DialogOpenButton));
     btnOpen->setPopupMode(QToolButton::MenuButtonPopup);
     btnWeb = addToolButton(toolBar, "btnWeb", tr("Web"), QStringLiteral("Find images on the web"),
-                           QStyle::SP_DriveNetIcon);
-    btnWeb->setIcon(webIcon());
+                           webIcon());
     toolBar->addSeparator();
-    btnRestart = addToolButton(toolBar, "btnRestart", tr("Restart Game"),
-                               QStringLiteral("Refresh/Restart"), QStyle::SP_BrowserReload);
-    btnBack = addToolButton(toolBar, "btnBack", QStringLiteral("Previous Image"),
-                            QStringLiteral("Back"), QStyle::SP_ArrowBack);
+    btnRestart =
+        addToolButton(toolBar, "btnRestart", tr("Restart Game"), QStringLiteral("Refresh/Restart"),
+                      toolBar->style()->standardIcon(QStyle::SP_BrowserReload));
+    btnBack =
+        addToolButton(toolBar, "btnBack", QStringLiteral("Previous Image"), QStringLiteral("Back"),
+                      toolBar->style()->standardIcon(QStyle::SP_ArrowBack));
     btnForward = addToolButton(toolBar, "btnForward", QStringLiteral("Next Image"),
-                               QStringLiteral("Forward"), QStyle::SP_ArrowForward);
+                               QStringLiteral("Forward"),
+                               toolBar->style()->standardIcon(QStyle::SP_ArrowForward));
     toolBar->addSeparator();
     btnOptions = addToolButton(toolBar, "btnOptions", tr("Options"), QStringLiteral("Options"),
-                               QStyle::SP_FileDialogDetailedView);
+                               toolBar->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     row->addWidget(toolBar);
     row->addStretch(1);
 
-    txtMoveCount = addPanel(toolStrip, "txtMoveCount", QStringLiteral("0"),
-                            QStringLiteral("Moves taken"), 48);
+    txtMoveCount =
+        addPanel(toolStrip, "txtMoveCount", QStringLiteral("0"), QStringLiteral("Moves taken"), 48);
     txtStatus = addPanel(toolStrip, "txtStatus", QStringLiteral("00 : 00 : 00"),
                          QStringLiteral("Time elapsed"), 88);
     row->addWidget(txtMoveCount);
@@ -253,44 +255,46 @@ void TfrmMain::createMenus()
     QMenu *game = menuBar()->addMenu(QStringLiteral("&Game"));
     game->setObjectName(QStringLiteral("mnuGame"));
     mnuOpen = addItem(game, "mnuOpen", QStringLiteral("&Open..."), QKeySequence(tr("Ctrl+O")));
-    mnuOpenURL = addItem(game, "mnuOpenURL", QStringLiteral("Open &URL..."),
-                         QKeySequence(tr("Ctrl+U")));
+    mnuOpenURL =
+        addItem(game, "mnuOpenURL", QStringLiteral("Open &URL..."), QKeySequence(tr("Ctrl+U")));
     game->addSeparator();
-    mnuWeb = addItem(game, "mnuWeb", QStringLiteral("Puzzles on the &Web"),
-                     QKeySequence(tr("Ctrl+W")));
+    mnuWeb =
+        addItem(game, "mnuWeb", QStringLiteral("Puzzles on the &Web"), QKeySequence(tr("Ctrl+W")));
     game->addSeparator();
     mnuExit = addItem(game, "mnuExit", QStringLiteral("&Exit"), QKeySequence(tr("Ctrl+X")));
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    Restart1 = addItem(view, "Restart1", QStringLiteral("&Restart/Refresh"), QKeySequence(Qt::Key_F5));
+    Restart1 =
+        addItem(view, "Restart1", QStringLiteral("&Restart/Refresh"), QKeySequence(Qt::Key_F5));
     Back1 = addItem(view, "Back1", QStringLiteral("&Back"), QKeySequence(tr("Ctrl+Alt+B")));
     Next1 = addItem(view, "Next1", QStringLiteral("&Next"), QKeySequence(tr("Ctrl+Alt+N")));
     view->addSeparator();
-    mnuSolution = addItem(view, "mnuSolution", QStringLiteral("Show &Solution"),
-                          QKeySequence(Qt::Key_F4));
+    mnuSolution =
+        addItem(view, "mnuSolution", QStringLiteral("Show &Solution"), QKeySequence(Qt::Key_F4));
     view->addSeparator();
     mnuFullScreen = addItem(view, "mnuFullScreen", QStringLiteral("&Full Screen"),
                             QKeySequence(Qt::Key_F11), true, false);
 
     QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
-    mnuSetup = addItem(options, "mnuSetup", QStringLiteral("&Setup..."), QKeySequence(tr("Ctrl+S")));
+    mnuSetup =
+        addItem(options, "mnuSetup", QStringLiteral("&Setup..."), QKeySequence(tr("Ctrl+S")));
     options->addSeparator();
     mnuShowToolbar = addItem(options, "mnuShowToolbar", QStringLiteral("&Show Toolbar"),
                              QKeySequence(tr("Ctrl+T")), true, true);
     FadeBlocks1 = addItem(options, "FadeBlocks1", QStringLiteral("&Dim Selected Tiles"),
                           QKeySequence(tr("Ctrl+F")), true, true);
-    mnuDimTiles = addItem(options, "mnuDimTiles", QStringLiteral("Dim Incorrect Tiles"), {}, true,
-                          false);
+    mnuDimTiles =
+        addItem(options, "mnuDimTiles", QStringLiteral("Dim Incorrect Tiles"), {}, true, false);
     mnuShowGrid = addItem(options, "mnuShowGrid", QStringLiteral("&Grid Overlay"),
                           QKeySequence(tr("Ctrl+G")), true, false);
     mnuPlaySound = addItem(options, "mnuPlaySound", QStringLiteral("Play Sound"), {}, true, true);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = addItem(help, "mnuAbout", QStringLiteral("&About Pindrel..."),
-                       QKeySequence(tr("Ctrl+A")));
+    mnuAbout =
+        addItem(help, "mnuAbout", QStringLiteral("&About Pindrel..."), QKeySequence(tr("Ctrl+A")));
     help->addSeparator();
     mnuVisitOnline = addItem(help, "mnuVisitOnline", QStringLiteral("Visit Pindrel Online..."));
 
