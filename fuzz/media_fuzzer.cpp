@@ -1,5 +1,5 @@
 // Bytes as a video file through the media layer: open, frame count, frames in and out of
-// order, and the whole sound track.
+// order and shrunk, and the whole sound track.
 #include "bytes_file.h"
 #include "video/media_file.h"
 
@@ -23,6 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (qint32 n = count - 1; n >= 0; n -= 3)
         (void)media->frame(first + n);
     (void)media->frame(first + info.length);
+    // Shrunk as a small window shows it, to an odd size, and back at full size.
+    const QSize shown((info.width + 2) / 3 | 1, (info.height + 2) / 3 | 1);
+    (void)media->scaledFrame(first, shown);
+    (void)media->scaledFrame(first + count / 2, shown);
+    (void)media->scaledFrame(first + count / 2, QSize(info.width, info.height));
     (void)media->frameTimeMs(first + count / 2);
 
     if (video::AudioTrack *sound = media->audioTrack()) {
