@@ -202,7 +202,7 @@ private:
     QString m_openDialogFileName;
     QRect m_savedBounds; // the window's bounds before full-screen mode
 
-    // The three pictures, all of the picture's own size.
+    // The three pictures, all of one size: the picture's own, or a video's as the board shows it.
     QImage m_solutionPicture;
     QImage m_boardPicture;
     QImage m_dimPicture;
