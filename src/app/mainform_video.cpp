@@ -151,9 +151,8 @@ void TfrmMain::sizeVideoPictures(QSize size)
     avi->resize(size);
     QImage blank(size, QImage::Format_RGB32);
     blank.fill(Qt::black);
+    // The board drawing gives a shared board memory of its own, in large pages when it is big.
     m_solutionPicture = m_boardPicture = m_dimPicture = blank;
-    // The board is rebuilt in its own memory every tick; it must not share the blank.
-    m_boardPicture.detach();
     // A selection frame follows its cell to the new size.
     const QSize tile = game::tileSizeFor(size, m_state.rows, m_state.cols);
     m_state.tileWidth = tile.width();

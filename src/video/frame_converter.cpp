@@ -65,9 +65,9 @@ QImage FrameConverter::convert(const AVFrame &decoded, QSize size)
         return {};
     const AVFrame *shrunk = m_shrinker.shrink(decoded, size);
     const AVFrame &frame = shrunk ? *shrunk : decoded;
-    // sws_getCachedContext frees the old context when it cannot reuse it, also on failure.
     // A shrunk frame comes at the picture's width, and its height or one row more.
     const int rows = shrunk ? frame.height : size.height();
+    // sws_getCachedContext frees the old context when it cannot reuse it, also on failure.
     m_scaler.reset(sws_getCachedContext(m_scaler.release(), frame.width, frame.height, format,
                                         size.width(), rows, AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr,
                                         nullptr, nullptr));

@@ -89,13 +89,8 @@ TEST(AviCorpus, EveryFileOpensAsRecordedAndItsFramesDecode)
             continue;
         }
         ASSERT_TRUE(media);
-        const VideoStreamInfo &info = media->videoInfo();
-        EXPECT_EQ(info.start, 0);
-        EXPECT_EQ(info.length, expected.length);
-        EXPECT_EQ(QSize(info.width, info.height), QSize(expected.width, expected.height));
-        EXPECT_GT(info.scale, 0u);
-        EXPECT_GT(info.rate, 0u);
-        EXPECT_EQ(media->audioTrack() != nullptr, expected.audio);
+        expectStreamFacts(*media, expected.length, QSize(expected.width, expected.height),
+                          expected.audio);
         checkFrames(*media, expected);
     }
 }

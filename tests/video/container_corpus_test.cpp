@@ -84,13 +84,8 @@ TEST(ContainerCorpus, EveryFileOpensAsRecordedAndItsFramesDecodeInAnyOrder)
             continue;
         }
         ASSERT_TRUE(media);
-        const VideoStreamInfo &info = media->videoInfo();
-        EXPECT_EQ(info.start, 0);
-        EXPECT_EQ(info.length, expected.length);
-        EXPECT_EQ(QSize(info.width, info.height), QSize(expected.width, expected.height));
-        EXPECT_GT(info.scale, 0u);
-        EXPECT_GT(info.rate, 0u);
-        EXPECT_EQ(media->audioTrack() != nullptr, expected.audio);
+        expectStreamFacts(*media, expected.length, QSize(expected.width, expected.height),
+                          expected.audio);
         const QHash<qint32, size_t> inOrder = framesInOrder(*media, expected.allDecode);
         EXPECT_NE(inOrder.value(0), 0u) << "the first frame decodes";
         expectSameOutOfOrder(*media, inOrder, expected.exactAfterSeek);

@@ -53,6 +53,17 @@ void expectSameOutOfOrder(video::VideoSource &media, const QHash<qint32, size_t>
     }
 }
 
+void expectStreamFacts(video::VideoSource &media, qint32 length, QSize size, bool audio)
+{
+    const video::VideoStreamInfo &info = media.videoInfo();
+    EXPECT_EQ(info.start, 0);
+    EXPECT_EQ(info.length, length);
+    EXPECT_EQ(QSize(info.width, info.height), size);
+    EXPECT_GT(info.scale, 0u);
+    EXPECT_GT(info.rate, 0u);
+    EXPECT_EQ(media.audioTrack() != nullptr, audio);
+}
+
 double meanChannelDifference(const QImage &a, const QImage &b)
 {
     const QImage left = a.convertToFormat(QImage::Format_RGB32);

@@ -9,6 +9,10 @@
 
 namespace videotest {
 
+// What every corpus file's stream states: numbered from 0, its length and size, a frame
+// rate, and whether it has sound.
+void expectStreamFacts(video::VideoSource &media, qint32 length, QSize size, bool audio);
+
 // Hashes of the visible pixels of every frame read in order (0 for a null frame), after
 // checking each non-null one has the stream's size and format (every one, with allDecode).
 QHash<qint32, size_t> framesInOrder(video::VideoSource &media, bool allDecode);
