@@ -57,9 +57,9 @@ int main(int argc, char **argv)
     constexpr int deals = 100;
     const auto limit = HintFinder::optimalSearchTime;
 
-    std::vector<double> optimal;  // milliseconds; a search that ran out counts as the limit
+    std::vector<double> optimal;    // milliseconds; a search that ran out counts as the limit
     std::vector<double> optimalCpu; // the same in CPU time
-    std::vector<double> rowByRow; // the baseline
+    std::vector<double> rowByRow;   // the baseline
     std::vector<int> lengths;
     int found = 0;
     for (int i = 0; i < deals; ++i) {

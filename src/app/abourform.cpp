@@ -23,8 +23,10 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
     side->setFixedWidth(105);
     setBackground(side, Qt::white);
     side->setAlignment(Qt::AlignCenter);
-    side->setPixmap(QPixmap::fromImage(startupPicture().copy(0, 0, 125, 125).scaled(
-        96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    side->setPixmap(
+        QPixmap::fromImage(startupPicture()
+                               .copy(0, 0, 125, 125)
+                               .scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     row->addWidget(side);
 
     auto *column = new QVBoxLayout;
@@ -40,14 +42,15 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
     QFont comic(QStringLiteral("Comic Sans MS"));
     comic.setPixelSize(13);
     text->setFont(comic);
-    text->setPlainText(QStringLiteral(
-        "Pindrel v1.2\n\n"
-        "A picture puzzle: any photo or video becomes a board of tiles to put back in "
-        "order.\n\n"
-        "Written in C++ with Qt. Pictures are decoded by libjpeg-turbo, videos by FFmpeg.\n\n"
-        "Thanks to everyone who played the early versions and sent in their best times.\n\n"
-        "Contact: %1")
-                            .arg(settings::onlineSite().toString()));
+    text->setPlainText(
+        QStringLiteral(
+            "Pindrel v1.2\n\n"
+            "A picture puzzle: any photo or video becomes a board of tiles to put back in "
+            "order.\n\n"
+            "Written in C++ with Qt. Pictures are decoded by libjpeg-turbo, videos by FFmpeg.\n\n"
+            "Thanks to everyone who played the early versions and sent in their best times.\n\n"
+            "Contact: %1")
+            .arg(settings::onlineSite().toString()));
     column->addWidget(text, 1);
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("btnOK"));

@@ -7,6 +7,6 @@ class TfrmAbout : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmAbout(QWidget *parent = nullptr);
 };

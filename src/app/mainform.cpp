@@ -20,8 +20,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -51,9 +51,9 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     m_boardPicture = startupPicture();
     createWidgets();
     createMenus();
-    m_play = new PlayAssist(this, *this, Image2, txtInfo,
-                            findChild<QMenu *>(QStringLiteral("mnuGame")),
-                            findChild<QMenu *>(QStringLiteral("mnuHelp")));
+    m_play =
+        new PlayAssist(this, *this, Image2, txtInfo, findChild<QMenu *>(QStringLiteral("mnuGame")),
+                       findChild<QMenu *>(QStringLiteral("mnuHelp")));
     connectCommands();
     nameControls(this);
     FormCreate();
@@ -170,8 +170,7 @@ void TfrmMain::drawBitmap()
     imgSolution->hide();
     ProEffectImage1->hide();
     game::drawBitmap(m_state, m_solutionPicture, m_dimPicture,
-                     {mnuShowGrid->isChecked(), mnuDimTiles->isChecked(),
-                      lineWidth(3)},
+                     {mnuShowGrid->isChecked(), mnuDimTiles->isChecked(), lineWidth(3)},
                      m_boardPicture);
     Image2->update();
 }

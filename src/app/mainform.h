@@ -1,10 +1,10 @@
 // The main window: the wiring of the game, its widgets, menus, timers and handlers.
 #pragma once
 
+#include "app/play_host.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
 #include "game/press_rules.h"
-#include "app/play_host.h"
 #include "web/browser.h"
 #include "web/link_rules.h"
 
@@ -33,7 +33,7 @@ class TfrmMain : public QMainWindow, private game::PressView, private PlayHost
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmMain(QWidget *parent = nullptr);
     ~TfrmMain() override;
 
@@ -75,16 +75,21 @@ public:
     // origin may reach, or the download or the decoding failed, which the player has been
     // told; Dropped when a newer picture link, another command or the end of the program took
     // over, and nothing was done.
-    enum class WebPicture { Opened, Failed, Dropped };
+    enum class WebPicture
+    {
+        Opened,
+        Failed,
+        Dropped
+    };
     WebPicture openImageFromWeb(const QString &address,
                                 web::LinkOrigin origin = web::LinkOrigin::Page);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     // Construction, in mainform_ui.cpp.
     void createWidgets();
     void createToolStrip(QWidget *parent);
@@ -233,7 +238,7 @@ private:
 
     // Menus.
     QMenu *mnuImageFiles = nullptr;
-    QMenu *PopupMenu1 = nullptr; // a copy of the main menu for full-screen mode
+    QMenu *PopupMenu1 = nullptr;        // a copy of the main menu for full-screen mode
     QFileDialog *OpenDialog1 = nullptr; // made by openDialog()
     QAction *mnuOpen = nullptr;
     QAction *mnuOpenURL = nullptr;

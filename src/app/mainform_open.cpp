@@ -46,7 +46,7 @@ void TfrmMain::openPuzzle(const QString &path)
     m_clock.StartTimer();
 
     m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
-                      QFileInfo(path).fileName());
+                       QFileInfo(path).fileName());
     ++openCount;
     QAction *recent = recentmenu::addRecentPicture(mnuImageFiles, path, openCount);
     connect(recent, &QAction::triggered, this, [this, recent] { openPuzzleFromMenu(recent); });

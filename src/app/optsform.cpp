@@ -148,7 +148,8 @@ void TfrmOptions::btnOKClick()
     if (m_main->moveCount() >= 50 && m_main->gameInProgress()) {
         const auto answer = QMessageBox::question(
             this, QStringLiteral("Confirm"),
-            QStringLiteral("You're current game will be lost.\n\nAre you sure you want to restart?"),
+            QStringLiteral(
+                "You're current game will be lost.\n\nAre you sure you want to restart?"),
             QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             reject();

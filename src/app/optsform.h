@@ -12,10 +12,10 @@ class TfrmOptions : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmOptions(TfrmMain *main);
 
-private:
+  private:
     QWidget *createHeader();
     QWidget *createGeneralPage();
     QWidget *createVideoPage();

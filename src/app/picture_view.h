@@ -8,7 +8,7 @@ class PictureView : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     explicit PictureView(QWidget *parent = nullptr);
 
     // The picture is owned by the caller and read on every paint, so a rebuilt picture needs
@@ -25,14 +25,14 @@ public:
     // Where the picture is drawn inside the control.
     QRect pictureRect() const;
 
-signals:
+  signals:
     void pressed(Qt::MouseButton button, QPoint position);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
-private:
+  private:
     const QImage &smoothlyScaled(QSize size);
 
     const QImage *m_picture = nullptr;

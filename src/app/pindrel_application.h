@@ -10,7 +10,7 @@ class PindrelApplication : public QApplication
 {
     Q_OBJECT
 
-public:
+  public:
     PindrelApplication(int &argc, char **argv);
 
     // Delivers the event; a failure thrown by its handler is shown in the error report

@@ -31,7 +31,9 @@ QString GameClock::elapsedText() const
 {
     const qint64 elapsed = elapsedMilliseconds();
     const qint64 secondsOfDay = elapsed / 1000 % 86400;
-    const auto twoDigits = [](qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+    const auto twoDigits = [](qint64 v) {
+        return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
+    };
     return twoDigits(secondsOfDay / 3600) + QStringLiteral(" : ") +
            twoDigits(secondsOfDay / 60 % 60) + QStringLiteral(" : ") + twoDigits(secondsOfDay % 60);
 }

@@ -9,7 +9,7 @@ namespace game {
 
 class GameClock
 {
-public:
+  public:
     // Milliseconds on a clock that does not jump with daylight saving changes.
     using Now = std::function<qint64()>;
 
@@ -24,7 +24,7 @@ public:
     // The elapsed time of day, whole seconds, wrapping after 24 hours.
     QString elapsedText() const;
 
-private:
+  private:
     Now m_now;
     qint64 m_clockStart = 0;
     bool m_running = false;

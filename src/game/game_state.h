@@ -5,7 +5,11 @@
 
 namespace game {
 
-enum GameType { SwapBlocks = 1, MoveBlocks = 2 };
+enum GameType
+{
+    SwapBlocks = 1,
+    MoveBlocks = 2
+};
 
 constexpr int minGridSize = 3;
 constexpr int maxGridSize = 15;

@@ -24,7 +24,8 @@ PressOutcome pressBoard(GameState &state, const Press &press, PressView &view)
         return {};
     }
 
-    const ScreenLayout layout = screenLayoutFor(press.control, press.picture, state.rows, state.cols);
+    const ScreenLayout layout =
+        screenLayoutFor(press.control, press.picture, state.rows, state.cols);
     const QSize tile = tileSizeFor(press.board, state.rows, state.cols);
     state.tileWidth = tile.width();
     state.tileHeight = tile.height();

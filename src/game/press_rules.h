@@ -9,16 +9,21 @@
 
 namespace game {
 
-enum class PressButton { Left, Middle, Right };
+enum class PressButton
+{
+    Left,
+    Middle,
+    Right
+};
 
 struct Press
 {
     PressButton button = PressButton::Left;
     int x = 0; // relative to the board control
     int y = 0;
-    QSize control;  // size of the board control
-    QSize picture;  // size of the solution picture
-    QSize board;    // size of the board bitmap
+    QSize control;            // size of the board control
+    QSize picture;            // size of the solution picture
+    QSize board;              // size of the board bitmap
     bool dimSelected = false; // the "Dim Selected Tiles" option
     bool isVideo = false;
 };
@@ -26,7 +31,7 @@ struct Press
 // What the window does for the rules while they run.
 class PressView
 {
-public:
+  public:
     virtual ~PressView() = default;
     // Rebuild the board bitmap from the state.
     virtual void redraw() = 0;

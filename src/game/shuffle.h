@@ -10,7 +10,7 @@ namespace game {
 // The 32-bit linear congruential generator the shuffle draws from.
 class ShuffleRandom
 {
-public:
+  public:
     explicit ShuffleRandom(std::uint32_t seed) : m_state(seed) {}
 
     // A whole number from 0 to range - 1.
@@ -20,7 +20,7 @@ public:
         return int((std::uint64_t(m_state) * std::uint64_t(range)) >> 32);
     }
 
-private:
+  private:
     std::uint32_t m_state;
 };
 

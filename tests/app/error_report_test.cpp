@@ -9,7 +9,7 @@ namespace {
 
 class FailingHandler : public QObject
 {
-public:
+  public:
     bool event(QEvent *event) override
     {
         if (event->type() == QEvent::User)

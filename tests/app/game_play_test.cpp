@@ -52,8 +52,9 @@ TEST_F(WindowTest, APickIsMarkedAndCanBeCancelled)
 {
     clickButton("btnRestart");
     const game::GameState &state = window->state();
-    const int tileInCellOne =
-        int(std::find(state.blockList.begin(), state.blockList.end(), 1) - state.blockList.begin()) + 1;
+    const int tileInCellOne = int(std::find(state.blockList.begin(), state.blockList.end(), 1) -
+                                  state.blockList.begin()) +
+                              1;
     pressCell(1);
     EXPECT_EQ(state.selectedCell, 1);
     EXPECT_EQ(state.dimmedCell, 1);

@@ -7,7 +7,7 @@
 
 class NavigateTest : public WindowTest
 {
-protected:
+  protected:
     // Three pictures told apart by width; opens the one in the middle of the listing.
     void openMiddleOfThree()
     {

@@ -38,7 +38,7 @@ QStringList menuTexts(QMenu *menu)
 
 class OpenPictureTest : public WindowTest
 {
-protected:
+  protected:
     QString file(const QString &name) { return pictures.filePath(name); }
     QMenu *recentMenu() { return find<QMenu>("mnuImageFiles"); }
     QTemporaryDir pictures;

@@ -5,8 +5,8 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QMessageBox>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
@@ -19,10 +19,10 @@ namespace {
 class UrlRecorder : public QObject
 {
     Q_OBJECT
-public slots:
+  public slots:
     void open(const QUrl &url) { opened << url; }
 
-public:
+  public:
     QList<QUrl> opened;
 };
 
@@ -30,7 +30,7 @@ public:
 
 class OptionsTest : public WindowTest
 {
-protected:
+  protected:
     // Opens the options dialog, lets change adjust it, then presses OK or Cancel.
     void runOptions(std::function<void(QDialog *)> change, bool ok = true)
     {
@@ -77,11 +77,13 @@ TEST_F(OptionsTest, OkAppliesTheGridAndGameTypeAndRestarts)
 
     // Reopening shows the new sizes and the game type being played.
     QString type;
-    runOptions([&](QDialog *dialog) {
-        rows = dialog->findChild<QComboBox *>("cboRows")->currentText();
-        cols = dialog->findChild<QComboBox *>("cboColumns")->currentText();
-        type = dialog->findChild<QComboBox *>("cboGameType")->currentText();
-    }, false);
+    runOptions(
+        [&](QDialog *dialog) {
+            rows = dialog->findChild<QComboBox *>("cboRows")->currentText();
+            cols = dialog->findChild<QComboBox *>("cboColumns")->currentText();
+            type = dialog->findChild<QComboBox *>("cboGameType")->currentText();
+        },
+        false);
     EXPECT_EQ(rows, "15");
     EXPECT_EQ(cols, "3");
     EXPECT_EQ(type, "Move Blocks");
@@ -116,11 +118,13 @@ TEST_F(OptionsTest, FiftyMovesAskBeforeTheGameIsLost)
 
 TEST_F(OptionsTest, TheRefreshSliderActsAtOnceEvenOnCancel)
 {
-    runOptions([](QDialog *dialog) {
-        auto *slider = dialog->findChild<QSlider *>("trackRefresh");
-        EXPECT_EQ(slider->value(), 40);
-        slider->setValue(500);
-    }, false);
+    runOptions(
+        [](QDialog *dialog) {
+            auto *slider = dialog->findChild<QSlider *>("trackRefresh");
+            EXPECT_EQ(slider->value(), 40);
+            slider->setValue(500);
+        },
+        false);
     EXPECT_EQ(window->videoRefreshInterval(), 500);
     EXPECT_EQ(window->state().rows, 4);
 }

@@ -16,7 +16,7 @@ TEST(AviTimerSetting, FallsBackToFortyMilliseconds)
 
 class StoredSettingTest : public WindowTest
 {
-protected:
+  protected:
     void SetUp() override {}
 
     void openWithStore(const QByteArray &ini)

@@ -10,8 +10,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 void WindowTest::SetUp()

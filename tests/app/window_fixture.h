@@ -8,14 +8,13 @@
 #include <QAction>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
-
 
 class WindowTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -27,9 +27,8 @@ TEST(Darkness, ClampByteLimitsToAByte)
 
 TEST(Darkness, AmountHundredKeepsAboutSixtyOnePercent)
 {
-    const std::vector<std::pair<int, int>> values = {{255, 155}, {200, 122}, {128, 78},
-                                                     {64, 39},   {3, 2},     {2, 2},
-                                                     {1, 1},     {0, 0}};
+    const std::vector<std::pair<int, int>> values = {{255, 155}, {200, 122}, {128, 78}, {64, 39},
+                                                     {3, 2},     {2, 2},     {1, 1},    {0, 0}};
     for (const auto &[before, after] : values) {
         QImage image = filled(qRgb(before, before, before));
         darkenBitmap(image, 100);

@@ -14,7 +14,7 @@ namespace {
 // Records what the rules ask of the window, in order.
 class RecordingView : public PressView
 {
-public:
+  public:
     void redraw() override { log += "draw;"; }
     void showFrame(QRgb colour) override { log += colour == red ? "red;" : "yellow;"; }
     void holdSwapFrame() override { log += "hold;"; }
