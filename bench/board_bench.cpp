@@ -1,5 +1,5 @@
 // Board drawing and darkening against one full-frame copy of the same picture.
-#include "app/event_pump.h"
+#include "app/widgets/event_pump.h"
 #include "bench_ratios.h"
 #include "game/board_memory.h"
 #include "game/board_renderer.h"

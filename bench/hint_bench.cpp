@@ -2,7 +2,7 @@
 // IDA* search and the share found within the window's one-second limit, against the
 // row-by-row solution of the same deals measured in the same run. Also how long a hint
 // request holds the window thread.
-#include "app/hint_finder.h"
+#include "app/play/hint_finder.h"
 #include "game/optimal_search.h"
 #include "game/row_solver.h"
 #include "game/shuffle.h"

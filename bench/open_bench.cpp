@@ -1,7 +1,7 @@
 // Opening a 6000 x 4000 JPEG to a shuffled, drawn board, against decoding it alone and
 // against the djpeg command decoding it in a process of its own.
-#include "app/mainform.h"
 #include "app/pindrel_application.h"
+#include "app/window/mainform.h"
 #include "bench_ratios.h"
 #include "large_picture.h"
 #include "paired_ratio.h"

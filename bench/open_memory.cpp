@@ -1,6 +1,6 @@
 // Peak memory of opening a 6000 x 4000 JPEG, against the process's baseline.
-#include "app/mainform.h"
 #include "app/pindrel_application.h"
+#include "app/window/mainform.h"
 #include "large_picture.h"
 #include "process_status.h"
 #include "sources/jpeg_decoder.h"

@@ -1,7 +1,7 @@
 // What a repaint of the picture control costs: a 6000 x 4000 picture shown in an 800 x 600
 // control, smoothly scaled from the cached copy, smoothly scaled after the picture was rebuilt
 // (the cache remade), and scaled by nearest neighbour (the baseline, as before smoothing).
-#include "app/picture_view.h"
+#include "app/widgets/picture_view.h"
 #include "bench_ratios.h"
 #include "large_picture.h"
 

@@ -6,8 +6,8 @@
 // paced at the frame rate, as any player must: here the pauses alone make the same decoding
 // cost about twice the CPU time of decoding back to back, so that ratio shows what the puzzle
 // itself adds.
-#include "app/mainform.h"
 #include "app/pindrel_application.h"
+#include "app/window/mainform.h"
 #include "process_status.h"
 #include "video/media_loader.h"
 

@@ -1,7 +1,7 @@
 // Bytes as a video file through the media layer: open, frame count, frames in and out of
 // order and shrunk, and the whole sound track.
 #include "bytes_file.h"
-#include "video/media_file.h"
+#include "video/media/media_file.h"
 
 #include <QByteArray>
 

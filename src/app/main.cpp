@@ -1,8 +1,8 @@
 // Program entry: the application, its command line and its one main window.
-#include "app/command_line.h"
-#include "app/mainform.h"
+#include "app/open/command_line.h"
 #include "app/pindrel_application.h"
 #include "app/startup_report.h"
+#include "app/window/mainform.h"
 
 int main(int argc, char *argv[])
 {
@@ -19,7 +19,6 @@ int main(int argc, char *argv[])
     // From the event loop, as a command would be: the window is up when a message shows.
     if (request)
         QMetaObject::invokeMethod(
-            &window, [&window, &request] { openRequested(window, *request); },
-            Qt::QueuedConnection);
+            &window, [&window, &request] { window.openRequested(*request); }, Qt::QueuedConnection);
     return app.exec();
 }

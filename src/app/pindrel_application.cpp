@@ -1,7 +1,7 @@
 // The application object.
 #include "app/pindrel_application.h"
 
-#include "app/error_report.h"
+#include "app/dialogs/error_report.h"
 
 void describeApplication()
 {

@@ -7,6 +7,7 @@
 #include <QDebug>
 
 #include <stdexcept>
+#include <utility>
 
 namespace video {
 
@@ -48,33 +49,24 @@ class LazyWaveOutput : public WaveOutput
         }
         return m_output && m_output->open(format, window);
     }
-    void pause() override
-    {
-        if (m_output)
-            m_output->pause();
-    }
-    void restart() override
-    {
-        if (m_output)
-            m_output->restart();
-    }
+    void pause() override { forward(&WaveOutput::pause); }
+    void restart() override { forward(&WaveOutput::restart); }
     void write(std::unique_ptr<WaveBuffer> buffer) override
     {
-        if (m_output)
-            m_output->write(std::move(buffer));
+        forward(&WaveOutput::write, std::move(buffer));
     }
-    void reset() override
-    {
-        if (m_output)
-            m_output->reset();
-    }
-    void close() override
-    {
-        if (m_output)
-            m_output->close();
-    }
+    void reset() override { forward(&WaveOutput::reset); }
+    void close() override { forward(&WaveOutput::close); }
 
   private:
+    // Before a successful open there is no output, and every call does nothing.
+    template <typename... Arguments, typename... Given>
+    void forward(void (WaveOutput::*call)(Arguments...), Given &&...given)
+    {
+        if (m_output)
+            (m_output.get()->*call)(std::forward<Given>(given)...);
+    }
+
     std::unique_ptr<WaveOutput> m_output;
     bool m_loaded = false;
 };

@@ -3,7 +3,7 @@
 #include "window_fixture.h"
 
 #include "../video/avi_fixtures.h"
-#include "app/video_file.h"
+#include "app/open/video_file.h"
 #include "support/corpus.h"
 #include "support/fifo_watch.h"
 #include "video/AVIPlay.h"

@@ -1,7 +1,7 @@
 // Whole games played with real mouse presses on the board.
 #include "window_fixture.h"
 
-#include "app/picture_view.h"
+#include "app/widgets/picture_view.h"
 
 #include <QTest>
 #include <algorithm>

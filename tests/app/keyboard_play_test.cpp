@@ -2,8 +2,8 @@
 // own key handling.
 #include "window_fixture.h"
 
-#include "app/board_overlay.h"
-#include "app/progress_gauge.h"
+#include "app/play/board_overlay.h"
+#include "app/widgets/progress_gauge.h"
 #include "game/board_cursor.h"
 #include "game/hints.h"
 #include "game/move_history.h"

@@ -1,7 +1,7 @@
 // The main window's start-up state, its commands and menus.
 #include "window_fixture.h"
 
-#include "app/picture_view.h"
+#include "app/widgets/picture_view.h"
 #include "game/darkness.h"
 
 #include <QFontInfo>

@@ -1,7 +1,7 @@
 // Opening pictures from disk: the Open dialog, failures, the recent-pictures menu.
 #include "window_fixture.h"
 
-#include "app/picture_view.h"
+#include "app/widgets/picture_view.h"
 #include "support/corpus.h"
 #include "support/fifo_watch.h"
 

@@ -1,7 +1,7 @@
 // The picture control: smooth scaling from a cached copy that follows every rebuild.
 #include "window_fixture.h"
 
-#include "app/picture_view.h"
+#include "app/widgets/picture_view.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,5 +1,5 @@
 // The video refresh interval setting and its fallbacks.
-#include "app/settings.h"
+#include "app/window/settings.h"
 #include "window_fixture.h"
 
 #include <QFile>

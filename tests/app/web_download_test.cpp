@@ -1,6 +1,6 @@
 // Puzzles from downloaded pictures: success, every failure, the gauge, the addresses each
 // origin may reach, and a newer link taking over. The server runs on 127.0.0.1 inside the test.
-#include "app/progress_gauge.h"
+#include "app/widgets/progress_gauge.h"
 #include "sources/picture_download.h"
 #include "support/fifo_watch.h"
 #include "support/jpeg_bytes.h"

@@ -1,7 +1,7 @@
 // The shared window fixture: every test gets a new window with an empty settings store.
 #include "window_fixture.h"
 
-#include "app/picture_view.h"
+#include "app/widgets/picture_view.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

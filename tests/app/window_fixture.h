@@ -1,8 +1,8 @@
 // A shown main window and real mouse presses on its board.
 #pragma once
 
-#include "app/mainform.h"
-#include "app/picture_view.h"
+#include "app/widgets/picture_view.h"
+#include "app/window/mainform.h"
 #include "support/qt_printers.h"
 
 #include <QAction>

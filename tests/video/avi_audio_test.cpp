@@ -4,9 +4,9 @@
 #include "support/corpus.h"
 #include "track_reading.h"
 #include "video/audio_play.h"
-#include "video/media_audio.h"
-#include "video/media_file.h"
-#include "video/qt_wave_output.h"
+#include "video/media/media_audio.h"
+#include "video/media/media_file.h"
+#include "video/media/qt_wave_output.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The video layer on every real-world AVI of the shared corpus: what opens, its index, its frames.
 #include "frame_checks.h"
 #include "support/corpus.h"
-#include "video/media_file.h"
+#include "video/media/media_file.h"
 
 #include <QDir>
 #include <QHash>

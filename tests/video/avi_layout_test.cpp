@@ -2,8 +2,8 @@
 // files it must refuse.
 #include "avi_fixtures.h"
 #include "support/fifo_watch.h"
-#include "video/media_audio.h"
-#include "video/media_file.h"
+#include "video/media/media_audio.h"
+#include "video/media/media_file.h"
 
 #include <QDir>
 #include <QTemporaryDir>

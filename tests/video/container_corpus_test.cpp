@@ -2,7 +2,7 @@
 // what opens, its frame count and upright size, its sound, and its frames in any order.
 #include "frame_checks.h"
 #include "support/corpus.h"
-#include "video/media_file.h"
+#include "video/media/media_file.h"
 
 #include <QDir>
 

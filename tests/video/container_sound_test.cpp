@@ -2,7 +2,7 @@
 // read from any sample, and it lies on the video's time line.
 #include "avi_fixtures.h"
 #include "track_reading.h"
-#include "video/media_file.h"
+#include "video/media/media_file.h"
 
 #include <QTemporaryDir>
 

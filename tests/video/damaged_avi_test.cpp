@@ -2,8 +2,8 @@
 // each is refused, or plays what decodes.
 #include "support/corpus.h"
 #include "track_reading.h"
-#include "video/media_audio.h"
-#include "video/media_file.h"
+#include "video/media/media_audio.h"
+#include "video/media/media_file.h"
 
 #include <QDir>
 

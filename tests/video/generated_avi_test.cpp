@@ -1,6 +1,6 @@
 // The video layer on pattern videos made with ffmpeg in every codec family the game meets.
 #include "avi_fixtures.h"
-#include "video/media_file.h"
+#include "video/media/media_file.h"
 
 #include <QTemporaryDir>
 

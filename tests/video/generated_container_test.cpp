@@ -3,7 +3,7 @@
 // a variable frame rate, and broken files.
 #include "avi_fixtures.h"
 #include "video/AVIPlay.h"
-#include "video/media_file.h"
+#include "video/media/media_file.h"
 
 #include <QTemporaryDir>
 

@@ -2,7 +2,7 @@
 // format their codec decodes to, planar or not, and the frame at its own size stays as it was.
 #include "avi_fixtures.h"
 #include "frame_checks.h"
-#include "video/media_file.h"
+#include "video/media/media_file.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

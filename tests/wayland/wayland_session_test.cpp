@@ -3,7 +3,7 @@
 // dialog and closes.
 #include "../app/window_fixture.h"
 #include "../video/avi_fixtures.h"
-#include "app/command_line.h"
+#include "app/open/command_line.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -22,7 +22,7 @@ TEST_F(WindowTest, WaylandSessionOpensPlaysAndCloses)
     ASSERT_TRUE(videotest::makePatternVideo(video, {}, {"-c:v", "mjpeg"}));
 
     // What `pindrel photo.png` does at start.
-    openRequested(*window, *parseCommandLine({"pindrel", photo}));
+    window->openRequested(*parseCommandLine({"pindrel", photo}));
     EXPECT_EQ(window->windowTitle(), "Pindrel - photo.png");
     EXPECT_EQ(window->solutionPicture().size(), QSize(90, 60));
 

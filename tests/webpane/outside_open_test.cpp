@@ -1,8 +1,8 @@
 // Opening from outside the game: the command line and drops on the window, the web pane
 // included. Addresses come from a loopback server and go through the real engine.
 #include "../app/window_fixture.h"
-#include "app/command_line.h"
-#include "app/drop_opener.h"
+#include "app/open/command_line.h"
+#include "app/open/drop_opener.h"
 #include "support/jpeg_bytes.h"
 #include "support/loopback_server.h"
 
@@ -99,7 +99,7 @@ TEST_F(OutsideOpenTest, CommandLineWordsOpenAsTheOpenDialogAndOpenUrlWould)
         QString caption, text;
         if (!row.message.isEmpty())
             expectMessage(&caption, &text);
-        openRequested(*window, *request);
+        window->openRequested(*request);
         EXPECT_TRUE(waitForTitle(row.title))
             << label << ": " << window->windowTitle().toStdString();
         EXPECT_EQ(text, row.message) << label;

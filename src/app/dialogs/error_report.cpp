@@ -1,0 +1,24 @@
+// Failures shown to the player. Exceptions must not unwind through Qt's event dispatch, so
+// handlers that leave a failure to this report catch it at their own edge.
+#include "app/dialogs/error_report.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+void showErrorReport(const char *what)
+{
+    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Pindrel"),
+                          QString::fromLocal8Bit(what), QMessageBox::Ok);
+}
+
+void runReportingFailures(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const std::exception &failure) {
+        showErrorReport(failure.what());
+    } catch (...) {
+        showErrorReport("Unexpected failure.");
+    }
+}

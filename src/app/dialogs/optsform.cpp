@@ -1,0 +1,163 @@
+// The options dialog. It keeps no state of its own: every opening reads the main window
+// again, and only OK writes back (the refresh rate applies as soon as it moves).
+#include "app/dialogs/optsform.h"
+
+#include "app/widgets/widget_colour.h"
+#include "app/window/mainform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *boldLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QComboBox *sizeList(const char *name, QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    for (int size = game::minGridSize; size <= game::maxGridSize; ++size)
+        list->addItem(QString::number(size));
+    return list;
+}
+
+} // namespace
+
+TfrmOptions::TfrmOptions(TfrmMain *main) : QDialog(main), m_main(main)
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 8);
+    column->addWidget(createHeader());
+    auto *line = new QFrame(this);
+    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    column->addWidget(line);
+
+    auto *pages = new QTabWidget(this);
+    pages->addTab(createGeneralPage(), QStringLiteral("General  "));
+    pages->addTab(createVideoPage(), QStringLiteral("Video"));
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(8, 0, 8, 0);
+    body->addWidget(pages, 1);
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    QPushButton *cancel =
+        buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    ok->setObjectName(QStringLiteral("btnOK"));
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    for (QPushButton *button : {ok, cancel})
+        button->setFixedSize(73, 25);
+    ok->setDefault(true);
+    body->addWidget(buttons);
+    column->addLayout(body, 1);
+    connect(ok, &QPushButton::clicked, this, &TfrmOptions::btnOKClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    setFixedSize(300, 275);
+
+    FormCreate();
+}
+
+QWidget *TfrmOptions::createHeader()
+{
+    auto *header = new QWidget(this);
+    header->setFixedHeight(49);
+    setBackground(header, Qt::white);
+    auto *row = new QHBoxLayout(header);
+    row->setContentsMargins(12, 0, 12, 0);
+    QLabel *title = boldLabel(QStringLiteral("Game Options"), header);
+    row->addWidget(title);
+    row->addStretch(1);
+    auto *picture = new QLabel(header);
+    picture->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
+    row->addWidget(picture);
+    return header;
+}
+
+QWidget *TfrmOptions::createGeneralPage()
+{
+    auto *page = new QWidget;
+    auto *form = new QFormLayout(page);
+    cboGameType = new QComboBox(page);
+    cboGameType->setObjectName(QStringLiteral("cboGameType"));
+    cboGameType->addItems({QStringLiteral("Swap Blocks"), QStringLiteral("Move Blocks")});
+    cboColumns = sizeList("cboColumns", page);
+    cboRows = sizeList("cboRows", page);
+    chkRestartVideo = new QCheckBox(QStringLiteral("Restart video"), page);
+    chkRestartVideo->setObjectName(QStringLiteral("chkRestartVideo"));
+    chkRestartVideo->setChecked(true);
+    form->addRow(boldLabel(QStringLiteral("Game Type"), page), cboGameType);
+    form->addRow(boldLabel(QStringLiteral("Columns"), page), cboColumns);
+    form->addRow(boldLabel(QStringLiteral("Rows"), page), cboRows);
+    form->addRow(QString(), chkRestartVideo);
+    return page;
+}
+
+QWidget *TfrmOptions::createVideoPage()
+{
+    auto *page = new QWidget;
+    auto *column = new QVBoxLayout(page);
+    column->addWidget(boldLabel(QStringLiteral("Avi Refresh"), page));
+    trackRefresh = new QSlider(Qt::Horizontal, page);
+    trackRefresh->setObjectName(QStringLiteral("trackRefresh"));
+    trackRefresh->setRange(1, 500);
+    trackRefresh->setTickPosition(QSlider::TicksBelow);
+    trackRefresh->setTickInterval(10);
+    trackRefresh->setValue(50);
+    column->addWidget(trackRefresh);
+    auto *ends = new QHBoxLayout;
+    ends->addWidget(new QLabel(QStringLiteral("Fast"), page));
+    ends->addStretch(1);
+    ends->addWidget(new QLabel(QStringLiteral("Slow"), page));
+    column->addLayout(ends);
+    column->addStretch(1);
+    return page;
+}
+
+void TfrmOptions::FormCreate()
+{
+    const game::GameState &state = m_main->state();
+    cboRows->setCurrentIndex(state.rows - game::minGridSize);
+    cboColumns->setCurrentIndex(state.cols - game::minGridSize);
+    // The list opens at the game type being played, so OK without a change keeps it.
+    cboGameType->setCurrentIndex(state.gameType - 1);
+    chkRestartVideo->setEnabled(m_main->isVideoPuzzle());
+    chkRestartVideo->setChecked(m_main->restartsVideo());
+    trackRefresh->setValue(m_main->videoRefreshInterval());
+    connect(trackRefresh, &QSlider::valueChanged, m_main, &TfrmMain::setVideoRefreshInterval);
+}
+
+void TfrmOptions::btnOKClick()
+{
+    if (m_main->moveCount() >= 50 && m_main->gameInProgress()) {
+        const auto answer = QMessageBox::question(
+            this, QStringLiteral("Confirm"),
+            QStringLiteral(
+                "You're current game will be lost.\n\nAre you sure you want to restart?"),
+            QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            reject();
+            return;
+        }
+    }
+    hide();
+    m_main->applyOptions(cboGameType->currentIndex() + 1, cboRows->currentText().toInt(),
+                         cboColumns->currentText().toInt(), chkRestartVideo->isChecked());
+    accept();
+}

@@ -1,0 +1,34 @@
+// Qt's command-line parser does the options, the help text and the errors.
+#include "app/open/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+std::optional<OpenRequest> parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A picture puzzle: a picture or a video cut into tiles to put back in order."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("FILE|ADDRESS"),
+        QStringLiteral("A picture or video to open (a path or a file: URL), or the http or "
+                       "https address of a picture to download."),
+        QStringLiteral("[FILE-OR-ADDRESS]"));
+    parser.process(arguments);
+    // A file manager passes every selected file; like a drop of several, the first opens.
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty())
+        return std::nullopt;
+    return requestForArgument(words.constFirst());
+}
+
+bool asksForTextOnly(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char *option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+            if (qstrcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}

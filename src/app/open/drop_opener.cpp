@@ -1,0 +1,54 @@
+// An application event filter sees a drag before any child does, so a page in the web pane
+// never takes a dropped file or link: the window opens it. Other drags pass on unchanged.
+#include "app/open/drop_opener.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QWidget>
+
+DropOpener::DropOpener(QWidget *window, Open open)
+    : QObject(window), m_window(window), m_open(std::move(open))
+{
+    // Without it a drag over a child that takes no drops would never reach the filter.
+    m_window->setAcceptDrops(true);
+    qApp->installEventFilter(this);
+}
+
+DropOpener::~DropOpener()
+{
+    qApp->removeEventFilter(this);
+}
+
+std::optional<OpenRequest> DropOpener::requestFor(const QMimeData *data)
+{
+    if (!data)
+        return std::nullopt;
+    for (const QUrl &url : data->urls())
+        if (std::optional<OpenRequest> request = requestForUrl(url))
+            return request;
+    // A link dragged from some programs comes as its text only.
+    if (data->hasText())
+        return requestForUrl(QUrl(data->text().trimmed(), QUrl::StrictMode));
+    return std::nullopt;
+}
+
+bool DropOpener::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != m_window)
+        return false;
+    auto *drag = static_cast<QDropEvent *>(event);
+    const std::optional<OpenRequest> request = requestFor(drag->mimeData());
+    if (!request)
+        return false;
+    drag->setDropAction(Qt::CopyAction);
+    drag->accept();
+    if (type == QEvent::Drop)
+        QMetaObject::invokeMethod(
+            this, [this, request] { m_open(*request); }, Qt::QueuedConnection);
+    return true;
+}

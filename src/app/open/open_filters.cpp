@@ -1,0 +1,39 @@
+// The first three entries are written as the game always showed them, semicolons included;
+// Qt would take "*.jpg;" as a pattern of its own, hence the hidden pattern lists.
+#include "app/open/open_filters.h"
+
+#include "sources/other_picture_decoder.h"
+
+namespace {
+
+QString entry(const QString &text, const QStringList &extensions)
+{
+    QStringList patterns;
+    for (const QString &extension : extensions)
+        patterns << QStringLiteral("*.") + extension;
+    return text + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+} // namespace
+
+QStringList otherVideoExtensions()
+{
+    return {"mp4",  "m4v", "mov",  "mkv", "webm", "ogv", "ts",
+            "m2ts", "mpg", "mpeg", "flv", "wmv",  "asf"};
+}
+
+QStringList openDialogFilters()
+{
+    const QStringList jpeg{"jpg", "jpeg"};
+    const QStringList pictures = sources::otherPictureExtensions();
+    const QStringList videos = otherVideoExtensions();
+    return {
+        QStringLiteral("Supported File Types (*.jpg; *.jpeg; *.avi) (*.jpg *.jpeg *.avi)"),
+        QStringLiteral("JPEG Images (*.jpg; *.jpeg) (*.jpg *.jpeg)"),
+        QStringLiteral("AVI videos (*.avi) (*.avi)"),
+        entry(QStringLiteral("All pictures and videos"),
+              jpeg + pictures + QStringList{"avi"} + videos),
+        entry(QStringLiteral("Other pictures"), pictures),
+        entry(QStringLiteral("Other videos"), videos),
+    };
+}

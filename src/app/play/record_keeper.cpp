@@ -1,0 +1,89 @@
+// Records are read from the data folder at each completion and written back at once, so two
+// windows of the game never lose each other's records for long.
+#include "app/play/record_keeper.h"
+
+#include "app/play/records_dialog.h"
+#include "sources/records_file.h"
+
+#include <QEvent>
+#include <QLabel>
+
+RecordKeeper::RecordKeeper(QLabel *caption)
+    : m_caption(caption), m_note(new QLabel(caption->parentWidget()))
+{
+    m_note->setObjectName(QStringLiteral("txtRecord"));
+    m_note->setFont(caption->font());
+    m_note->setStyleSheet(
+        QStringLiteral("QLabel { color: rgb(255, 255, 0); background: rgba(0, 0, 0, 160); "
+                       "padding: 0px 4px; }"));
+    m_note->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_note->hide();
+    caption->installEventFilter(this);
+}
+
+void RecordKeeper::setPicture(Identity identity, const QString &name)
+{
+    m_identify = std::move(identity);
+    m_identity.reset();
+    m_name = name;
+}
+
+void RecordKeeper::completed(int rows, int cols, int gameType, int moves, qint64 milliseconds)
+{
+    m_note->clear();
+    if (m_hintUsed)
+        return;
+    if (!m_identity)
+        m_identity = m_identify ? m_identify() : QString();
+    if (m_identity->isEmpty())
+        return;
+    const QString path = sources::recordsPath();
+    game::RecordBook book = sources::loadRecords(path);
+    const game::RecordNews news = book.offer({*m_identity, rows, cols, gameType}, m_name,
+                                             milliseconds, moves, QDateTime::currentDateTimeUtc());
+    // An unwritable data folder only means no records.
+    if (!news.any() || !sources::saveRecords(path, book))
+        return;
+    m_note->setText(game::recordNote(news));
+    m_note->adjustSize();
+    placeNote();
+    if (m_caption->isVisible())
+        m_note->show();
+}
+
+void RecordKeeper::placeNote()
+{
+    m_note->move(m_caption->x() + m_caption->width() + 12, m_caption->y());
+    m_note->raise();
+}
+
+bool RecordKeeper::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_caption) {
+        switch (event->type()) {
+        case QEvent::Hide:
+            m_note->hide();
+            m_note->clear();
+            break;
+        case QEvent::Show:
+            if (!m_note->text().isEmpty()) {
+                placeNote();
+                m_note->show();
+            }
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            placeNote();
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void RecordKeeper::showRecords(QWidget *parent)
+{
+    RecordsDialog dialog(sources::recordsPath(), parent);
+    dialog.exec();
+}

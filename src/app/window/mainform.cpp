@@ -1,0 +1,377 @@
+// The main window's handlers: start-up, restart, the solution view, presses on the board,
+// the clock tick, the menu switches and shutdown.
+#include "app/window/mainform.h"
+
+#include "app/open/drop_opener.h"
+#include "app/play/play_assist.h"
+#include "app/widgets/event_pump.h"
+#include "app/widgets/picture_view.h"
+#include "app/widgets/wait_cursor.h"
+#include "app/window/accessible_names.h"
+#include "app/window/native_window_keeper.h"
+#include "app/window/settings.h"
+#include "app/window/startup_picture.h"
+#include "game/board_renderer.h"
+#include "game/darkness.h"
+#include "game/geometry.h"
+#include "game/shuffle.h"
+#include "sources/jpeg_decoder.h"
+#include "video/AVIPlay.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QThread>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+
+namespace {
+
+game::PressButton pressButtonOf(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::RightButton:
+        return game::PressButton::Right;
+    case Qt::MiddleButton:
+        return game::PressButton::Middle;
+    default:
+        return game::PressButton::Left;
+    }
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
+{
+    m_boardPicture = startupPicture();
+    createWidgets();
+    createMenus();
+    m_play =
+        new PlayAssist(this, *this, Image2, txtInfo, findChild<QMenu *>(QStringLiteral("mnuGame")),
+                       findChild<QMenu *>(QStringLiteral("mnuHelp")));
+    connectCommands();
+    nameControls(this);
+    FormCreate();
+    resize(331, 331 + menuBar()->sizeHint().height());
+    updateMaximumSize();
+    // Creating the window handle now lets the limit follow the window to another screen.
+    winId();
+    connect(windowHandle(), &QWindow::screenChanged, this, &TfrmMain::updateMaximumSize);
+    // The web pane's first opening re-creates the native window.
+    new NativeWindowKeeper(this);
+    tmrTimer->start();
+    new DropOpener(this, [this](const OpenRequest &request) { openRequested(request); });
+}
+
+TfrmMain::~TfrmMain()
+{
+    qApp->removeEventFilter(this);
+    // It asks the window about the game from its event filters, and closing the web view
+    // below still sends events: it must be gone before the window's members go.
+    delete m_play;
+    m_play = nullptr;
+    Timer1->stop();
+}
+
+void TfrmMain::FormCreate()
+{
+    setWindowTitle(QStringLiteral("Pindrel"));
+    restartVideo = true;
+    isVideo = false;
+    m_state.solutionShown = true;
+    openCount = 0;
+    m_solutionPicture = m_boardPicture;
+    rebuildDimSource();
+    m_state.rows = m_state.cols = 4;
+    m_state.tileCount = 16;
+    mnuSolutionClick();
+    m_state.gameType = game::SwapBlocks;
+    qApp->installEventFilter(this);
+    Timer1->setInterval(settings::aviTimerFrom(settings::ReadSetting(QStringLiteral("avi_timer"))));
+}
+
+int TfrmMain::videoRefreshInterval() const
+{
+    return Timer1->interval();
+}
+
+void TfrmMain::setVideoRefreshInterval(int milliseconds)
+{
+    Timer1->setInterval(milliseconds);
+    applyVideoRefreshInterval();
+}
+
+int TfrmMain::moveCount() const
+{
+    return txtMoveCount->text().toInt();
+}
+
+bool TfrmMain::gameInProgress() const
+{
+    return mnuSolution->isEnabled();
+}
+
+void TfrmMain::applyOptions(int gameType, int rows, int cols, bool restartVideoOption)
+{
+    m_state.gameType = gameType;
+    m_state.rows = rows;
+    m_state.cols = cols;
+    m_state.tileCount = cols * rows;
+    if (isVideo && restartVideoOption)
+        restartVideoPlayback();
+    restartVideo = restartVideoOption;
+    btnRestartClick();
+}
+
+void TfrmMain::setStatusText(const QString &text)
+{
+    txtStatus->setText(text);
+    txtStatus->repaint();
+}
+
+void TfrmMain::hideCaptions()
+{
+    txtInfo->hide();
+    txtInfoShadow->hide();
+}
+
+void TfrmMain::switchForwardOff()
+{
+    btnForward->setEnabled(false);
+    Next1->setEnabled(false);
+}
+
+void TfrmMain::showPuzzleTitle(const QString &name)
+{
+    setWindowTitle(QStringLiteral("Pindrel - ") + name);
+}
+
+void TfrmMain::hidePaneFrame()
+{
+    fraBrowser->hide();
+    fraBrowser->setEnabled(false);
+}
+
+void TfrmMain::rebuildDimSource()
+{
+    game::Effect_Darkness(m_solutionPicture, 100, FadeBlocks1->isChecked(), m_dimPicture,
+                          eventPumpBetweenRows());
+}
+
+void TfrmMain::randomBlocks()
+{
+    setStatusText(QStringLiteral("Randomizing"));
+    game::randomBlocks(m_state, game::clockSeed());
+}
+
+void TfrmMain::placeInfoLabels()
+{
+    const int paneHeight = fraSolution->height();
+    txtInfo->move(txtInfo->x() > 0 ? txtInfo->x() : 9, paneHeight - 27);
+    txtInfoShadow->move(txtInfo->x() - 1, paneHeight - 26);
+}
+
+int TfrmMain::lineWidth(int fullWidth) const
+{
+    // Over a JPEG decoded reduced or a video built at its shown size, bevels and frames are
+    // narrowed alike, so that they look as wide on the screen as over the full picture.
+    const double reduction = isVideo ? double(m_solutionPicture.width()) / avi->FrameWidth()
+                                     : sources::decodedEighths(m_solutionPicture) / 8.0;
+    return std::max(1, game::roundHalfEven(fullWidth * reduction));
+}
+
+void TfrmMain::drawBitmap()
+{
+    placeInfoLabels();
+    if (m_state.solutionShown)
+        return;
+    imgSolution->hide();
+    ProEffectImage1->hide();
+    game::drawBitmap(m_state, m_solutionPicture, m_dimPicture,
+                     {mnuShowGrid->isChecked(), mnuDimTiles->isChecked(), lineWidth(3)},
+                     m_boardPicture);
+    Image2->update();
+}
+
+void TfrmMain::mnuSolutionClick()
+{
+    m_clock.StopTimer();
+    hidePaneFrame();
+    m_state.solutionShown = true;
+    imgSolution->show();
+    imgSolution->update();
+    mnuSolution->setEnabled(false);
+    Image2->hide();
+    placeInfoLabels();
+    txtInfoShadow->adjustSize();
+    txtInfo->adjustSize();
+    txtInfoShadow->show();
+    txtInfo->show();
+}
+
+void TfrmMain::btnRestartClick()
+{
+    // A picture still downloading is given up: the page that held its link comes back, and
+    // is what restarts.
+    if (cancelDownload()) {
+        showPane();
+        setStatusText(QStringLiteral("Browsing"));
+    }
+    if (restartReloadsPage()) {
+        WebBrowser1->refresh();
+        return;
+    }
+    {
+        WaitCursor busy;
+        Image2->hide();
+        m_state.solutionShown = false;
+        m_state.clearSelection();
+        randomBlocks();
+        drawBitmap();
+        mnuSolution->setEnabled(true);
+        setStatusText(QStringLiteral("00 : 00 : 00"));
+        txtMoveCount->setText(QStringLiteral("0"));
+        m_play->newGame();
+        Image2->show();
+        txtInfo->clear();
+        txtInfoShadow->clear();
+        m_clock.StopTimer();
+        m_clock.StartTimer();
+    }
+    if (isVideo && restartVideo)
+        restartVideoPlayback();
+    hideCaptions();
+}
+
+void TfrmMain::Restart1Click()
+{
+    if (btnRestart->isEnabled())
+        btnRestartClick();
+}
+
+void TfrmMain::Image2MouseDown(Qt::MouseButton button, QPoint position)
+{
+    const game::Press press{pressButtonOf(button),
+                            position.x(),
+                            position.y(),
+                            Image2->size(),
+                            m_solutionPicture.size(),
+                            m_boardPicture.size(),
+                            FadeBlocks1->isChecked(),
+                            isVideo};
+    const game::PressOutcome outcome = game::pressBoard(m_state, press, *this);
+    if (outcome.countsMove)
+        m_play->moveMade(outcome.exchange);
+    countMoveAndTestCompletion(outcome.ruled, outcome.countsMove);
+}
+
+void TfrmMain::countMoveAndTestCompletion(bool ruled, bool countsMove)
+{
+    if (countsMove)
+        txtMoveCount->setText(QString::number(txtMoveCount->text().toInt() + 1));
+    if (ruled && game::isSolved(m_state))
+        showCompletion();
+}
+
+bool TfrmMain::boardInPlay() const
+{
+    return !m_state.solutionShown && !Image2->isHidden() && Image2->isEnabled() &&
+           fraBrowser->isHidden();
+}
+
+void TfrmMain::pressBoardAt(QPoint position)
+{
+    Image2MouseDown(Qt::LeftButton, position);
+}
+
+void TfrmMain::exchangeByCommand(int firstCell, int secondCell)
+{
+    // A pending pick is forgotten, as a right press would.
+    m_state.clearSelection();
+    m_state.swapFlash = 0;
+    game::exchangeCells(m_state, {firstCell, secondCell});
+    drawBitmap();
+    countMoveAndTestCompletion(true, true);
+}
+
+void TfrmMain::showCompletion()
+{
+    const QString message =
+        QStringLiteral("Puzzle Completed! (") + txtMoveCount->text() + QStringLiteral(" moves)");
+    txtInfo->setText(message);
+    txtInfoShadow->setText(message);
+    m_play->completed(txtMoveCount->text().toInt(), m_clock.elapsedMilliseconds());
+    txtInfo->show();
+    txtInfoShadow->show();
+    mnuSolutionClick();
+}
+
+void TfrmMain::redraw()
+{
+    drawBitmap();
+}
+
+void TfrmMain::showFrame(QRgb colour)
+{
+    game::drawSelectionFrame(m_boardPicture, m_state, colour, lineWidth(5));
+    Image2->repaint();
+}
+
+void TfrmMain::holdSwapFrame()
+{
+    // Blocking on purpose: the red frame stays up and no other press is handled meanwhile.
+    QThread::msleep(150);
+}
+
+void TfrmMain::tmrTimerTimer()
+{
+    if (m_clock.clockRunning())
+        txtStatus->setText(m_clock.elapsedText());
+}
+
+void TfrmMain::mnuShowGridClick()
+{
+    drawBitmap();
+}
+
+void TfrmMain::FadeBlocks1Click()
+{
+    if (FadeBlocks1->isChecked())
+        rebuildDimSource();
+}
+
+void TfrmMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    m_state.clearSelection();
+    drawBitmap();
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == fraSolution && event->type() == QEvent::Resize)
+        placeInfoLabels();
+    if (handleAppMessage(event))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::mnuExitClick()
+{
+    m_state.solutionShown = true;
+    closeVideo();
+    QCoreApplication::quit();
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    closeVideo();
+    QCoreApplication::quit();
+    m_state.solutionShown = true;
+    event->accept();
+}

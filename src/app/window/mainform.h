@@ -1,0 +1,285 @@
+// The main window: the wiring of the game, its widgets, menus, timers and handlers.
+#pragma once
+
+#include "app/play/play_host.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
+#include "game/press_rules.h"
+#include "web/browser.h"
+#include "web/link_rules.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <memory>
+
+namespace sources {
+class PictureDownload;
+}
+struct OpenRequest;
+class PictureView;
+class PlayAssist;
+class ProgressGauge;
+class TDCAviPlayer;
+class QAction;
+class QFileDialog;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+class TfrmMain : public QMainWindow, private game::PressView, private PlayHost
+{
+    Q_OBJECT
+
+  public:
+    explicit TfrmMain(QWidget *parent = nullptr);
+    ~TfrmMain() override;
+
+    // Game state, read by tests and by the dialogs.
+    const game::GameState &state() const { return m_state; }
+    const QImage &solutionPicture() const { return m_solutionPicture; }
+    const QImage &boardPicture() const { return m_boardPicture; }
+    const QImage &dimPicture() const { return m_dimPicture; }
+    bool clockRunning() const { return m_clock.clockRunning(); }
+    int videoRefreshInterval() const;
+
+    void btnRestartClick();
+    void mnuSolutionClick();
+    // The video refresh tick.
+    void Timer1Timer();
+    void drawBitmap();
+    void openPuzzle(const QString &path);
+    // What the Open command does with the file chosen in its dialog.
+    void openChosenFile(const QString &path);
+    // A file or address from the command line or a drop, opened through the same commands
+    // the player uses.
+    void openRequested(const OpenRequest &request);
+
+    // What the options dialog reads and sets.
+    int moveCount() const;
+    bool isVideoPuzzle() const { return isVideo; }
+    bool restartsVideo() const { return restartVideo; }
+    bool gameInProgress() const;
+    void setVideoRefreshInterval(int milliseconds);
+    void applyOptions(int gameType, int rows, int cols, bool restartVideoOption);
+
+    const QStringList &siblings() const { return siblingFiles; }
+    int siblingPosition() const { return siblingIndex; }
+
+    // The web pane, in mainform_web.cpp; the browser exists once the pane was first used.
+    void PuzzlesontheWeb1Click();
+    web::Browser *browser() const { return WebBrowser1.get(); }
+    // What OK in the Open URL dialog does with the typed text: the pane opens, a picture
+    // address is fetched, any other goes to the browser.
+    void openTypedAddress(const QString &typed);
+    // Downloads a picture and starts a puzzle from it. Failed when the address is not one
+    // origin may reach, or the download or the decoding failed, which the player has been
+    // told; Dropped when a newer picture link, another command or the end of the program took
+    // over, and nothing was done.
+    enum class WebPicture
+    {
+        Opened,
+        Failed,
+        Dropped
+    };
+    WebPicture openImageFromWeb(const QString &address,
+                                web::LinkOrigin origin = web::LinkOrigin::Page);
+
+  protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
+    // mainform.cpp: start-up, restart, presses, the clock, drawing and shutdown.
+    void FormCreate();
+    void Restart1Click();
+    void Image2MouseDown(Qt::MouseButton button, QPoint position);
+    void tmrTimerTimer();
+    void mnuShowGridClick();
+    void FadeBlocks1Click();
+    void mnuExitClick();
+    void randomBlocks();
+    void showCompletion();
+    void placeInfoLabels();
+    void setStatusText(const QString &text);
+    void rebuildDimSource();
+    // A bevel or frame `fullWidth` pixels wide over the full picture, over the picture built.
+    int lineWidth(int fullWidth) const;
+    // Small view switches several handlers make alike.
+    void hideCaptions();
+    void switchForwardOff();
+    void showPuzzleTitle(const QString &name);
+    void hidePaneFrame();
+    // How the press rules reach the window.
+    void redraw() override;
+    void showFrame(QRgb colour) override;
+    void holdSwapFrame() override;
+    // How keyboard play, undo and hints reach the window.
+    const game::GameState &playState() const override { return m_state; }
+    bool boardInPlay() const override;
+    void pressBoardAt(QPoint position) override;
+    void exchangeByCommand(int firstCell, int secondCell) override;
+    // After a move on the board: the move count and the completion test.
+    void countMoveAndTestCompletion(bool ruled, bool countsMove);
+
+    // mainform_ui.cpp: widgets, menus and their connections.
+    void createWidgets();
+    void createToolStrip(QWidget *parent);
+    void createPictureArea(QWidget *parent);
+    void createMenus();
+    void connectCommands();
+    QFileDialog *openDialog();
+
+    // mainform_open.cpp: the Open command and the puzzle from a picture file.
+    void mnuOpenClick();
+    void openStillPicture(const QString &path);
+    void findOtherFiles();
+    void openPuzzleFromMenu(QAction *item);
+    // The steps every still picture takes from decoded to a dealt board, file or download.
+    void buildPuzzle(const QImage &picture);
+
+    // mainform_navigate.cpp: Back, Forward and the mouse's side buttons.
+    void btnBackClick();
+    void btnForwardClick();
+    void Back1Click();
+    void Next1Click();
+    bool handleAppMessage(QEvent *event);
+    void setBackForwardEnabled(bool back, bool forward);
+    void stepThroughSiblings(int step);
+    // The board dims a moment before the next picture; over the solution view the dimmed
+    // picture shows instead, or nothing.
+    void playLeavingEffect(bool dimmedSolution = true);
+
+    // mainform_modes.cpp: tool strip, full screen and the dialogs.
+    void mnuSetupClick();
+    void mnuShowToolbarClick();
+    void mnuFullScreenClick();
+    void enterFullScreen();
+    void leaveFullScreen();
+    void mnuAboutClick();
+    void mnuVisitOnlineClick();
+    void updateMaximumSize();
+
+    // mainform_video.cpp: the video branch of the Open command and the board's video refresh.
+    void createVideoPlayer();
+    void openVideo(const QString &path);
+    void mnuPlaySoundClick();
+    void startVideoRefresh();
+    void stopVideoRefresh();
+    void applyVideoRefreshInterval();
+    void closeVideo();
+    void leaveVideoPuzzle();
+    // The puzzle showing is given up: its views hidden, no video, refresh or clock of it runs.
+    void abandonShownPuzzle();
+    void setSmoothPictures(bool smooth);
+    void restartVideoPlayback();
+    // The size a video puzzle's pictures are built at, and building them anew at a size.
+    QSize shownVideoSize() const;
+    void sizeVideoPictures(QSize size);
+
+    // mainform_web.cpp: the web pane, Open URL, link interception and browsing history.
+    void OpenURL1Click();
+    void createBrowser();
+    void showPane();
+    void putPaneAway();
+    void setBrowserShown(bool shown);
+    bool browserEnabled() const;
+    void enterBrowsing();
+    bool WebBrowser1BeforeNavigate2(const QString &address);
+    void takePictureLink(const QString &address, web::LinkOrigin origin);
+    void followPictureLink(const QString &address, web::LinkOrigin origin);
+    void WebBrowser1NewWindow2(const QString &address);
+    void WebBrowser1CommandStateChange(int command, bool enabled);
+    bool pageOwnsGauge() const;
+    void hidePageGauge();
+    void WebBrowser1ProgressChange(int progress, int maximum);
+    void WebBrowser1DocumentComplete();
+    void browseBack();
+    bool restartReloadsPage();
+    void browseForward();
+
+    // mainform_download.cpp: a picture link's download, its gauge and failure.
+    void ClientWorkBegin(qint64 expected);
+    void ClientWork(qint64 received);
+    void ClientWorkEnd();
+    void downloadFailed();
+    bool cancelDownload();
+
+    game::GameState m_state;
+    game::GameClock m_clock;
+    bool isVideo = false;
+    bool restartVideo = true;
+    // The board follows the video while a video puzzle is open (when its interval allows).
+    bool m_videoRefreshOn = false;
+    int openCount = 0;
+    QStringList siblingFiles;
+    // Position of the current picture in siblingFiles; -1 when it was not found there,
+    // webSiblingIndex while the web is the source.
+    static constexpr int webSiblingIndex = -2;
+    int siblingIndex = -1;
+    // The last file chosen in the Open dialog: Back and Forward step through its folder.
+    QString m_openDialogFileName;
+    QRect m_savedBounds; // the window's bounds before full-screen mode
+
+    // The three pictures, all of one size: the picture's own, or a video's as the board shows it.
+    QImage m_solutionPicture;
+    QImage m_boardPicture;
+    QImage m_dimPicture;
+
+    // Tool strip.
+    QWidget *toolStrip = nullptr;
+    QFrame *bevelLine = nullptr;
+    QToolBar *toolBar = nullptr;
+    QToolButton *btnOpen = nullptr;
+    QToolButton *btnWeb = nullptr;
+    QToolButton *btnRestart = nullptr;
+    QToolButton *btnBack = nullptr;
+    QToolButton *btnForward = nullptr;
+    QToolButton *btnOptions = nullptr;
+    QLabel *txtMoveCount = nullptr;
+    QLabel *txtStatus = nullptr;
+    ProgressGauge *progressBar = nullptr;
+
+    // Picture area.
+    QWidget *fraImages = nullptr;
+    QWidget *fraSolution = nullptr;
+    QWidget *fraBrowser = nullptr;
+    PictureView *Image2 = nullptr;
+    PictureView *imgSolution = nullptr;
+    PictureView *ProEffectImage1 = nullptr;
+    QLabel *txtInfo = nullptr;
+    QLabel *txtInfoShadow = nullptr;
+
+    // Menus.
+    QMenu *mnuImageFiles = nullptr;
+    QMenu *PopupMenu1 = nullptr;        // a copy of the main menu for full-screen mode
+    QFileDialog *OpenDialog1 = nullptr; // made by openDialog()
+    QAction *mnuOpen = nullptr;
+    QAction *mnuOpenURL = nullptr;
+    QAction *mnuWeb = nullptr;
+    QAction *mnuExit = nullptr;
+    QAction *Restart1 = nullptr;
+    QAction *Back1 = nullptr;
+    QAction *Next1 = nullptr;
+    QAction *mnuSolution = nullptr;
+    QAction *mnuFullScreen = nullptr;
+    QAction *mnuSetup = nullptr;
+    QAction *mnuShowToolbar = nullptr;
+    QAction *FadeBlocks1 = nullptr;
+    QAction *mnuDimTiles = nullptr;
+    QAction *mnuShowGrid = nullptr;
+    QAction *mnuPlaySound = nullptr;
+    QAction *mnuAbout = nullptr;
+    QAction *mnuVisitOnline = nullptr;
+
+    std::unique_ptr<web::Browser> WebBrowser1;
+    PlayAssist *m_play = nullptr;
+    sources::PictureDownload *Client = nullptr;
+    TDCAviPlayer *avi = nullptr;
+    QTimer *tmrTimer = nullptr;
+    QTimer *Timer1 = nullptr;
+};

@@ -1,0 +1,111 @@
+// Back and Forward through the sibling pictures, and the mouse's side buttons.
+#include "app/window/mainform.h"
+#include "sources/picture_download.h"
+
+#include "app/dialogs/error_report.h"
+#include "app/widgets/picture_view.h"
+#include "app/widgets/wait_cursor.h"
+#include "sources/sibling_files.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QThread>
+#include <QToolButton>
+
+void TfrmMain::setBackForwardEnabled(bool back, bool forward)
+{
+    btnBack->setEnabled(back);
+    Back1->setEnabled(back);
+    btnForward->setEnabled(forward);
+    Next1->setEnabled(forward);
+}
+
+void TfrmMain::btnForwardClick()
+{
+    cancelDownload();
+    if (siblingIndex == webSiblingIndex)
+        browseForward();
+    else
+        stepThroughSiblings(+1);
+}
+
+void TfrmMain::btnBackClick()
+{
+    // Browsing, Back closes the connection of a download still running, which then fails
+    // with its message and brings the page back; over a folder it is given up silently,
+    // since another picture takes its place.
+    if (siblingIndex == webSiblingIndex)
+        Client->abort();
+    else
+        cancelDownload();
+    if (siblingIndex == webSiblingIndex)
+        browseBack();
+    else
+        stepThroughSiblings(-1);
+}
+
+void TfrmMain::stepThroughSiblings(int step)
+{
+    runReportingFailures([&] {
+        WaitCursor busy;
+        playLeavingEffect();
+        const int count = int(siblingFiles.size());
+        if (count < 2)
+            return;
+        if (step > 0)
+            siblingIndex = siblingIndex < count - 1 ? siblingIndex + 1 : 0;
+        else
+            siblingIndex = siblingIndex <= 0 ? count - 1 : siblingIndex - 1;
+        openPuzzle(sources::siblingPath(m_openDialogFileName, siblingFiles.at(siblingIndex)));
+    });
+}
+
+void TfrmMain::playLeavingEffect(bool dimmedSolution)
+{
+    if (mnuSolution->isEnabled()) {
+        m_state.dimAllOnce = true;
+        drawBitmap();
+        Image2->repaint();
+    } else {
+        imgSolution->hide();
+        Image2->hide();
+        ProEffectImage1->setVisible(dimmedSolution);
+        ProEffectImage1->repaint();
+    }
+    // Blocking on purpose: the dimmed picture stays up a moment before the next one.
+    QThread::msleep(250);
+}
+
+void TfrmMain::Next1Click()
+{
+    if (btnForward->isEnabled())
+        btnForwardClick();
+}
+
+void TfrmMain::Back1Click()
+{
+    if (btnBack->isEnabled())
+        btnBackClick();
+}
+
+bool TfrmMain::handleAppMessage(QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto *release = static_cast<QMouseEvent *>(event);
+    // A side button alone: no other button or key held.
+    if (release->buttons() != Qt::NoButton || release->modifiers() != Qt::NoModifier)
+        return false;
+    if (release->button() == Qt::BackButton) {
+        if (btnBack->isEnabled())
+            btnBackClick();
+        return true;
+    }
+    if (release->button() == Qt::ForwardButton) {
+        if (btnForward->isEnabled())
+            btnForwardClick();
+        return true;
+    }
+    return false;
+}

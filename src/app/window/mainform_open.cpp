@@ -1,0 +1,160 @@
+// Opening pictures from disk: the Open command, the sibling search, starting a puzzle from
+// a file, reopening recent pictures, and what the command line and drops ask to open.
+#include "app/window/mainform.h"
+
+#include "app/dialogs/error_report.h"
+#include "app/open/open_request.h"
+#include "app/open/recent_menu.h"
+#include "app/open/video_file.h"
+#include "app/play/play_assist.h"
+#include "app/widgets/event_pump.h"
+#include "app/widgets/picture_view.h"
+#include "app/widgets/wait_cursor.h"
+#include "sources/bmp_decoder.h"
+#include "sources/jpeg_decoder.h"
+#include "sources/picture_decoder.h"
+#include "sources/records_file.h"
+#include "sources/sibling_files.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+#include <QToolButton>
+
+void TfrmMain::openPuzzle(const QString &path)
+{
+    // However this ends, the puzzle showing until now is gone: nothing of it runs on.
+    abandonShownPuzzle();
+    m_state.dimmedTarget = m_state.dimmedCell = m_state.selectedCell = -1;
+    setStatusText(QStringLiteral("Loadng"));
+    mnuSolution->setEnabled(true);
+
+    QImage picture;
+    try {
+        picture = sources::decodePictureFile(path, sources::largestScreenPixels());
+        showPuzzleTitle(QFileInfo(path).fileName());
+    } catch (const std::exception &) {
+        picture = sources::decodeBmpFile(path); // a failure here reaches the caller
+    }
+    // A local picture, of either kind, puts the web pane away: it would cover the board.
+    fraImages->raise();
+    fraBrowser->hide();
+    m_clock.StopTimer();
+    m_clock.StartTimer();
+
+    m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
+                       QFileInfo(path).fileName());
+    ++openCount;
+    QAction *recent = recentmenu::addRecentPicture(mnuImageFiles, path, openCount);
+    connect(recent, &QAction::triggered, this, [this, recent] { openPuzzleFromMenu(recent); });
+
+    buildPuzzle(picture);
+    txtMoveCount->setText(QStringLiteral("0"));
+}
+
+void TfrmMain::buildPuzzle(const QImage &picture)
+{
+    setStatusText(QStringLiteral("Processing"));
+    m_solutionPicture = picture;
+    // The board and the dim source are rebuilt from the solution picture in full, in the
+    // memory of the previous ones where it fits.
+    rebuildDimSource();
+    m_state.solutionShown = false;
+    randomBlocks();
+    m_play->newGame();
+    drawBitmap();
+    imgSolution->hide();
+    ProEffectImage1->hide();
+    Image2->show();
+    Image2->setEnabled(true);
+    txtInfo->clear();
+    txtInfoShadow->clear();
+    setStatusText(QStringLiteral("00:00:00"));
+    mnuSolution->setEnabled(true);
+    btnRestart->setEnabled(true);
+    hideCaptions();
+}
+
+void TfrmMain::mnuOpenClick()
+{
+    m_state.swapFlash = 0;
+    const bool chosen = openDialog()->exec() == QDialog::Accepted;
+    // Without a window manager nothing hands the focus back, and the menu shortcuts with it.
+    activateWindow();
+    if (chosen && !OpenDialog1->selectedFiles().isEmpty())
+        openChosenFile(OpenDialog1->selectedFiles().constFirst());
+    setStatusText(QStringLiteral("00 : 00 : 00"));
+    Image2->setEnabled(true);
+}
+
+void TfrmMain::openChosenFile(const QString &path)
+{
+    cancelDownload();
+    m_openDialogFileName = path;
+    openDialog()->setDirectory(QFileInfo(path).absolutePath());
+    try {
+        if (opensAsVideo(path))
+            openVideo(path);
+        else
+            openStillPicture(path);
+    } catch (const std::exception &) {
+        // Nothing half-opened stays: no puzzle shows and nothing plays until the next one.
+        setWindowTitle(QStringLiteral("Pindrel"));
+        abandonShownPuzzle();
+        setStatusText(QStringLiteral("00 : 00 : 00"));
+        QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Unable to open file."),
+                              QMessageBox::Ok);
+    }
+}
+
+void TfrmMain::openStillPicture(const QString &path)
+{
+    leaveVideoPuzzle();
+    repaint();
+    WaitCursor busy;
+    findOtherFiles();
+    openPuzzle(path);
+    repaint();
+    hideCaptions();
+}
+
+void TfrmMain::findOtherFiles()
+{
+    setStatusText(QStringLiteral("Searching"));
+    const sources::SiblingList siblings = sources::findSiblingFiles(m_openDialogFileName);
+    siblingFiles = siblings.names;
+    siblingIndex = siblings.index;
+    setBackForwardEnabled(siblingFiles.size() >= 2, siblingFiles.size() >= 2);
+}
+
+void TfrmMain::openPuzzleFromMenu(QAction *item)
+{
+    cancelDownload();
+    runReportingFailures([&] {
+        WaitCursor busy;
+        openPuzzle(recentmenu::pathOfMenuText(item->text()));
+    });
+}
+
+// Requests from outside go through the Open command's and Open URL's own entry points, so a
+// file or address opened this way behaves exactly like one chosen inside the game.
+void TfrmMain::openRequested(const OpenRequest &request)
+{
+    if (request.kind == OpenRequest::Kind::File) {
+        // A name that leads nowhere leaves the puzzle on screen as it is: the Open command's
+        // failure path would hide it, and no dialog could have offered such a name.
+        const QFileInfo file(request.target);
+        if (!file.isFile() || !file.isReadable()) {
+            QMessageBox::critical(this, QStringLiteral("Error"),
+                                  QStringLiteral("Unable to open file."), QMessageBox::Ok);
+            return;
+        }
+        openChosenFile(request.target);
+    } else {
+        openTypedAddress(request.target);
+    }
+}

@@ -1,0 +1,360 @@
+// Building the main window: tool strip, picture area, caption labels, menus and timers.
+#include "app/window/mainform.h"
+
+#include "app/open/open_filters.h"
+#include "app/widgets/picture_view.h"
+#include "app/widgets/progress_gauge.h"
+#include "app/widgets/widget_colour.h"
+#include "sources/picture_download.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCompleter>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStackedLayout>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// Compiled into this static library, so not registered by itself.
+static void loadToolIcons()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace {
+
+// The style has this one only at 16 pixels: on a high-density screen it would be grown.
+QIcon webIcon()
+{
+    loadToolIcons();
+    QIcon icon;
+    for (int size : {16, 32, 64})
+        icon.addFile(QStringLiteral(":/icons/web-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QToolButton *addToolButton(QToolBar *bar, const char *name, const QString &text,
+                           const QString &hint, const QIcon &icon)
+{
+    auto *button = new QToolButton(bar);
+    button->setObjectName(QLatin1String(name));
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setIcon(icon);
+    button->setAutoRaise(true);
+    bar->addWidget(button);
+    return button;
+}
+
+QLabel *addPanel(QWidget *parent, const char *name, const QString &caption, const QString &hint,
+                 int width)
+{
+    auto *panel = new QLabel(caption, parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setToolTip(hint);
+    panel->setFixedWidth(width);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    font.setBold(true);
+    panel->setFont(font);
+    return panel;
+}
+
+QLabel *addCaptionLabel(QWidget *parent, const char *name, const QColor &colour)
+{
+    auto *label = new QLabel(QStringLiteral("Try Again? "), parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(16);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->adjustSize();
+    return label;
+}
+
+QAction *addItem(QMenu *menu, const char *name, const QString &caption,
+                 const QKeySequence &shortcut = {}, bool checkable = false, bool checked = false)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    action->setCheckable(checkable);
+    action->setChecked(checked);
+    return action;
+}
+
+} // namespace
+
+void TfrmMain::createWidgets()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    auto *column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    createToolStrip(client);
+    column->addWidget(toolStrip);
+    bevelLine = new QFrame(client);
+    bevelLine->setObjectName(QStringLiteral("bevelLine"));
+    bevelLine->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    bevelLine->setFixedHeight(2);
+    column->addWidget(bevelLine);
+    createPictureArea(client);
+    createVideoPlayer();
+    column->addWidget(fraImages, 1);
+    client->setMinimumSize(331, 331);
+    setCentralWidget(client);
+
+    Client = new sources::PictureDownload(this);
+    Client->setObjectName(QStringLiteral("Client"));
+
+    tmrTimer = new QTimer(this);
+    tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
+    tmrTimer->setInterval(500);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(40);
+}
+
+// Made on first use: building the dialog cost about a fifth of the start-up.
+QFileDialog *TfrmMain::openDialog()
+{
+    if (OpenDialog1)
+        return OpenDialog1;
+    OpenDialog1 = new QFileDialog(this, QStringLiteral("Open picture"));
+    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog1->setOption(QFileDialog::HideNameFilterDetails);
+    OpenDialog1->setNameFilters(openDialogFilters());
+    // Enter in the file name field can accept the dialog while its completion list is up;
+    // the list would then stay over the board and keep the keyboard.
+    connect(OpenDialog1, &QDialog::finished, this, [this] {
+        for (QCompleter *completer : OpenDialog1->findChildren<QCompleter *>())
+            if (completer->popup()->isVisible())
+                completer->popup()->hide();
+    });
+    OpenDialog1->setDirectory(QCoreApplication::applicationDirPath());
+    return OpenDialog1;
+}
+
+void TfrmMain::createToolStrip(QWidget *parent)
+{
+    toolStrip = new QWidget(parent);
+    toolStrip->setObjectName(QStringLiteral("toolStrip"));
+    auto *row = new QHBoxLayout(toolStrip);
+    row->setContentsMargins(0, 0, 2, 0);
+    row->setSpacing(2);
+
+    toolBar = new QToolBar(toolStrip);
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setIconSize(QSize(16, 16));
+    toolBar->setMovable(false);
+    btnOpen =
+        addToolButton(toolBar, "btnOpen", QStringLiteral("Open"), QStringLiteral("Open image"),
+                      toolBar->style()->standardIcon(QStyle::SP_DialogOpenButton));
+    btnOpen->setPopupMode(QToolButton::MenuButtonPopup);
+    btnWeb = addToolButton(toolBar, "btnWeb", QStringLiteral("Web"),
+                           QStringLiteral("Find images on the web"), webIcon());
+    toolBar->addSeparator();
+    btnRestart = addToolButton(toolBar, "btnRestart", QStringLiteral("Restart Game"),
+                               QStringLiteral("Refresh/Restart"),
+                               toolBar->style()->standardIcon(QStyle::SP_BrowserReload));
+    btnBack =
+        addToolButton(toolBar, "btnBack", QStringLiteral("Previous Image"), QStringLiteral("Back"),
+                      toolBar->style()->standardIcon(QStyle::SP_ArrowBack));
+    btnForward = addToolButton(toolBar, "btnForward", QStringLiteral("Next Image"),
+                               QStringLiteral("Forward"),
+                               toolBar->style()->standardIcon(QStyle::SP_ArrowForward));
+    toolBar->addSeparator();
+    btnOptions =
+        addToolButton(toolBar, "btnOptions", QStringLiteral("Options"), QStringLiteral("Options"),
+                      toolBar->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    row->addWidget(toolBar);
+    row->addStretch(1);
+
+    txtMoveCount =
+        addPanel(toolStrip, "txtMoveCount", QStringLiteral("0"), QStringLiteral("Moves taken"), 48);
+    txtStatus = addPanel(toolStrip, "txtStatus", QStringLiteral("00 : 00 : 00"),
+                         QStringLiteral("Time elapsed"), 88);
+    row->addWidget(txtMoveCount);
+    row->addWidget(txtStatus);
+
+    // Covers the time panel while something downloads.
+    progressBar = new ProgressGauge(txtStatus);
+    progressBar->setObjectName(QStringLiteral("progressBar"));
+    progressBar->hide();
+
+    mnuImageFiles = new QMenu(this);
+    mnuImageFiles->setObjectName(QStringLiteral("mnuImageFiles"));
+    btnOpen->setMenu(mnuImageFiles);
+    txtStatus->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void TfrmMain::createPictureArea(QWidget *parent)
+{
+    fraImages = new QWidget(parent);
+    fraImages->setObjectName(QStringLiteral("fraImages"));
+    setBackground(fraImages, Qt::black);
+    auto *fill = new QVBoxLayout(fraImages);
+    fill->setContentsMargins(0, 0, 0, 0);
+
+    fraSolution = new QWidget(fraImages);
+    fraSolution->setObjectName(QStringLiteral("fraSolution"));
+    setBackground(fraSolution, Qt::black);
+    fill->addWidget(fraSolution);
+
+    // All controls lie on the same rectangle; which one shows is a matter of visibility and
+    // stacking order.
+    auto *stack = new QStackedLayout(fraSolution);
+    stack->setStackingMode(QStackedLayout::StackAll);
+    fraBrowser = new QWidget(fraSolution);
+    fraBrowser->setObjectName(QStringLiteral("fraBrowser"));
+    ProEffectImage1 = new PictureView(fraSolution);
+    ProEffectImage1->setObjectName(QStringLiteral("ProEffectImage1"));
+    imgSolution = new PictureView(fraSolution);
+    imgSolution->setObjectName(QStringLiteral("imgSolution"));
+    Image2 = new PictureView(fraSolution);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    for (QWidget *control : {fraBrowser, static_cast<QWidget *>(ProEffectImage1),
+                             static_cast<QWidget *>(imgSolution), static_cast<QWidget *>(Image2)})
+        stack->addWidget(control);
+    hidePaneFrame();
+    ProEffectImage1->hide();
+    ProEffectImage1->setPicture(&m_dimPicture);
+    imgSolution->setPicture(&m_solutionPicture);
+    Image2->setPicture(&m_boardPicture);
+
+    txtInfoShadow = addCaptionLabel(fraSolution, "txtInfoShadow", Qt::black);
+    txtInfo = addCaptionLabel(fraSolution, "txtInfo", Qt::white);
+    // One stacking order for good, bottom to top; what shows is decided by visibility alone.
+    // The web pane, whenever shown, covers everything, the captions included.
+    QWidget *const bottomToTop[] = {ProEffectImage1, imgSolution, Image2,
+                                    txtInfoShadow,   txtInfo,     fraBrowser};
+    for (QWidget *control : bottomToTop)
+        control->raise();
+    fraSolution->installEventFilter(this);
+}
+
+void TfrmMain::createMenus()
+{
+    QMenu *game = menuBar()->addMenu(QStringLiteral("&Game"));
+    game->setObjectName(QStringLiteral("mnuGame"));
+    mnuOpen = addItem(game, "mnuOpen", QStringLiteral("&Open..."),
+                      QKeySequence(QStringLiteral("Ctrl+O")));
+    mnuOpenURL = addItem(game, "mnuOpenURL", QStringLiteral("Open &URL..."),
+                         QKeySequence(QStringLiteral("Ctrl+U")));
+    game->addSeparator();
+    mnuWeb = addItem(game, "mnuWeb", QStringLiteral("Puzzles on the &Web"),
+                     QKeySequence(QStringLiteral("Ctrl+W")));
+    game->addSeparator();
+    mnuExit =
+        addItem(game, "mnuExit", QStringLiteral("&Exit"), QKeySequence(QStringLiteral("Ctrl+X")));
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    Restart1 =
+        addItem(view, "Restart1", QStringLiteral("&Restart/Refresh"), QKeySequence(Qt::Key_F5));
+    Back1 =
+        addItem(view, "Back1", QStringLiteral("&Back"), QKeySequence(QStringLiteral("Ctrl+Alt+B")));
+    Next1 =
+        addItem(view, "Next1", QStringLiteral("&Next"), QKeySequence(QStringLiteral("Ctrl+Alt+N")));
+    view->addSeparator();
+    mnuSolution =
+        addItem(view, "mnuSolution", QStringLiteral("Show &Solution"), QKeySequence(Qt::Key_F4));
+    view->addSeparator();
+    mnuFullScreen = addItem(view, "mnuFullScreen", QStringLiteral("&Full Screen"),
+                            QKeySequence(Qt::Key_F11), true, false);
+
+    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("mnuOptions"));
+    mnuSetup = addItem(options, "mnuSetup", QStringLiteral("&Setup..."),
+                       QKeySequence(QStringLiteral("Ctrl+S")));
+    options->addSeparator();
+    mnuShowToolbar = addItem(options, "mnuShowToolbar", QStringLiteral("&Show Toolbar"),
+                             QKeySequence(QStringLiteral("Ctrl+T")), true, true);
+    FadeBlocks1 = addItem(options, "FadeBlocks1", QStringLiteral("&Dim Selected Tiles"),
+                          QKeySequence(QStringLiteral("Ctrl+F")), true, true);
+    mnuDimTiles =
+        addItem(options, "mnuDimTiles", QStringLiteral("Dim Incorrect Tiles"), {}, true, false);
+    mnuShowGrid = addItem(options, "mnuShowGrid", QStringLiteral("&Grid Overlay"),
+                          QKeySequence(QStringLiteral("Ctrl+G")), true, false);
+    mnuPlaySound = addItem(options, "mnuPlaySound", QStringLiteral("Play Sound"), {}, true, true);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    mnuAbout = addItem(help, "mnuAbout", QStringLiteral("&About Pindrel..."),
+                       QKeySequence(QStringLiteral("Ctrl+A")));
+    help->addSeparator();
+    mnuVisitOnline = addItem(help, "mnuVisitOnline", QStringLiteral("Visit Pindrel Online..."));
+
+    for (QAction *item : {Back1, Next1, mnuSolution})
+        item->setEnabled(false);
+    for (QToolButton *button : {btnBack, btnForward})
+        button->setEnabled(false);
+
+    // The window holds every command as well, so their shortcuts keep working while the menu
+    // bar is hidden in full-screen mode.
+    for (QAction *top : menuBar()->actions())
+        for (QAction *item : top->menu()->actions())
+            if (!item->isSeparator())
+                addAction(item);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+}
+
+void TfrmMain::connectCommands()
+{
+    connect(btnRestart, &QToolButton::clicked, this, &TfrmMain::btnRestartClick);
+    connect(Restart1, &QAction::triggered, this, &TfrmMain::Restart1Click);
+    connect(mnuSolution, &QAction::triggered, this, &TfrmMain::mnuSolutionClick);
+    connect(mnuShowGrid, &QAction::triggered, this, &TfrmMain::mnuShowGridClick);
+    connect(FadeBlocks1, &QAction::triggered, this, &TfrmMain::FadeBlocks1Click);
+    connect(mnuExit, &QAction::triggered, this, &TfrmMain::mnuExitClick);
+    connect(Image2, &PictureView::pressed, this, &TfrmMain::Image2MouseDown);
+    connect(tmrTimer, &QTimer::timeout, this, &TfrmMain::tmrTimerTimer);
+    connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+
+    connect(mnuOpen, &QAction::triggered, this, &TfrmMain::mnuOpenClick);
+    connect(btnOpen, &QToolButton::clicked, this, &TfrmMain::mnuOpenClick);
+    connect(txtStatus, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { mnuImageFiles->popup(txtStatus->mapToGlobal(at)); });
+    connect(btnBack, &QToolButton::clicked, this, &TfrmMain::btnBackClick);
+    connect(btnForward, &QToolButton::clicked, this, &TfrmMain::btnForwardClick);
+    connect(Back1, &QAction::triggered, this, &TfrmMain::Back1Click);
+    connect(Next1, &QAction::triggered, this, &TfrmMain::Next1Click);
+
+    connect(mnuWeb, &QAction::triggered, this, &TfrmMain::PuzzlesontheWeb1Click);
+    connect(btnWeb, &QToolButton::clicked, this, &TfrmMain::PuzzlesontheWeb1Click);
+    connect(mnuOpenURL, &QAction::triggered, this, &TfrmMain::OpenURL1Click);
+    connect(Client, &sources::PictureDownload::workBegin, this, &TfrmMain::ClientWorkBegin);
+    connect(Client, &sources::PictureDownload::work, this, &TfrmMain::ClientWork);
+    connect(Client, &sources::PictureDownload::workEnd, this, &TfrmMain::ClientWorkEnd);
+
+    connect(mnuSetup, &QAction::triggered, this, &TfrmMain::mnuSetupClick);
+    connect(btnOptions, &QToolButton::clicked, this, &TfrmMain::mnuSetupClick);
+    connect(mnuShowToolbar, &QAction::triggered, this, &TfrmMain::mnuShowToolbarClick);
+    connect(mnuFullScreen, &QAction::triggered, this, &TfrmMain::mnuFullScreenClick);
+    connect(mnuPlaySound, &QAction::triggered, this, &TfrmMain::mnuPlaySoundClick);
+    connect(mnuAbout, &QAction::triggered, this, &TfrmMain::mnuAboutClick);
+    connect(mnuVisitOnline, &QAction::triggered, this, &TfrmMain::mnuVisitOnlineClick);
+    for (QWidget *area : {centralWidget(), static_cast<QWidget *>(Image2)})
+        connect(area, &QWidget::customContextMenuRequested, this,
+                [this, area](QPoint at) { PopupMenu1->popup(area->mapToGlobal(at)); });
+}

@@ -1,0 +1,187 @@
+// Video puzzles: starting one from the Open command, refreshing the board from the playing
+// video, restarting and closing the video.
+#include "app/window/mainform.h"
+
+#include "app/play/play_assist.h"
+#include "app/widgets/picture_view.h"
+#include "app/widgets/progress_gauge.h"
+#include "app/widgets/wait_cursor.h"
+#include "game/board_renderer.h"
+#include "game/geometry.h"
+#include "sources/decode_error.h"
+#include "sources/records_file.h"
+#include "video/AVIPlay.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
+
+void TfrmMain::createVideoPlayer()
+{
+    // The player is only a frame source: it sits in a panel that never shows.
+    auto *videoPanel = new QWidget(this);
+    videoPanel->setObjectName(QStringLiteral("pnlVideo"));
+    videoPanel->hide();
+    avi = new TDCAviPlayer(videoPanel);
+    avi->setObjectName(QStringLiteral("avi"));
+    avi->SetTransparent(false);
+    // Frames come scaled to the player's size, which is the size the board is shown at.
+    avi->SetAutoSize(false);
+    avi->SetStretch(true);
+    // A video file without an index is read once when opened; a long read shows on the gauge.
+    connect(avi, &TDCAviPlayer::Scanning, this, [this](int percent) {
+        progressBar->setMaximum(100);
+        progressBar->setValue(percent);
+        progressBar->show();
+        progressBar->raise();
+        progressBar->repaint();
+    });
+}
+
+void TfrmMain::openVideo(const QString &path)
+{
+    stopVideoRefresh();
+    repaint();
+    WaitCursor busy;
+    setWindowTitle(QStringLiteral("Pindrel"));
+    // Before anything can fail: the siblings belong to another folder than the one the
+    // dialog now names, so stepping through them would open nonexistent paths.
+    setBackForwardEnabled(false, false);
+    avi->SetFileName(path);
+    progressBar->hide();
+    if (avi->FrameCount() <= 0)
+        throw sources::DecodeError(QStringLiteral("%1: not a playable video").arg(path));
+    isVideo = true;
+    m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
+                       QFileInfo(path).fileName());
+    FadeBlocks1->setEnabled(false);
+    FadeBlocks1->setChecked(true);
+
+    sizeVideoPictures(shownVideoSize());
+    // Smoothing a picture that changes every tick would cost a full rescale each time.
+    setSmoothPictures(false);
+    hidePaneFrame();
+
+    btnRestartClick();
+    startVideoRefresh();
+    avi->Play(0, avi->FrameCount() - 1, 0);
+    showPuzzleTitle(QFileInfo(path).fileName());
+    hideCaptions();
+}
+
+void TfrmMain::startVideoRefresh()
+{
+    m_videoRefreshOn = true;
+    applyVideoRefreshInterval();
+}
+
+void TfrmMain::stopVideoRefresh()
+{
+    m_videoRefreshOn = false;
+    Timer1->stop();
+}
+
+void TfrmMain::applyVideoRefreshInterval()
+{
+    // An interval of 0 or less means no refresh at all, until a usable one is chosen.
+    if (m_videoRefreshOn && Timer1->interval() > 0) {
+        if (!Timer1->isActive())
+            Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+}
+
+void TfrmMain::closeVideo()
+{
+    stopVideoRefresh();
+    avi->SetFileName(QString());
+}
+
+void TfrmMain::setSmoothPictures(bool smooth)
+{
+    for (PictureView *view : {Image2, imgSolution, ProEffectImage1}) {
+        view->setSmoothScaling(smooth);
+        view->update();
+    }
+}
+
+void TfrmMain::leaveVideoPuzzle()
+{
+    closeVideo();
+    if (!isVideo)
+        return;
+    isVideo = false;
+    setSmoothPictures(true);
+    FadeBlocks1->setEnabled(true);
+    // The last frame stays as an ordinary still picture, which Restart deals with dimmed tiles.
+    rebuildDimSource();
+}
+
+void TfrmMain::abandonShownPuzzle()
+{
+    leaveVideoPuzzle();
+    m_clock.StopTimer();
+    for (PictureView *view : {Image2, imgSolution, ProEffectImage1})
+        view->hide();
+}
+
+void TfrmMain::restartVideoPlayback()
+{
+    avi->SetPosition(0);
+    avi->Play(0, avi->FrameCount() - 1, 0);
+}
+
+QSize TfrmMain::shownVideoSize() const
+{
+    // Built at the size it is shown, each frame is scaled once, while libswscale converts it,
+    // and the board is cut and drawn from no more pixels than the screen shows.
+    const QSize frame(avi->FrameWidth(), avi->FrameHeight());
+    const QSize shown =
+        game::shownPictureSize(fraSolution->size(), frame, fraSolution->devicePixelRatioF());
+    // In a window too small for the grid, tiles keep at least a pixel or two of the frame's.
+    return shown.width() >= 2 * m_state.cols && shown.height() >= 2 * m_state.rows ? shown : frame;
+}
+
+void TfrmMain::sizeVideoPictures(QSize size)
+{
+    avi->resize(size);
+    QImage blank(size, QImage::Format_RGB32);
+    blank.fill(Qt::black);
+    // The board drawing gives a shared board memory of its own, in large pages when it is big.
+    m_solutionPicture = m_boardPicture = m_dimPicture = blank;
+    // A selection frame follows its cell to the new size.
+    const QSize tile = game::tileSizeFor(size, m_state.rows, m_state.cols);
+    m_state.tileWidth = tile.width();
+    m_state.tileHeight = tile.height();
+}
+
+void TfrmMain::Timer1Timer()
+{
+    // The window was resized, went full screen or moved to a screen of another density.
+    if (const QSize shown = shownVideoSize(); shown != avi->size())
+        sizeVideoPictures(shown);
+    // The board's copy shows only in the solution view; otherwise the rebuild below
+    // overwrites all of it.
+    avi->PaintTo(m_dimPicture, 0, 0);
+    if (m_state.solutionShown)
+        avi->PaintTo(m_boardPicture, 0, 0);
+    avi->PaintTo(m_solutionPicture, 0, 0);
+    imgSolution->repaint();
+    ProEffectImage1->repaint();
+    drawBitmap();
+    if (m_state.swapFlash > 1)
+        m_state.swapFlash -= 10;
+    if (m_state.gameType == game::MoveBlocks ||
+        (m_state.dimmedCell == -1 && m_state.swapFlash <= 0))
+        return;
+    game::drawSelectionFrame(m_boardPicture, m_state,
+                             m_state.swapFlash > 0 ? game::red : game::yellow);
+    Image2->repaint();
+}
+
+void TfrmMain::mnuPlaySoundClick()
+{
+    avi->SetPlaySound(mnuPlaySound->isChecked());
+}
