@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up baseline: a bare Qt Widgets program that shows one window; with --label, the
 // window is a label showing one word, which costs the font set-up any text pays.
 #include "app/startup_report.h"

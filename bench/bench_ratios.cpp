@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Collects each benchmark's time per iteration and reports measured / baseline.
 #include "bench_ratios.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the registered benchmarks and prints ratios of their times to a baseline.
 #pragma once
 

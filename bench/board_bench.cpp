@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Board drawing and darkening against one full-frame copy of the same picture.
 #include "app/widgets/event_pump.h"
 #include "bench_ratios.h"

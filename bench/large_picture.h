@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A large photo-like JPEG written once for the open benchmarks.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a 6000 x 4000 JPEG to a shuffled, drawn board, against decoding it alone and
 // against the djpeg command decoding it in a process of its own.
 #include "app/pindrel_application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory of opening a 6000 x 4000 JPEG, against the process's baseline.
 #include "app/pindrel_application.h"
 #include "app/window/mainform.h"

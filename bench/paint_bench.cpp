@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a repaint of the picture control costs: a 6000 x 4000 picture shown in an 800 x 600
 // control, smoothly scaled from the cached copy, smoothly scaled after the picture was rebuilt
 // (the cache remade), and scaled by nearest neighbour (the baseline, as before smoothing).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Interleaved timing: load from other processes shifts both operations of a pair alike, and a
 // median over many pairs drops the runs that were interrupted.
 #include "paired_ratio.h"

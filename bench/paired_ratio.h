@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A ratio of two operations' costs that holds from run to run on a busy machine.
 #pragma once
 

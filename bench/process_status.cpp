@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kernel gives these figures in kB.
 #include "process_status.h"
 

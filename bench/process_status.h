@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of this process from /proc/self/status.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up benchmark: time from process start to the main window's first expose, and to the
 first frame drawn (the expose handled, which paints the window), for the game and for a bare
 Qt Widgets window, alternating in the same run under Xvfb. A bare window with one label is

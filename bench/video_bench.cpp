@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A video puzzle played in a shown window: its CPU time against FFmpeg decoding the same
 // file alone (with --full-screen, in full-screen mode), and with --memory its resident set
 // after 1 and after 10 minutes of looping.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes as a BMP file through the BMP reader, size checks included.
 #include "bytes_file.h"
 #include "sources/bmp_decoder.h"

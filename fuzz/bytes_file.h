@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hands a fuzz input to readers that take a path: an anonymous in-memory file named through
 // /proc/self/fd, so no disk is touched and nothing is left behind.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Downloaded bytes all the way into a dealt, drawn and dimmed puzzle board.
 #include "game/board_renderer.h"
 #include "game/darkness.h"

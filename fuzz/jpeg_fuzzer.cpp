@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG bytes through the libjpeg-turbo decoder, as a downloaded picture reaches it.
 #include "sources/jpeg_decoder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes as a video file through the media layer: open, frame count, frames in and out of
 // order and shrunk, and the whole sound track.
 #include "bytes_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes as a picture file through Qt's image readers (PNG, GIF, WebP, TIFF, ...), with our
 // size checks and the EXIF search in PNG and WebP chunks.
 #include "bytes_file.h"

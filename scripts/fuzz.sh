@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for SECONDS (default 30): first every
 # input that once crashed the game, then fresh fuzzing from the media corpus and a few small
 # generated files. Inputs found are kept in build-fuzz/found/TARGET; a crash fails the run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian/Ubuntu packages that building, running and testing Pindrel need.
 # Packages already present are skipped, so a second run costs a few seconds.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up what is missing, builds Pindrel and installs it with its menu entry and icon.
 # Usage: scripts/install.sh [PREFIX]   (default /usr/local; ~/.local needs no root)
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up what is missing, then builds and runs every test twice: an optimised build, and one
 # with AddressSanitizer and UndefinedBehaviorSanitizer so memory faults fail the run, then
 # half a minute of fuzzing of each reader of outside bytes.

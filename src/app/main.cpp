@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the application, its command line and its one main window.
 #include "app/open/command_line.h"
 #include "app/pindrel_application.h"

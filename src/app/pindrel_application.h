@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object: the last line of defence for failures escaping an event handler.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // For the start-up benchmark: with PINDREL_REPORT_SHOWN set, the program prints the monotonic
 // clock when its window is first exposed ("shown NS") and when that expose has been handled,
 // which paints and sends the first frame ("drawn NS").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cursor stops at the edges; Ctrl+arrow picks the tile beside the gap.
 #include "game/board_cursor.h"
 

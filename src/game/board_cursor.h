@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard's cursor over the board's cells, and the slide a Ctrl+arrow asks for.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board is written in short spans scattered over all of it; with 4 KB pages nearly every
 // span costs a page-table walk, with 2 MB pages a few dozen cover the whole board.
 #include "game/board_memory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board is rebuilt in full on every change, so the copies here are plain scan-line work.
 #include "game/board_renderer.h"
 

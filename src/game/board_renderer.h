@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rebuilding the board bitmap from the state, and the selection frame drawn over it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Darkening: per-channel integer scaling, written so the compiler can vectorise the rows.
 #include "game/darkness.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The darkened copy of the picture from which dimmed tiles and the gap are drawn.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock: elapsed time since the game started, shown as "hh : nn : ss".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solved test of the arrangement.
 #include "game/game_state.h"
 

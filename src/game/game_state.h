@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle's state: board size, game type, the arrangement of the tiles and the selection.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Board geometry: tile sizes and mapping a press back to a cell.
 #include "game/geometry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where tiles lie in the picture and where a press on the scaled board lands.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hints for both game types.
 #include "game/hints.h"
 

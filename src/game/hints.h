@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a hint shows: the tile to move next and where it goes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solid rectangle fill straight on the scan lines: cheaper than a painter on every rebuild.
 #include "game/image_fill.h"
 

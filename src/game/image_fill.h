@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solid rectangles on 32-bit board bitmaps, clipped to the bitmap.
 #pragma once
 

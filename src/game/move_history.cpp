@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves taken back and played again are exchanges of two cells, each its own inverse.
 #include "game/move_history.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moves of the current puzzle, for taking them back and playing them again.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Iterative deepening A*: depth-first searches with a growing bound on moves made plus the
 // estimate, which is kept up to date move by move.
 #include "game/optimal_search.h"

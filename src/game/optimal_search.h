@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shortest solution of a small sliding board: IDA* with the Manhattan distance plus
 // linear conflicts as its estimate.
 #pragma once

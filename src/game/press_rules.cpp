@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A press on the board, step by step: geometry, acceptance, the rule of the game type,
 // the highlight frame and the exchange in the arrangement.
 #include "game/press_rules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of a press on the board: picking and swapping tiles, sliding a tile into the gap.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record book and its JSON form. Everything read back is checked: a file that is not
 // ours, or has any entry out of range, is not trusted at all.
 #include "game/records.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Personal records: the best time and the fewest moves per picture, grid size and game type,
 // and the text form they are kept in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each step brings one or a few tiles home with the fewest slides that leave the tiles already
 // home alone: a breadth-first search over where those tiles and the gap lie, inside the cells
 // still free. The last two tiles of a row (and of a column of the last two rows) go home

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A solution of a sliding board of any size that puts the tiles home row by row, the last
 // two rows column by column.
 #pragma once

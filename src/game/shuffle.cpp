@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shuffle: draw-until-new over a clock-seeded generator, then a correction that keeps
 // every deal playable.
 #include "game/shuffle.h"

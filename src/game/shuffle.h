@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dealing a new arrangement of the tiles.
 #pragma once
 

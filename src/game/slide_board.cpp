@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board turned around: from where each tile lies to what lies in each cell.
 #include "game/slide_board.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sliding board as the solvers see it: which tile lies in each cell, the last tile the gap.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modules stay loaded once in: their objects and threads may outlive any one user.
 #include "modules/module_loader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding installed or built files of the game and loading its modules for the process.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BMP decoding: Qt's reader does the work, this file adds the size limits and the errors.
 #include "sources/bmp_decoder.h"
 

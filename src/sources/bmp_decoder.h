@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BMP pictures through Qt's own reader, refused from the header when they are too large.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one exception every picture decoder throws when a file cannot be shown.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walking PNG and RIFF chunk lists by their headers: no picture data is read.
 #include "sources/embedded_exif.h"
 

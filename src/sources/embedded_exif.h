@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The EXIF block of PNG (eXIf chunk) and WebP (EXIF chunk) files, whose Qt readers ignore it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A deliberately small EXIF reader: only IFD0 is walked, so hostile offsets cannot make it loop.
 #include "sources/exif_orientation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The EXIF Orientation tag of a JPEG's APP1 block, and turning a picture upright by it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libjpeg-turbo decoding with a longjmp error manager, so bad files throw instead of exiting.
 #include "sources/jpeg_decoder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG pictures through libjpeg-turbo, straight into 32-bit scan lines and upright by EXIF.
 #pragma once
 

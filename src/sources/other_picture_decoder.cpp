@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Other picture kinds through Qt's image readers: this file adds the size limits, the kinds
 // left to the JPEG and BMP decoders, and the errors.
 #include "sources/other_picture_decoder.h"

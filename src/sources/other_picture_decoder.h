@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures that are neither JPEG nor BMP (PNG, GIF, WebP, TIFF and whatever else Qt's image
 // readers know), refused from the header when they are too large.
 #pragma once

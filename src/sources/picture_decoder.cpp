@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A JPEG decode is tried first: it refuses anything that does not start like a JPEG at once.
 #include "sources/picture_decoder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the decoder for a picture file by its content.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The download on Qt Network: one reply at a time, its body kept in memory.
 #include "sources/picture_download.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fetching one picture over HTTP/1.1 into memory, with progress, a size cap, abort and cancelling.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening picture files: regular files only.
 #include "sources/picture_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a picture file for reading, for every decoder; the media layer shares the check.
 #pragma once
 

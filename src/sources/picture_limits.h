@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Size limits every decoder checks from the header, before it allocates the picture.
 #pragma once
 

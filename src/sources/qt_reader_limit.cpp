@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's allocation limit for its image readers, matched to ours.
 #include "sources/qt_reader_limit.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's image readers may allocate as much as our own picture limits allow, and no more.
 #pragma once
 

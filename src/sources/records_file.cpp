@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record book on disk. The file is written atomically, so a crash mid-write leaves the
 // previous records.
 #include "sources/records_file.h"

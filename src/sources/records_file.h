@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the personal records are kept, how they are read and written, and the identity of
 // a picture file they are kept for.
 #pragma once

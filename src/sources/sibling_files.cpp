@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sibling search through the folder listing.
 #include "sources/sibling_files.h"
 

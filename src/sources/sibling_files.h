@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The other pictures of the same extension in the folder of a chosen file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player control: opening, the frame clock with its loop, layout and drawing.
 #include "video/AVIPlay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TDCAviPlayer: a control that plays the video stream of an AVI file frame by frame, looping
 // over a range of frames, and paints its current frame into pictures on request.
 #pragma once

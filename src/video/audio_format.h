@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout of PCM samples on their way from a sound track to the device, in our own terms so
 // the player needs no sound library.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The block cycle of TAudioPlay: open, queue eight blocks under a paused device, refill one
 // block per finished one until the range ends.
 #include "video/audio_play.h"

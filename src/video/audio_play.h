@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TAudioPlay: plays a range of samples of a sound track through a wave output, keeping eight
 // blocks queued and replacing each finished one on the window thread.
 #pragma once

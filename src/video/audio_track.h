@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What TAudioPlay needs of a sound track: its sample format and its samples by number.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ticker keeps its own deadline, so the period does not drift with the receiver's load.
 #include "video/frame_ticker.h"
 

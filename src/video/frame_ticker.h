@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A periodic ticker on its own thread that posts one event per period to a receiver.
 #pragma once
 

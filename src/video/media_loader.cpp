@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads the media module once, on first use; a module that will not load is told once on the
 // log and then every video fails to open and plays silently.
 #include "video/media_loader.h"

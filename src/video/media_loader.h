@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's way to the media module (FFmpeg and Qt Multimedia), loaded on the first video.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A resized or repainted widget marks the backgrounds of the transparent players it lies
 // behind as stale: a player's parent, or a sibling that is not itself a player.
 #include "video/player_list.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PlayerList: every live player control, and the application event filter that tells
 // transparent players when a widget behind them has changed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background capture with QWidget::render of the parent and its children, and the colour-keyed
 // composite as one pass over the frame's rows.
 #include "video/transparent_drawing.h"

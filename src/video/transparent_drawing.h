@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a video frame over the captured background of its control, keyed on a colour.
 #pragma once
 

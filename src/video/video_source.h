@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the player control needs of a video file: its stream facts and its frames by number.
 #pragma once
 

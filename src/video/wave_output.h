@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound device a TAudioPlay feeds: an output that plays queued blocks of PCM samples in
 // order and hands each finished block back to a window as an event.
 #pragma once

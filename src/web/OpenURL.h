@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Open URL dialog: one typed address for the web pane.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web pane's browser as the window sees it. The engine behind it lives in a module that
 // is loaded on first use, so this interface carries no Qt objects of its own.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding and loading the engine module and the bundled pages, installed or in the build tree.
 #include "web/browser_loader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link rules as plain functions over address text.
 #include "web/link_rules.h"
 

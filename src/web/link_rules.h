@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which addresses in the web pane are pictures to play, and which pages are the home site's.
 #pragma once
 

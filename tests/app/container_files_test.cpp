@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Videos of every container besides AVI through the Open command, which of the chosen files
 // start a video puzzle, and broken files of each new kind.
 #include "window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every real-world picture through the whole open path: a game or a clean failure, never a
 // crash, and a failure leaves the previous game alone.
 #include "window_fixture.h"

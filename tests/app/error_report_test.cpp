@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failures that escape a handler are shown, and the program goes on.
 #include "window_fixture.h"
 

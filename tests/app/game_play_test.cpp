@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games played with real mouse presses on the board.
 #include "window_fixture.h"
 

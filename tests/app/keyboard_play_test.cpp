@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing with the keyboard alone, taking moves back, hints and records, through the window's
 // own key handling.
 #include "window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A photo far larger than the screen opens reduced, and a video far larger than its board is
 // built at the board's shown size, yet both look and play as their full pictures.
 #include "window_fixture.h"

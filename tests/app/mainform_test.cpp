@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up state, its commands and menus.
 #include "window_fixture.h"
 

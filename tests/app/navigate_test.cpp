@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Back and Forward through the folder's pictures, from buttons, menu and side buttons.
 #include "window_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening pictures from disk: the Open dialog, failures, the recent-pictures menu.
 #include "window_fixture.h"
 

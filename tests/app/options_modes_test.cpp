@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog, the tool strip, full-screen mode, the about box and the home site.
 #include "window_fixture.h"
 

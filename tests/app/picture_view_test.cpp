@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture control: smooth scaling from a cached copy that follows every rebuild.
 #include "window_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The video refresh interval setting and its fallbacks.
 #include "app/window/settings.h"
 #include "window_fixture.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts the game offscreen and fails if FFmpeg, Qt Multimedia or Qt WebEngine is mapped
 into it once its window shows: those load with the first video or web page.
 

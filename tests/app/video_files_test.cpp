@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real AVI files through the Open command: a generated video whose frames carry their own
 // number, and every real-world AVI, which plays or fails with the normal message.
 #include "window_fixture.h"

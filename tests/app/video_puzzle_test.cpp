@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Video puzzles in the window: opening, the board refreshed from the playing video, the
 // selection frames, restart, completion and the failure path.
 #include "window_fixture.h"

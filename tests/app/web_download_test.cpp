@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puzzles from downloaded pictures: success, every failure, the gauge, the addresses each
 // origin may reach, and a newer link taking over. The server runs on 127.0.0.1 inside the test.
 #include "app/widgets/progress_gauge.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared window fixture: every test gets a new window with an empty settings store.
 #include "window_fixture.h"
 

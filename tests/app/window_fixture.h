@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A shown main window and real mouse presses on its board.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard cursor's moves and the slides asked for with Ctrl+arrow.
 #include "game/board_cursor.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Board memory: whole 2 MB stretches aligned for large pages, every pixel writable.
 #include "game/board_memory.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixels of drawn boards: tile copies, black strips, bevels, the gap, dimming and the frame.
 #include "game/board_renderer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Darkening values and the game clock's display.
 #include "game/darkness.h"
 #include "game/game_clock.h"

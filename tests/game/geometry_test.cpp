@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tile sizes and mapping presses on the scaled board back to cells.
 #include "game/geometry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hints followed blindly solve every board; the small boards take the fewest slides.
 #include "game/hints.h"
 #include "game/move_history.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking moves back and playing them again, against the arrangement.
 #include "game/move_history.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Presses on the board: picking, swapping, sliding, cancelling, counting and completion.
 #include "game/press_rules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record book: what a completed game improves, and which texts are trusted.
 #include "game/records.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dealing: the generator, permutations, the gap, and that every deal is playable.
 #include "game/shuffle.h"
 

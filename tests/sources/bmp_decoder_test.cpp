@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BMP decoding against the shared corpus, Qt's reader and files written here.
 #include "sources/bmp_decoder.h"
 #include "sources/decode_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The EXIF Orientation reader on hand-built blocks, and turning pictures upright.
 #include "sources/exif_orientation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG decoding against the shared corpus, Qt's own decoder and pictures encoded here.
 #include "sources/decode_error.h"
 #include "sources/jpeg_decoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures through Qt's image readers: generated files of every kind and the shared corpus,
 // each decoded to its size and colours or refused with DecodeError.
 #include "sources/decode_error.h"

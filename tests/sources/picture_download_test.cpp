@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The download against a scripted loopback server: framings, failures, the size cap, the
 // request it sends, dropping a transfer and a newer request taking over.
 #include "sources/picture_download.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The size limits at their edges.
 #include "sources/picture_limits.h"
 

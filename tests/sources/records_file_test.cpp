@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records kept on disk: saved and read back, unreadable files set aside, picture identities.
 #include "sources/records_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sibling search: which names of the chosen file's folder are listed.
 #include "sources/sibling_files.h"
 

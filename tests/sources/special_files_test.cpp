@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Only regular files are pictures: FIFOs, sockets and links to them are neither listed as
 // siblings nor opened by the decoders.
 #include "sources/bmp_decoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt reference decodes and picture comparison for the decoder tests.
 #include "test_pictures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers the decoder tests share: Qt's own decodes as the reference, and comparing pictures.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Locating the shared media corpus and fuzzing finds.
 #include "support/corpus.h"
 

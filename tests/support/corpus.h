@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the shared real-world media files and fuzzing finds are, for tests that read them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The FIFO watch: mkfifo, then a non-blocking open of the writing end every few milliseconds.
 #include "support/fifo_watch.h"
 

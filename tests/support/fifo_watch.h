@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A FIFO named like a picture, watched for anybody opening it to read.
 #pragma once
 

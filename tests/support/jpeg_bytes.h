@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A JPEG made in memory, for servers in tests to send.
 #pragma once
 

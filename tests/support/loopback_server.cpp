@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scripted server: one response per path, written whole, in drips, or cut by a reset.
 #include "support/loopback_server.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scripted HTTP server on 127.0.0.1 for download and web pane tests; it records what the
 // client sent.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry for tests that need widgets: the game's own application object for the run.
 #include "app/pindrel_application.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TAudioPlay against a recorded track and device: block sizes, the first queue, refills,
 // the end of a range, stops, and reads that come up short.
 #include "fake_video.h"

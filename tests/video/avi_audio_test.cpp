@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound reader on generated tone AVIs in each sound codec and on the corpus, and the sound
 // device with no sound server.
 #include "avi_fixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The video layer on every real-world AVI of the shared corpus: what opens, its index, its frames.
 #include "frame_checks.h"
 #include "support/corpus.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generating pattern videos with ffmpeg and patching AVI headers for the video tests.
 #include "avi_fixtures.h"
 

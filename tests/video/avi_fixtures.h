@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Video files made for the video tests with the ffmpeg command-line tool, and byte patches to them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The video layer on AVI files with an unusual layout: a start field, no index, 70000 frames, and
 // files it must refuse.
 #include "avi_fixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player control over in-memory videos: its frame clock, loops, events, sound calls
 // and drawing.
 #include "fake_video.h"

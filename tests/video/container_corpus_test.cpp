@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The video layer on every real-world video of the shared corpus but AVI, and on its GIFs:
 // what opens, its frame count and upright size, its sound, and its frames in any order.
 #include "frame_checks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound reader on tone videos in every new container, one sound codec each: the tone is
 // read from any sample, and it lies on the video's time line.
 #include "avi_fixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs that fuzzing the AVI path found faults with, read every way the game reads a video:
 // each is refused, or plays what decodes.
 #include "support/corpus.h"

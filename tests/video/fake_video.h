@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A video source made in memory (frame n is one solid colour that names n), a sound track
 // and a wave output that record what is asked of them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of a video source's frames shared by the corpus tests: every frame in order, then a
 // spread of them out of order, which must come out the same; and how far two pictures differ.
 #pragma once

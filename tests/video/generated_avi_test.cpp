@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The video layer on pattern videos made with ffmpeg in every codec family the game meets.
 #include "avi_fixtures.h"
 #include "video/media/media_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The video layer on pattern videos made with ffmpeg in every container the game plays besides
 // AVI: frame count, size, rate, frames in and out of order and looping, a phone's rotation,
 // a variable frame rate, and broken files.

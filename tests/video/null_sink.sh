@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program against a PulseAudio server of its own whose only output is a null
 # sink named nullsink, in a throwaway runtime folder. Exits 77 (skipped) only when
 # pulseaudio cannot start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames asked for at another size than the stream's come smoothly shrunk whatever the pixel
 // format their codec decodes to, planar or not, and the frame at its own size stays as it was.
 #include "avi_fixtures.h"

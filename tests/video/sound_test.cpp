@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real sound through PulseAudio: a player's tone reaches a null sink, recorded from its
 // monitor with parec and measured with sox. Runs under null_sink.sh, which starts the server.
 #include "avi_fixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a sound track's samples the way the sound device asks for them.
 #pragma once
 

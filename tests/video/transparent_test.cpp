@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transparent players: the colour-keyed composite, the background taken from the parent and
 // its children, and what marks that background stale.
 #include "fake_video.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game on a Wayland compositor (weston's headless backend, started by the wrapper): it
 // runs natively there, opens a picture and a video, goes in and out of full screen, shows a
 // dialog and closes.

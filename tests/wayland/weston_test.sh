@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program against weston's headless backend: a Wayland session of its own, in a
 # throwaway runtime folder, with no X server anywhere. Exit 77 (skipped) without weston.
 # Usage: weston_test.sh PROGRAM [ARGUMENTS...]

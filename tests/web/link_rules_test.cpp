@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link rules as tables of addresses: picture links, typed addresses, what each origin
 // may reach.
 #include "support/fifo_watch.h"

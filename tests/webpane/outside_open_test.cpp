@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening from outside the game: the command line and drops on the window, the web pane
 // included. Addresses come from a loopback server and go through the real engine.
 #include "../app/window_fixture.h"

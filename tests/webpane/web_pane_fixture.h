@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web pane's test fixtures: a window whose pane runs the real engine, on the bundled site
 // or on pages from a loopback server, followed with real mouse clicks on the view.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's state around the web pane on the real engine: which view is on top, commands
 // given during a download, and Back and Forward from the pane's opening.
 #include "web_pane_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web pane on the real engine: pages from a loopback server and the bundled site, followed
 // with real mouse clicks on the view.
 #include "web_pane_fixture.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed game: installs the build into a throwaway prefix and runs that copy under
 # Xvfb and openbox, as a desktop would start it from its menu entry or file manager.
 # Usage: install_test.sh BUILD_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Keyboard play on a real X display: arrows show and move the cursor frame, Space picks and
 # swaps, Ctrl+Z and Ctrl+Y take the swap back and play it again, H shows a hint.
 # Usage: keyboard_test.sh PATH_TO_PINDREL   (PINDREL_SMOKE_SHOTS=folder keeps screenshots)

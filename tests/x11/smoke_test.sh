@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The X11 smoke test: plays the real game under Xvfb and openbox with xdotool, as a player would.
 # Usage: smoke_test.sh PATH_TO_PINDREL
 set -euo pipefail

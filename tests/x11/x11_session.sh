@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the X11 test scripts: a throwaway folder, failure with a screenshot, polling,
 # and an X session of their own (Xvfb on a free display, openbox, a private home).
 # The sourcing script sets shot_prefix (the failure screenshot's name) first.

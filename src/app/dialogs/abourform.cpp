@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: the program's picture, its name and version, credits and a contact line.
 #include "app/dialogs/abourform.h"
 

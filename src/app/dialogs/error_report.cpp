@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failures shown to the player. Exceptions must not unwind through Qt's event dispatch, so
 // handlers that leave a failure to this report catch it at their own edge.
 #include "app/dialogs/error_report.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of a failure that no handler deals with itself: a message box with its text.
 #pragma once
 

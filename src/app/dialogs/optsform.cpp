@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog. It keeps no state of its own: every opening reads the main window
 // again, and only OK writes back (the refresh rate applies as soon as it moves).
 #include "app/dialogs/optsform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog: game type, grid size, restarting videos and the video refresh rate.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's command-line parser does the options, the help text and the errors.
 #include "app/open/command_line.h"
 

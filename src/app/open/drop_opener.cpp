@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An application event filter sees a drag before any child does, so a page in the web pane
 // never takes a dropped file or link: the window opens it. Other drags pass on unchanged.
 #include "app/open/drop_opener.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files and links dropped anywhere on a window, the web pane included, open as requests.
 #pragma once
 

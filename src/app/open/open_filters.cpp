@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first three entries are written as the game always showed them, semicolons included;
 // Qt would take "*.jpg;" as a pattern of its own, hence the hidden pattern lists.
 #include "app/open/open_filters.h"

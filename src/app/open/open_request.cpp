@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a command-line word or a dropped URL asks to open.
 #include "app/open/open_request.h"
 

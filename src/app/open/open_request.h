@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file or address the game was asked to open from outside: the command line or a drop.
 #pragma once
 

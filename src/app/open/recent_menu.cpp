@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Maintaining the recent-pictures menu.
 #include "app/open/recent_menu.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recent-pictures menu: at most eight paths, newest first, each once.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/open/video_file.h"
 
 #include "app/open/open_filters.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which chosen files start a video puzzle rather than a picture puzzle.
 #pragma once
 

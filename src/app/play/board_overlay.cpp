@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The overlay paints in screen pixels over the scaled board, cell by cell as the board picture
 // lays them out.
 #include "app/play/board_overlay.h"

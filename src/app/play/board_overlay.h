@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames drawn over the board control, above the board picture: the keyboard's cursor and
 // a hint. The board picture itself is left untouched.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search thread works on a copy of the board and hands its plan back to the window
 // thread as a queued call; a plan for a board that has changed since is dropped.
 #include "app/play/hint_finder.h"

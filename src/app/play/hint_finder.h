@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds hints without holding up the window: Swap Blocks and a plan being followed answer at
 // once; a new Move Blocks plan is searched on a thread of its own.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys are taken from the application's event stream before any control of the window
 // sees them, and only while a game is played, so the web pane keeps its arrows and the
 // toolbar its Space when no board shows.

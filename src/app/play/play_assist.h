@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Play beyond the mouse, owned by the main window: keyboard play with its cursor, undo and
 // redo, hints and personal records. A player who uses none of them sees no difference.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the keyboard, undo, hint and record helpers need of the main window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records are read from the data folder at each completion and written back at once, so two
 // windows of the game never lose each other's records for long.
 #include "app/play/record_keeper.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Personal records: which picture is being played, keeping a completed game's records, the
 // note beside the completion caption, and the records dialog.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lists the record file's entries; clearing writes an empty record book.
 #include "app/play/records_dialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Records..." dialog: every record kept, newest first, and a way to clear them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The throttled event pump: handling events on every row of a large picture would cost more
 // than the darkening itself.
 #include "app/widgets/event_pump.h"

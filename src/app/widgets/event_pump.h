@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the window alive during long work on its own thread.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scaled picture control. Its fitting uses the same rounding as the board's press
 // geometry, so what the player sees and where a press lands agree to the pixel; smoothing
 // changes the pixels drawn, never where they go.

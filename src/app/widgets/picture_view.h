@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An image control: shows a picture scaled to fit with its proportions kept, centred.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A navy bar on the button face with the percentage in its middle. Qt's own progress bar
 // turns into a busy animation at maximum 0 and ignores values out of range; this one shows
 // 0% and clamps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress gauge laid over the time panel during downloads and page loads.
 #pragma once
 

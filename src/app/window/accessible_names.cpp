@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names a screen reader announces for the main window's controls.
 #include "app/window/accessible_names.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names for assistive technology on every control of the main window.
 #pragma once
 

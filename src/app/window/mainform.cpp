@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's handlers: start-up, restart, the solution view, presses on the board,
 // the clock tick, the menu switches and shutdown.
 #include "app/window/mainform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the wiring of the game, its widgets, menus, timers and handlers.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a puzzle from a picture on the web: the download, its gauge and its failure.
 #include "app/window/mainform.h"
 

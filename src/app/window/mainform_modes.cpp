@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Presentation commands: the tool strip, full-screen mode with its copy of the main menu,
 // the window's maximum size, the options dialog, the about box and the home site.
 #include "app/window/mainform.h"

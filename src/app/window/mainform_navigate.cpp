@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Back and Forward through the sibling pictures, and the mouse's side buttons.
 #include "app/window/mainform.h"
 #include "sources/picture_download.h"

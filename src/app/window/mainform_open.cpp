@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening pictures from disk: the Open command, the sibling search, starting a puzzle from
 // a file, reopening recent pictures, and what the command line and drops ask to open.
 #include "app/window/mainform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the main window: tool strip, picture area, caption labels, menus and timers.
 #include "app/window/mainform.h"
 

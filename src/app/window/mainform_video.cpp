@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Video puzzles: starting one from the Open command, refreshing the board from the playing
 // video, restarting and closing the video.
 #include "app/window/mainform.h"

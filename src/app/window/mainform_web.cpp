@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web pane: opening it, the Open URL dialog, link interception, new windows, the
 // browser's history for Back and Forward, and its progress display.
 #include "app/window/mainform.h"

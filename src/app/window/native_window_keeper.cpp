@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widget keeps its state and geometry across the re-creation; only its new native window
 // has to hear them again.
 #include "app/window/native_window_keeper.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping a window's mode and place when Qt re-creates its native window.
 #pragma once
 

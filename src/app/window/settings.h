@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings the game reads: the video refresh interval and the home site.
 #pragma once
 

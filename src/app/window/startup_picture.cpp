@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up artwork: a dusk sky cut into tiles, a few of them out of place, and the name.
 #include "app/window/startup_picture.h"
 

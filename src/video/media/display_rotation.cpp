@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The matrix maps a source point (x, y) to (a x + c y, b x + d y) on a picture whose y axis
 // points down; a phone held upright stores a quarter turn clockwise.
 #include "video/media/display_rotation.h"

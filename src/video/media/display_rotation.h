@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a stream's frames are turned to be shown upright: the display matrix a phone stores
 // with its recordings, taken in quarter turns, with a mirror.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owning handles for the FFmpeg objects the media layer holds, each freed by its own call.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion of decoded frames to QImage through libswscale, straight into the image's rows.
 #include "video/media/frame_converter.h"
 

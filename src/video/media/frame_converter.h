@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns decoded video frames of any pixel format into 32-bit RGB pictures.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One pass over the packets builds the table; other streams' data is skipped where the
 // demuxer allows.
 #include "video/media/frame_table.h"

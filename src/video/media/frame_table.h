@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frames of a video stream in a container whose packets carry presentation times: each
 // frame's time, in showing order, and which frames decoding can start from.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a file's first audio stream, decoding it in order, seeking for a new range, and
 // converting what the sound device cannot take as stored.
 #include "video/media/media_audio.h"

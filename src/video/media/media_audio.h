@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the first audio stream of a video file through FFmpeg as PCM samples: as stored when
 // the device can take it, else decoded (MP3, AAC, Opus, Vorbis, AC-3, ADPCM, ...) and converted to
 // 16 bits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Other streams' packets are read past; a damaged packet is skipped by the decoder itself.
 #include "video/media/media_container.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a media container, shared by the video and the sound side: opening one of the kinds
 // the game plays, finding a stream, opening its decoder and feeding it the stream's packets.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "video/media/media_file.h"
 
 #include "video/media/avi/avi_video.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the video of any file the game plays: AVI files by their own index and frame
 // numbering, every other container by its packets' presentation times.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media module's entry: the two factories the player resolves when it loads the module.
 #include "video/media/media_file.h"
 #include "video/media/qt_wave_output.h"

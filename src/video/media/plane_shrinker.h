@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shrinks decoded frames of planar 8-bit YUV or grey, the formats most codecs decode to,
 // plane by plane with libyuv's box filter. libswscale's own scaler costs about as much as
 // decoding the frame when a large video is shown small; libyuv's shrinking, followed by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves queued blocks into the sink as it frees room; a block counts as played once the
 // sink holds all of it. No device, no sound server or a refused format: open fails quietly.
 #include "video/media/qt_wave_output.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wave output on Qt Multimedia: a QAudioSink fed in push mode from the queued blocks.
 #pragma once
 

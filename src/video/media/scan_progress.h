@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Progress of a scan that reads a whole file once, told only when the scan lasts long enough
 // to be noticed.
 #pragma once

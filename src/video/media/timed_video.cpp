@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a container's video stream with its frame table, and decoding frame N by its
 // presentation time: seek to the key frame at or before it, decode until it shows.
 #include "video/media/timed_video.h"

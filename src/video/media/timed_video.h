@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads and decodes the first video stream of a container whose packets carry presentation
 // times (MP4, MOV, Matroska, WebM, Ogg, MPEG-TS and -PS, FLV, ASF, GIF): frame N is the Nth
 // time of the stream's frame table, found by seeking to a key frame and decoding on.

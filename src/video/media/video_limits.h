@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The largest video frame the game accepts, checked before anything of that size is allocated.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "video/media/video_stream_reader.h"
 
 #include "video/media/media_container.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every reader of a container's video stream holds: the container, its first video
 // stream, a decoder for it, a packet and the decoded frames around the one asked for.
 #pragma once

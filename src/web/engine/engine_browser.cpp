@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web pane's browser on Qt WebEngine, built as the module the game loads on first use.
 #include "web/browser.h"
 #include "web/browser_loader.h"

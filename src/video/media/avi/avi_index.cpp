@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Index look-ups over libavformat's index of the stream, and the scan that builds a missing one.
 #include "video/media/avi/avi_index.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The AVI index of a video stream: where its frames are and which of them are key frames.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening an AVI's video stream, and decoding frame N with timestamps, seeks and key frames.
 #include "video/media/avi/avi_video.h"
 

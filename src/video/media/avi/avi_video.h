@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads and decodes the first video stream of an AVI file, frame by frame, through FFmpeg.
 // AVI chunks carry no presentation times: a video chunk's timestamp is its frame number,
 // and the file's index (or one read through it) lists every chunk.
