@@ -3,8 +3,8 @@
 #include "app/pindrel_application.h"
 #include "app/window/mainform.h"
 #include "large_picture.h"
-#include "process_status.h"
 #include "sources/jpeg_decoder.h"
+#include "support/process_status.h"
 
 #include <QFile>
 #include <cstdio>
@@ -20,12 +20,10 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
 
     const qint64 baseline = statusBytes("VmRSS:");
-    QFile reset(QStringLiteral("/proc/self/clear_refs"));
-    if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1) {
+    if (!resetPeakResident()) {
         std::fprintf(stderr, "cannot reset the peak of the resident set\n");
         return 2;
     }
-    reset.close();
     window.openPuzzle(path);
     const qint64 peak = statusBytes("VmHWM:");
 

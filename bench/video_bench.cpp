@@ -9,7 +9,7 @@
 // itself adds.
 #include "app/pindrel_application.h"
 #include "app/window/mainform.h"
-#include "process_status.h"
+#include "support/process_status.h"
 #include "video/media_loader.h"
 
 #include <QAction>

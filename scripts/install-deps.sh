@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libqt6webenginecore6-bin libjpeg-dev
+  libcurl4-openssl-dev
   qt6-image-formats-plugins qt6-wayland
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg
   libyuv-dev

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The download on Qt Network: one reply at a time, its body kept in memory.
+// The download on libcurl: one transfer at a time, its body kept in memory.
+//
+// Qt's own HTTP client (Qt 6.4) reads a response header without any bound: a server that never
+// ends its header keeps Qt's HTTP thread copying it byte by byte, and the connection is left
+// open after the reply is aborted or times out. Nothing in QNetworkAccessManager's API sees the
+// header before it has ended, so it cannot be bounded from outside. Curl hands over every
+// header line as it arrives, passes a body through in small pieces whatever its framing
+// declares, and closes a connection whose transfer is taken out unfinished.
 #include "sources/picture_download.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include "sources/curl_loop.h"
 
 #include <utility>
 
@@ -14,42 +18,74 @@ namespace sources {
 const char *const PictureDownload::userAgent = "Mozilla/3.0 (compatible; Indy Library)";
 const char *const PictureDownload::acceptTypes = "text/html, */*";
 
+namespace {
+
+QString tooLarge()
+{
+    return QStringLiteral("the body is larger than 64 MiB");
+}
+
+QString headerTooLarge()
+{
+    return QStringLiteral("the header is larger than 256 KiB or 1000 lines");
+}
+
+} // namespace
+
 PictureDownload::PictureDownload(QObject *parent) : QObject(parent) {}
 
 PictureDownload::~PictureDownload()
 {
     drop();
+    curl_slist_free_all(m_requestHeaders);
 }
 
 quint64 PictureDownload::get(const QUrl &url)
 {
     drop();
-    if (!m_manager) {
+    if (!m_loop) {
         // Made on first use: start-up does not pay for the network stack.
-        m_manager = new QNetworkAccessManager(this);
-        m_manager->setProxy(QNetworkProxy::NoProxy);
-        m_manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+        m_loop = new CurlLoop(this);
+        connect(m_loop, &CurlLoop::advanced, this, &PictureDownload::onAdvanced);
+        connect(m_loop, &CurlLoop::done, this, &PictureDownload::onDone);
+        m_requestHeaders = curl_slist_append(nullptr, QByteArray("Accept: ") + acceptTypes);
+        // Only bytes as sent: the gauge and the cap count them.
+        m_requestHeaders = curl_slist_append(m_requestHeaders, "Accept-Encoding: identity");
     }
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
-    request.setRawHeader("Accept", acceptTypes);
-    request.setRawHeader("User-Agent", userAgent);
-    // Qt would ask for gzip and inflate it: the gauge and the cap count the bytes as sent.
-    request.setRawHeader("Accept-Encoding", "identity");
-    request.setTransferTimeout(idleTimeoutMs);
+    CURL *easy = curl_easy_init();
+    curl_easy_setopt(easy, CURLOPT_URL, url.toEncoded().constData());
+    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https,file");
+    // An empty proxy: none, whatever the environment names.
+    curl_easy_setopt(easy, CURLOPT_PROXY, "");
+    curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
+    curl_easy_setopt(easy, CURLOPT_USERAGENT, userAgent);
+    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, m_requestHeaders);
+    // Redirects are not followed (curl's default); a connection is not kept for later either:
+    // pictures come one at a time, and nothing of a transfer is held once it has ended.
+    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(idleTimeoutMs));
+    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, long(idleTimeoutMs / 1000));
+    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &PictureDownload::onHeader);
+    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &PictureDownload::onBody);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
 
     ++m_current;
     m_state = State::Running;
+    m_headerBytes = 0;
+    m_headerLines = 0;
+    m_headed = false;
+    m_expected = 0;
+    m_reported = 0;
+    m_refusal.clear();
     m_begun = false;
     m_bodyTaken = false;
-    m_body.clear();
+    m_body = QByteArray();
     m_failure.clear();
-    m_reply = m_manager->get(request);
-    connect(m_reply, &QNetworkReply::metaDataChanged, this, &PictureDownload::onMetaData);
-    connect(m_reply, &QNetworkReply::readyRead, this, &PictureDownload::onReadyRead);
-    connect(m_reply, &QNetworkReply::finished, this, &PictureDownload::onFinished);
+    m_easy = easy;
+    m_loop->add(easy);
     return m_current;
 }
 
@@ -80,20 +116,91 @@ QByteArray PictureDownload::takeBody()
     return std::exchange(m_body, {});
 }
 
-void PictureDownload::onMetaData()
+std::size_t PictureDownload::onHeader(char *data, std::size_t size, std::size_t count, void *self)
 {
-    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    return static_cast<PictureDownload *>(self)->header(data, size * count);
+}
+
+std::size_t PictureDownload::header(const char *line, std::size_t size)
+{
+    m_headerBytes += qint64(size);
+    if (m_headerBytes > maxHeaderBytes || ++m_headerLines > maxHeaderLines) {
+        m_refusal = headerTooLarge();
+        return 0; // a short count stops the transfer
+    }
+    const bool blank = size <= 2 && (line[0] == '\r' || line[0] == '\n');
+    if (!blank)
+        return size;
+    long status = 0;
+    curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
+    // An interim answer: the real one follows. A local file has no status at all.
+    if (status >= 100 && status <= 199)
+        return size;
     // Redirects are not followed: they fail like any answer outside the 200 range.
-    if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299)) {
-        conclude(State::Failed, QStringLiteral("HTTP status %1").arg(status.toInt()));
+    if (status != 0 && (status < 200 || status > 299)) {
+        m_refusal = QStringLiteral("HTTP status %1").arg(status);
+        return 0;
+    }
+    curl_off_t length = -1;
+    curl_easy_getinfo(m_easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+    if (length > maxBodyBytes) {
+        m_refusal = tooLarge();
+        return 0;
+    }
+    m_expected = qMax<qint64>(length, 0);
+    // Room for the whole body at once: growing it by steps would copy it, and hold it twice.
+    // Pages nothing is written to take no memory.
+    m_body.reserve(length >= 0 ? length : maxBodyBytes);
+    m_headed = true;
+    return size;
+}
+
+std::size_t PictureDownload::onBody(char *data, std::size_t size, std::size_t count, void *self)
+{
+    auto *download = static_cast<PictureDownload *>(self);
+    const qsizetype bytes = qsizetype(size * count);
+    if (download->m_body.size() + bytes > maxBodyBytes) {
+        download->m_refusal = tooLarge();
+        return 0;
+    }
+    download->m_body.append(data, bytes);
+    return size * count;
+}
+
+void PictureDownload::onAdvanced()
+{
+    if (m_state != State::Running || !m_refusal.isEmpty())
+        return;
+    if (m_headed || !m_body.isEmpty())
+        begin();
+    // The signal may have run a handler that ended the transfer.
+    if (m_state == State::Running && m_body.size() != m_reported) {
+        m_reported = m_body.size();
+        emit work(m_reported);
+    }
+}
+
+void PictureDownload::onDone(void *easy, int result)
+{
+    if (easy != m_easy || m_state != State::Running)
+        return;
+    if (result != CURLE_OK) {
+        // A body cut short or refused still started, as far as the gauge is concerned.
+        if (m_headed)
+            begin();
+        QString failure = m_refusal;
+        // Curl refuses a header line longer than 100 KiB itself, as if out of memory.
+        if (failure.isEmpty() && !m_headed && result == CURLE_OUT_OF_MEMORY)
+            failure = headerTooLarge();
+        if (failure.isEmpty())
+            failure = QString::fromUtf8(curl_easy_strerror(CURLcode(result)));
+        conclude(State::Failed, failure);
         return;
     }
-    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() > maxBodyBytes) {
-        conclude(State::Failed, QStringLiteral("the body is larger than 64 MiB"));
-        return;
-    }
+    // A local file has no header: its body starts here if it has not yet.
     begin();
+    if (m_state == State::Running)
+        conclude(State::Done, {});
 }
 
 void PictureDownload::begin()
@@ -101,38 +208,7 @@ void PictureDownload::begin()
     if (m_begun)
         return;
     m_begun = true;
-    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
-    emit workBegin(length.isValid() ? length.toLongLong() : 0);
-}
-
-void PictureDownload::onReadyRead()
-{
-    begin();
-    // The signal may have run a handler that ended the transfer.
-    if (m_state != State::Running)
-        return;
-    if (m_body.size() + m_reply->bytesAvailable() > maxBodyBytes) {
-        conclude(State::Failed, QStringLiteral("the body is larger than 64 MiB"));
-        return;
-    }
-    m_body += m_reply->readAll();
-    emit work(m_body.size());
-}
-
-void PictureDownload::onFinished()
-{
-    if (m_state != State::Running)
-        return;
-    if (m_reply->error() != QNetworkReply::NoError) {
-        conclude(State::Failed, m_reply->errorString());
-        return;
-    }
-    // A reply without metadata signals (a file: address) still has a body to report.
-    begin();
-    if (m_state == State::Running && m_reply->bytesAvailable() > 0)
-        onReadyRead();
-    if (m_state == State::Running)
-        conclude(State::Done, {});
+    emit workBegin(m_expected);
 }
 
 void PictureDownload::conclude(State state, const QString &failure)
@@ -140,15 +216,11 @@ void PictureDownload::conclude(State state, const QString &failure)
     m_state = state;
     m_failure = failure;
     if (state != State::Done)
-        m_body.clear();
-    if (QNetworkReply *reply = m_reply) {
-        m_reply = nullptr;
-        reply->disconnect(this);
-        // Aborting finishes the reply at once (a reply that has its error already is only
-        // closed by deletion); deleting it must wait for its own signals.
-        if (reply->error() == QNetworkReply::NoError)
-            reply->abort();
-        reply->deleteLater();
+        m_body = QByteArray();
+    if (void *easy = std::exchange(m_easy, nullptr)) {
+        // Curl is not running here: taking the handle out closes its connection at once.
+        m_loop->remove(easy);
+        curl_easy_cleanup(easy);
     }
     if (m_begun && state != State::Dropped)
         emit workEnd();

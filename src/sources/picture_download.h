@@ -4,14 +4,16 @@
 
 #include <QByteArray>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QUrl>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+#include <cstddef>
+
+struct curl_slist;
 
 namespace sources {
+
+class CurlLoop;
 
 class PictureDownload : public QObject
 {
@@ -20,6 +22,9 @@ class PictureDownload : public QObject
   public:
     // Bodies beyond this are refused as they arrive.
     static constexpr qint64 maxBodyBytes = qint64(64) << 20;
+    // A header larger than browsers take, in bytes or in lines, fails the transfer at once.
+    static constexpr qint64 maxHeaderBytes = qint64(256) << 10;
+    static constexpr int maxHeaderLines = 1000;
     // A transfer that receives nothing for this long fails.
     static constexpr int idleTimeoutMs = 30'000;
     static const char *const userAgent;
@@ -61,16 +66,26 @@ class PictureDownload : public QObject
     void ended();
 
   private:
-    void onMetaData();
-    void onReadyRead();
-    void onFinished();
+    // Curl's callbacks only record; the signals follow once curl has returned.
+    static std::size_t onHeader(char *data, std::size_t size, std::size_t count, void *self);
+    static std::size_t onBody(char *data, std::size_t size, std::size_t count, void *self);
+    std::size_t header(const char *line, std::size_t size);
+    void onAdvanced();
+    void onDone(void *easy, int result);
     void begin();
     void conclude(State state, const QString &failure);
 
-    QNetworkAccessManager *m_manager = nullptr;
-    QPointer<QNetworkReply> m_reply;
+    CurlLoop *m_loop = nullptr;
+    void *m_easy = nullptr; // the running transfer's curl handle
+    curl_slist *m_requestHeaders = nullptr;
     quint64 m_current = 0;
     State m_state = State::Dropped;
+    qint64 m_headerBytes = 0;
+    int m_headerLines = 0;
+    bool m_headed = false; // the answer's header has ended and was accepted
+    qint64 m_expected = 0;
+    qint64 m_reported = 0; // the body size last told by work()
+    QString m_refusal;     // why a callback stopped the transfer
     bool m_begun = false;
     bool m_bodyTaken = false;
     QByteArray m_body;

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The download against a scripted loopback server: framings, failures, the size cap, the
-// request it sends, dropping a transfer and a newer request taking over.
+// request it sends, dropping a transfer and a newer request taking over, hostile servers.
 #include "sources/picture_download.h"
 #include "support/loopback_server.h"
+#include "support/process_status.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <unistd.h>
 
 using sources::PictureDownload;
 using Framing = LoopbackServer::Framing;
@@ -213,4 +218,91 @@ TEST(PictureDownload, ANewerRequestDropsTheOlderOneSilently)
     EXPECT_EQ(download.takeBody(), quick.body);
     EXPECT_EQ(ends, 1); // only the newer body ended: the older one was never told
     EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedEarly() == 1; }, 10'000));
+}
+
+namespace {
+
+// CPU time this process has used, user and system, in clock ticks.
+qint64 cpuTicks()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    // The fields after the command's closing parenthesis; utime and stime are the 12th and 13th.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.value(11).toLongLong() + fields.value(12).toLongLong();
+}
+
+} // namespace
+
+TEST(PictureDownload, HostileServersGetNoMoreThanTheCapAndKeepNothing)
+{
+    const QByteArray zeros(4096, '\0');
+    auto raw = [](const QByteArray &head, const QByteArray &endless) {
+        LoopbackServer::Response response;
+        response.rawHead = head;
+        response.endless = endless;
+        return response;
+    };
+    LoopbackServer::Response endlessBody;
+    endlessBody.framing = Framing::Close;
+    endlessBody.endless = zeros;
+    LoopbackServer::Response stalls;
+    stalls.declaredLength = qint64(2) << 30;
+    struct Case
+    {
+        const char *name;
+        LoopbackServer::Response response;
+        const char *failure; // what the failure names: the bound that stopped it
+    };
+    const Case cases[] = {
+        {"huge-chunk",
+         raw("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+             "7fffffffffffffff\r\n",
+             zeros),
+         "64 MiB"},
+        {"endless-body", endlessBody, "64 MiB"},
+        {"endless-header", raw("HTTP/1.1 200 OK\r\nX-Junk: ", QByteArray(4096, 'a')), "header"},
+        {"endless-header-lines", raw("HTTP/1.1 200 OK\r\n", "X-A: b\r\n"), "header"},
+        {"stalling-2-GiB", stalls, "64 MiB"},
+    };
+    LoopbackServer good;
+    LoopbackServer::Response picture;
+    picture.body = bytesOf(200'000);
+    good.serve(QStringLiteral("/good.jpg"), picture);
+    PictureDownload download;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        LoopbackServer hostile;
+        hostile.serve(QStringLiteral("/x.jpg"), c.response);
+        const qint64 before = statusBytes("VmRSS:");
+        ASSERT_TRUE(resetPeakResident());
+        const Transfer run = fetch(download, hostile.url(QStringLiteral("/x.jpg")));
+        const qint64 peak = statusBytes("VmHWM:");
+        EXPECT_EQ(run.state, State::Failed);
+        EXPECT_TRUE(download.failure().contains(QLatin1String(c.failure)))
+            << download.failure().toStdString();
+        // The failure closed the connection, and what the download held is given back.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return hostile.openConnections() == 0; }, 10'000));
+        const qint64 after = statusBytes("VmRSS:");
+        if (residentSetIsMeaningful) {
+            EXPECT_LE(peak - before, PictureDownload::maxBodyBytes + (qint64(8) << 20));
+            EXPECT_LE(after - before, qint64(8) << 20);
+        }
+        // Nothing goes on working in the background: left alone, the process is idle.
+        const qint64 ticks = cpuTicks();
+        QElapsedTimer idle;
+        idle.start();
+        QTest::qWait(500);
+        const qint64 used = (cpuTicks() - ticks) * 1000 / sysconf(_SC_CLK_TCK);
+        EXPECT_LT(used, idle.elapsed() / 2);
+        std::printf("%s: peak +%lld MiB, after +%lld MiB, cpu %lld ms of %lld\n", c.name,
+                    (peak - before) >> 20, (after - before) >> 20, used, qint64(idle.elapsed()));
+        // A later download, from another server, is not held up.
+        const Transfer next = fetch(download, good.url(QStringLiteral("/good.jpg")));
+        EXPECT_EQ(next.state, State::Done) << download.failure().toStdString();
+        EXPECT_EQ(next.body, picture.body);
+        EXPECT_EQ(hostile.connections(), 1);
+    }
 }

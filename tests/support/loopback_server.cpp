@@ -61,7 +61,10 @@ LoopbackServer::Response LoopbackServer::status(const QByteArray &statusLine,
 void LoopbackServer::onConnection()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        ++m_connections;
+        ++m_openConnections;
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onRequestBytes(socket); });
+        connect(socket, &QTcpSocket::disconnected, this, [this] { --m_openConnections; });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     }
 }
@@ -94,6 +97,12 @@ QByteArray LoopbackServer::encodedBody(const Response &response)
 
 void LoopbackServer::send(QTcpSocket *socket, const Response &response)
 {
+    if (!response.rawHead.isEmpty()) {
+        socket->write(response.rawHead + response.body);
+        if (!response.endless.isEmpty())
+            sendEndless(socket, response.endless);
+        return;
+    }
     QByteArray head = "HTTP/1.1 " + response.status + "\r\n";
     head += "Content-Type: " + response.contentType + "\r\n";
     if (response.framing == Framing::Length)
@@ -123,6 +132,11 @@ void LoopbackServer::send(QTcpSocket *socket, const Response &response)
         });
         return;
     }
+    if (!response.endless.isEmpty()) {
+        socket->write(body);
+        sendEndless(socket, response.endless);
+        return;
+    }
     const bool closes = response.framing == Framing::Close;
     if (response.dripBytes <= 0) {
         socket->write(body);
@@ -147,4 +161,27 @@ void LoopbackServer::send(QTcpSocket *socket, const Response &response)
             socket->disconnectFromHost();
     });
     drip->start(response.dripIntervalMs);
+}
+
+void LoopbackServer::sendEndless(QTcpSocket *socket, const QByteArray &piece)
+{
+    // About 64 KiB a write, the next one only once the last has left: the server, in the
+    // client's process, must not hold what the client is being tested for.
+    QByteArray block;
+    while (block.size() < 65'536)
+        block += piece;
+    auto sent = std::make_shared<qint64>(0);
+    QTimer::singleShot(endlessSeconds * 1000, socket, [socket] { socket->abort(); });
+    auto more = [socket, block, sent] {
+        if (socket->bytesToWrite() > 0 || socket->state() != QAbstractSocket::ConnectedState)
+            return;
+        if (*sent >= endlessBytesLimit) {
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write(block);
+        *sent += block.size();
+    };
+    connect(socket, &QTcpSocket::bytesWritten, socket, more);
+    more();
 }

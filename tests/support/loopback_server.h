@@ -37,7 +37,16 @@ class LoopbackServer : public QObject
         qint64 resetAfter = -1;     // body bytes sent before the connection is reset
         int dripBytes = 0;          // the body this many bytes at a time...
         int dripIntervalMs = 0;     // ...this often
+        // Sent instead of the head built from the fields above, blank line included or not.
+        QByteArray rawHead;
+        // After the head and body, this again and again while the client reads, up to
+        // endlessBytesLimit or endlessSeconds: a hostile server that never ends its answer.
+        QByteArray endless;
     };
+
+    // Bounds on an endless answer, so that no test server runs on by itself.
+    static constexpr qint64 endlessBytesLimit = qint64(4) << 30;
+    static constexpr int endlessSeconds = 60;
 
     // Listens on 127.0.0.1, port chosen by the system.
     LoopbackServer();
@@ -52,6 +61,9 @@ class LoopbackServer : public QObject
     QStringList requestedPaths() const;
     // Connections the client has closed or reset while a body was still being sent.
     int closedEarly() const { return m_closedEarly; }
+    // Connections accepted, and those of them the client has not closed yet.
+    int connections() const { return m_connections; }
+    int openConnections() const { return m_openConnections; }
 
     static Response page(const QByteArray &html);
     static Response status(const QByteArray &statusLine, const QByteArray &extraHeaders = {});
@@ -60,10 +72,13 @@ class LoopbackServer : public QObject
     void onConnection();
     void onRequestBytes(QTcpSocket *socket);
     void send(QTcpSocket *socket, const Response &response);
+    void sendEndless(QTcpSocket *socket, const QByteArray &piece);
     static QByteArray encodedBody(const Response &response);
 
     QTcpServer *m_server = nullptr;
     QHash<QString, Response> m_responses;
     QList<QByteArray> m_requests;
     int m_closedEarly = 0;
+    int m_connections = 0;
+    int m_openConnections = 0;
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The kernel gives these figures in kB.
-#include "process_status.h"
+#include "support/process_status.h"
 
 #include <QFile>
 
@@ -14,4 +14,10 @@ qint64 statusBytes(const char *field)
             return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong() * 1024;
     }
     return -1;
+}
+
+bool resetPeakResident()
+{
+    QFile reset(QStringLiteral("/proc/self/clear_refs"));
+    return reset.open(QIODevice::WriteOnly) && reset.write("5") == 1;
 }
