@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A photo far larger than the screen opens reduced, and a video far larger than its board is
-// built at the board's shown size, yet both look and play as their full pictures.
+// built at the board's shown size, yet both look and play as their full pictures; a photo
+// downloaded as one opened from disk.
 #include "window_fixture.h"
 
 #include "../video/avi_fixtures.h"
@@ -8,9 +9,12 @@
 #include "game/board_renderer.h"
 #include "game/geometry.h"
 #include "sources/jpeg_decoder.h"
+#include "support/loopback_server.h"
+#include "support/process_status.h"
 #include "video/AVIPlay.h"
 #include "video/media_loader.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTimer>
 
@@ -66,28 +70,49 @@ TEST_F(WindowTest, APhotoFarLargerThanTheScreenLooksAndPlaysAsItsFullDecode)
     ASSERT_TRUE(photo(fileSize).save(path, "JPG", 92));
     const QSize screen = sources::largestScreenPixels();
     ASSERT_LE(2 * screen.width(), fileSize.width()); // the offscreen screens are small
-
-    window->openPuzzle(path);
-    const QImage &reduced = window->solutionPicture();
-    EXPECT_LT(reduced.width(), fileSize.width());
-    EXPECT_GE(reduced.width(), screen.width());
-    EXPECT_GE(reduced.height(), screen.height());
-    EXPECT_EQ(window->boardPicture().size(), reduced.size());
-
     const QImage full = sources::decodeJpegFile(path);
     ASSERT_EQ(full.size(), fileSize);
-    // Bevels over the reduced picture are narrowed alike, so the grid looks the same too.
-    for (const bool grid : {false, true}) {
-        SCOPED_TRACE(grid ? "grid" : "no grid");
-        if (grid)
-            action("mnuShowGrid")->trigger();
-        // 1.7 levels here without the grid, 2.0 with it (6.3 with unnarrowed bevels).
-        EXPECT_LT(videotest::meanChannelDifference(
-                      board()->grab().toImage(),
-                      shownAtFullSize(window->state(), full, grid, true, board()->size())),
-                  3.0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    LoopbackServer server;
+    LoopbackServer::Response download;
+    download.body = file.readAll();
+    server.serve(QStringLiteral("/large.jpg"), download);
+
+    // Opened from disk or downloaded alike.
+    for (const bool downloaded : {false, true}) {
+        SCOPED_TRACE(downloaded ? "downloaded" : "from disk");
+        const qint64 before = statusBytes("VmRSS:");
+        ASSERT_TRUE(resetPeakResident());
+        if (downloaded) {
+            ASSERT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/large.jpg"))),
+                      TfrmMain::WebPicture::Opened);
+        } else {
+            window->openPuzzle(path);
+        }
+        // Never a full-size picture held, let alone the several a board is built with.
+        if (residentSetIsMeaningful) {
+            EXPECT_LT(statusBytes("VmHWM:") - before, full.sizeInBytes());
+        }
+        const QImage &reduced = window->solutionPicture();
+        EXPECT_LT(reduced.width(), fileSize.width());
+        EXPECT_GE(reduced.width(), screen.width());
+        EXPECT_GE(reduced.height(), screen.height());
+        EXPECT_EQ(window->boardPicture().size(), reduced.size());
+
+        // Bevels over the reduced picture are narrowed alike, so the grid looks the same too.
+        for (const bool grid : {false, true}) {
+            SCOPED_TRACE(grid ? "grid" : "no grid");
+            if (action("mnuShowGrid")->isChecked() != grid)
+                action("mnuShowGrid")->trigger();
+            // 1.7 levels here without the grid, 2.0 with it (6.3 with unnarrowed bevels).
+            EXPECT_LT(videotest::meanChannelDifference(
+                          board()->grab().toImage(),
+                          shownAtFullSize(window->state(), full, grid, true, board()->size())),
+                      3.0);
+        }
+        expectPressesLandAlike(board()->size(), reduced.size(), fileSize);
     }
-    expectPressesLandAlike(board()->size(), reduced.size(), fileSize);
 }
 
 TEST_F(WindowTest, AVideoFarLargerThanItsBoardLooksAndPlaysAsItsFullFrames)

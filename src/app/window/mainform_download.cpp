@@ -48,7 +48,9 @@ TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address, web::Lin
     try {
         if (Client->stateOf(transfer) == PictureDownload::State::Failed)
             throw sources::DecodeError(Client->failure());
-        const QImage picture = sources::decodeJpegBytes(Client->takeBody());
+        // Reduced to what the screen can show, as a picture opened from disk.
+        const QImage picture =
+            sources::decodeJpegBytesToCover(Client->takeBody(), sources::largestScreenPixels());
         setBrowserShown(false);
         setStatusText(QStringLiteral("Processing"));
         hidePaneFrame();
