@@ -6,7 +6,6 @@
 #include "sources/jpeg_decoder.h"
 #include "support/process_status.h"
 
-#include <QFile>
 #include <cstdio>
 
 int main(int argc, char **argv)
