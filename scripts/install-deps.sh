@@ -24,6 +24,10 @@ if [ "${1:-}" = "--tests" ]; then
   dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed" ||
     packages+=(pulseaudio)
 fi
+# With --package, what scripts/package.sh builds and checks the Debian package with.
+if [[ " $* " == *" --package "* ]]; then
+  packages+=(debhelper dpkg-dev lintian fakeroot)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -14,6 +14,11 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
+# The Debian package: built and lintian-clean, installed, tested as the system's game and
+# purged again, leaving no file behind.
+scripts/package.sh
+tests/package/package_test.sh build-package/pindrel_*.deb
+
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPINDREL_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs"
 (cd build-sanitize && ctest --output-on-failure -j "$jobs")

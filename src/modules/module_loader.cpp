@@ -11,11 +11,26 @@
 
 namespace modules {
 
+namespace {
+
+// Only programs run from the build tree may fall back to it: an installed copy (a package
+// built elsewhere) must never load whatever now sits at its build machine's paths.
+bool runsFromBuildTree()
+{
+    const QString buildDir = QDir(QString::fromUtf8(PINDREL_BUILD_DIR)).canonicalPath();
+    const QString executableDir = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
+    return !buildDir.isEmpty() &&
+           (executableDir == buildDir || executableDir.startsWith(buildDir + QLatin1Char('/')));
+}
+
+} // namespace
+
 QString firstExisting(const char *fromExecutable, const char *inBuild)
 {
     const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
                                               QLatin1Char('/') + QLatin1String(fromExecutable));
-    return QFileInfo::exists(installed) ? installed : QString::fromUtf8(inBuild);
+    return QFileInfo::exists(installed) || !runsFromBuildTree() ? installed
+                                                                : QString::fromUtf8(inBuild);
 }
 
 QFunctionPointer resolveInModule(const QString &path, const char *symbol)

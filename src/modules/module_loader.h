@@ -6,8 +6,8 @@
 
 namespace modules {
 
-// The installed place, relative to the executable so the install can move, when it exists;
-// else the build tree's.
+// The installed place, relative to the executable so the install can move, when it exists or
+// when the program is not run from the build tree; else the build tree's.
 QString firstExisting(const char *fromExecutable, const char *inBuild);
 
 // Loads the module at path for the rest of the process and returns its function `symbol`.
