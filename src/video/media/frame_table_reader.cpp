@@ -8,30 +8,30 @@
 namespace video {
 
 FrameTableReader::FrameTableReader(const QString &path, int streamIndex)
-    : m_thread([this, path, streamIndex] { read(path, streamIndex); })
+    : m_path(path), m_streamIndex(streamIndex)
 {
 }
 
 FrameTableReader::~FrameTableReader()
 {
     m_stop = true;
-    m_thread.join();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
-int FrameTableReader::interrupted(void *self)
+void FrameTableReader::start()
 {
-    return static_cast<FrameTableReader *>(self)->m_stop ? 1 : 0;
+    if (!m_thread.joinable())
+        m_thread = std::thread([this] { read(); });
 }
 
-void FrameTableReader::read(const QString &path, int streamIndex)
+void FrameTableReader::read()
 {
     FrameTable table;
-    if (FormatPtr format = openMediaContainer(path)) {
-        format->interrupt_callback = {&FrameTableReader::interrupted, this};
-        if (streamIndex >= 0 && unsigned(streamIndex) < format->nb_streams &&
-            !table.scan(*format, *format->streams[streamIndex], {}))
-            table = FrameTable();
-    }
+    FormatPtr format = m_stop ? nullptr : openMediaContainer(m_path);
+    if (format && m_streamIndex >= 0 && unsigned(m_streamIndex) < format->nb_streams &&
+        !table.scan(*format, *format->streams[m_streamIndex], {}, [this] { return m_stop.load(); }))
+        table = FrameTable();
     const std::lock_guard lock(m_mutex);
     m_table = std::move(table);
     m_done.notify_all();
@@ -39,6 +39,7 @@ void FrameTableReader::read(const QString &path, int streamIndex)
 
 std::optional<FrameTable> FrameTableReader::poll()
 {
+    start();
     const std::lock_guard lock(m_mutex);
     if (!m_table || m_given)
         return std::nullopt;
@@ -48,6 +49,7 @@ std::optional<FrameTable> FrameTableReader::poll()
 
 FrameTable FrameTableReader::wait()
 {
+    start();
     std::unique_lock lock(m_mutex);
     m_done.wait(lock, [this] { return m_table.has_value(); });
     m_given = true;

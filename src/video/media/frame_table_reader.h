@@ -30,7 +30,8 @@ class FrameTableSource
 class FrameTableReader : public FrameTableSource
 {
   public:
-    // Starts reading stream `streamIndex` of the file at `path`.
+    // Will read stream `streamIndex` of the file at `path`, from the first poll or wait on:
+    // the file's first frame is out by then, and the two do not compete for the processor.
     FrameTableReader(const QString &path, int streamIndex);
     // Stops a read still under way (the file is left at once) and waits for the thread.
     ~FrameTableReader() override;
@@ -39,9 +40,11 @@ class FrameTableReader : public FrameTableSource
     FrameTable wait() override;
 
   private:
-    void read(const QString &path, int streamIndex);
-    static int interrupted(void *self);
+    void start();
+    void read();
 
+    QString m_path;
+    int m_streamIndex;
     std::mutex m_mutex;
     std::condition_variable m_done;
     std::optional<FrameTable> m_table;

@@ -167,7 +167,9 @@ QImage TimedVideo::scaledFrame(qint32 number, QSize size)
     // far ahead a seek.
     const bool needsTable =
         number > qint32(m_shown.size()) + decodeAheadFrames || number >= m_info.length - 1;
-    followTable(needsTable);
+    // The first frame, asked for while opening, starts no read of the table unless it must.
+    if (m_lastNumber || needsTable)
+        followTable(needsTable);
     if (number < 0 || number >= m_info.length)
         return {};
     if (m_lastNumber != number) {
