@@ -166,14 +166,35 @@ void TDCAviPlayer::FrameTick()
 
 void TDCAviPlayer::CheckLoop()
 {
+    FollowLength();
     if (m_position < m_stopFrame)
         return;
+    if (Opened() && m_stopFrame == m_frameCount - 1) {
+        // The end of a stated length may not be the video's end.
+        m_source->settleLength();
+        FollowLength();
+        if (m_position < m_stopFrame)
+            return;
+    }
     if (m_repeatsLeft > 0 && --m_repeatsLeft == 0) {
         Stop();
         return;
     }
     m_position = m_startFrame - 1;
     StartSound(m_startFrame, m_stopFrame);
+}
+
+// A long video's length is first what its container states, then what its frame table says:
+// a range that ran to the last frame runs to the last frame still.
+void TDCAviPlayer::FollowLength()
+{
+    const qint32 length = Opened() ? m_source->videoInfo().length : m_frameCount;
+    if (length == m_frameCount || length <= 0)
+        return;
+    if (m_stopFrame == m_frameCount - 1 || m_stopFrame > length - 1)
+        m_stopFrame = length - 1;
+    m_startFrame = std::min(m_startFrame, m_stopFrame);
+    m_frameCount = length;
 }
 
 void TDCAviPlayer::StartSound(qint32 fromFrame, qint32 toFrame)

@@ -125,6 +125,7 @@ class TDCAviPlayer : public QWidget
 
     void FrameTick();
     void CheckLoop();
+    void FollowLength();
     void StartSound(qint32 fromFrame, qint32 toFrame);
     void CaptureBackground();
     void InvalidatePlayersAbove();

@@ -44,6 +44,9 @@ class VideoSource
     }
     // When frame `number` starts, in milliseconds from the stream's frame 0.
     virtual qint64 frameTimeMs(qint32 number) const = 0;
+    // Makes the length certain where it was so far only what the container stated (a long
+    // file's frame table still being read), waiting for it.
+    virtual void settleLength() {}
 };
 
 // Told the percentage of a file read so far, while a file without an index is read once.

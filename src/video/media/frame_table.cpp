@@ -42,7 +42,7 @@ class DiscardOthers
 } // namespace
 
 bool FrameTable::scan(AVFormatContext &format, AVStream &stream,
-                      const ScanProgressHandler &progress)
+                      const ScanProgressHandler &progress, const std::function<bool()> &stopped)
 {
     std::vector<PacketTime> packets;
     {
@@ -57,6 +57,8 @@ bool FrameTable::scan(AVFormatContext &format, AVStream &stream,
                 packets.push_back({time, (packet->flags & AV_PKT_FLAG_KEY) != 0});
             av_packet_unref(packet.get());
             told.update();
+            if (stopped && stopped())
+                return false;
         }
     }
     // Showing order; a time twice (a damaged file) is one frame.

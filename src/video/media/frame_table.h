@@ -8,6 +8,7 @@
 
 #include <QtGlobal>
 
+#include <functional>
 #include <vector>
 
 namespace video {
@@ -16,8 +17,10 @@ class FrameTable
 {
   public:
     // Reads the whole file once (no decoding) for the stream's packet times and key-frame
-    // flags; the file is left at its end. False when no packet of the stream has a time.
-    bool scan(AVFormatContext &format, AVStream &stream, const ScanProgressHandler &progress);
+    // flags; the file is left at its end. False when no packet of the stream has a time, or
+    // when `stopped` said so before the end.
+    bool scan(AVFormatContext &format, AVStream &stream, const ScanProgressHandler &progress,
+              const std::function<bool()> &stopped = {});
 
     qint32 count() const { return qint32(m_times.size()); }
     // The presentation time of frame `number` (0 <= number < count) in the stream's time base.

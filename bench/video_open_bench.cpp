@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening a long video: the time from the Open command to the first frame on the board for a
+// 1-hour MP4 and a 3-hour MKV (a 10 s 720p clip joined with itself by stream copy) against the
+// same for the 10 s clip, and against FFmpeg decoding the first frame of the same file; and the
+// resident memory a long video holds beyond the clip once its frame table has been read.
+// The files are read once before timing, so every open reads from the page cache.
+#include "app/pindrel_application.h"
+#include "app/window/mainform.h"
+#include "process_status.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+bool runFfmpeg(const QStringList &arguments)
+{
+    QProcess ffmpeg;
+    ffmpeg.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 QStringList{"-v", "error", "-nostdin", "-y"} + arguments);
+    return ffmpeg.waitForFinished(-1) && ffmpeg.exitStatus() == QProcess::NormalExit &&
+           ffmpeg.exitCode() == 0;
+}
+
+// `copies` of the clip one after another, by stream copy into `path`'s container.
+bool joinClip(const QTemporaryDir &folder, const QString &clip, int copies, const QString &path)
+{
+    const QString list = folder.filePath(QStringLiteral("list.txt"));
+    QFile file(list);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (int i = 0; i < copies; ++i)
+        file.write("file '" + clip.toUtf8() + "'\n");
+    file.close();
+    return runFfmpeg({"-f", "concat", "-safe", "0", "-i", list, "-c", "copy", path});
+}
+
+void readThrough(const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        while (!file.read(1 << 24).isEmpty()) {
+        }
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// What any player pays before its first frame: the container opened and probed, the first
+// video frame decoded.
+double ffmpegFirstFrameMs(const QString &path)
+{
+    QElapsedTimer clock;
+    clock.start();
+    AVFormatContext *format = nullptr;
+    if (avformat_open_input(&format, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        return -1;
+    double elapsed = -1;
+    const AVCodec *codec = nullptr;
+    const int index = avformat_find_stream_info(format, nullptr) >= 0
+                          ? av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, &codec, 0)
+                          : -1;
+    AVCodecContext *decoder = index >= 0 ? avcodec_alloc_context3(codec) : nullptr;
+    AVPacket *packet = av_packet_alloc();
+    AVFrame *frame = av_frame_alloc();
+    if (decoder && avcodec_parameters_to_context(decoder, format->streams[index]->codecpar) >= 0 &&
+        avcodec_open2(decoder, codec, nullptr) >= 0) {
+        bool got = false;
+        while (!got && av_read_frame(format, packet) >= 0) {
+            if (packet->stream_index == index && avcodec_send_packet(decoder, packet) >= 0)
+                got = avcodec_receive_frame(decoder, frame) >= 0;
+            av_packet_unref(packet);
+        }
+        if (got)
+            elapsed = double(clock.nsecsElapsed()) / 1e6;
+    }
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    avcodec_free_context(&decoder);
+    avformat_close_input(&format);
+    return elapsed;
+}
+
+// The same as a command: `ffmpeg -i FILE -frames:v 1 -f null -`, start-up and all.
+double ffmpegCommandMs(const QString &path)
+{
+    QElapsedTimer clock;
+    clock.start();
+    return runFfmpeg({"-i", path, "-frames:v", "1", "-f", "null", "-"})
+               ? double(clock.nsecsElapsed()) / 1e6
+               : -1;
+}
+
+double openMs(TfrmMain &window, const QString &path)
+{
+    QElapsedTimer clock;
+    clock.start();
+    window.openChosenFile(path); // returns with the first frame drawn on the board
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+void waitFor(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PindrelApplication app(argc, argv);
+    QTemporaryDir folder;
+    const QString clip = folder.filePath(QStringLiteral("clip.mp4"));
+    struct Video
+    {
+        const char *name;
+        QString path;
+        int copies;
+        std::vector<double> open, ffmpeg, command;
+    } videos[] = {{"10 s MP4", clip, 1, {}, {}, {}},
+                  {"1 h MP4", folder.filePath(QStringLiteral("hour.mp4")), 360, {}, {}, {}},
+                  {"10 s MKV", folder.filePath(QStringLiteral("clip.mkv")), 1, {}, {}, {}},
+                  {"3 h MKV", folder.filePath(QStringLiteral("hours.mkv")), 1080, {}, {}, {}}};
+    std::printf("making the videos...\n");
+    std::fflush(stdout);
+    if (!runFfmpeg({"-f", "lavfi", "-i", "testsrc2=size=1280x720:rate=25:duration=10", "-c:v",
+                    "mpeg4", "-q:v", "5", "-g", "50", clip})) {
+        std::fprintf(stderr, "cannot make the test video with the ffmpeg command\n");
+        return 2;
+    }
+    for (Video &video : videos) {
+        if (video.path != clip && !joinClip(folder, clip, video.copies, video.path)) {
+            std::fprintf(stderr, "cannot join the clip into %s\n", video.name);
+            return 2;
+        }
+        readThrough(video.path);
+    }
+
+    TfrmMain window;
+    window.show();
+    for (int round = 0; round < 7; ++round) {
+        for (Video &video : videos) {
+            video.open.push_back(openMs(window, video.path));
+            video.ffmpeg.push_back(ffmpegFirstFrameMs(video.path));
+            video.command.push_back(ffmpegCommandMs(video.path));
+        }
+    }
+    int missed = 0;
+    for (int i = 0; i < 4; i += 2) {
+        const Video &clipVideo = videos[i];
+        const Video &longVideo = videos[i + 1];
+        const double againstClip = median(longVideo.open) / median(clipVideo.open);
+        const double againstCommand = median(longVideo.open) / median(longVideo.command);
+        std::printf("%s: open to first frame %.1f ms (median of 7); %s: %.1f ms -> %.2fx "
+                    "(target <= 1.3) %s\n",
+                    longVideo.name, median(longVideo.open), clipVideo.name, median(clipVideo.open),
+                    againstClip, againstClip <= 1.3 ? "met" : "MISSED");
+        std::printf("  FFmpeg's first frame of the %s as a command: %.1f ms -> %.2fx (target <= "
+                    "3) %s; through its libraries in this process: %.1f ms -> %.2fx\n",
+                    longVideo.name, median(longVideo.command), againstCommand,
+                    againstCommand <= 3 ? "met" : "MISSED", median(longVideo.ffmpeg),
+                    median(longVideo.open) / median(longVideo.ffmpeg));
+        missed += againstClip > 1.3 || againstCommand > 3;
+    }
+
+    // Memory: each video open on its own, its table read in full (a few seconds of play).
+    qint64 resident[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        window.openChosenFile(videos[i].path);
+        waitFor(4000);
+        resident[i] = statusBytes("VmRSS:");
+    }
+    for (int i = 0; i < 4; i += 2) {
+        const qint64 frames = qint64(videos[i + 1].copies - 1) * 250;
+        const double perFrame = double(resident[i + 1] - resident[i]) / double(frames);
+        std::printf("%s holds %+.1f MiB more than the clip once its table is read: %.1f bytes "
+                    "for each of its %lld more frames\n",
+                    videos[i + 1].name, (resident[i + 1] - resident[i]) / 1048576.0, perFrame,
+                    frames);
+    }
+    return missed ? 1 : 0;
+}
