@@ -6,7 +6,7 @@
 // The files are read once before timing, so every open reads from the page cache.
 #include "app/pindrel_application.h"
 #include "app/window/mainform.h"
-#include "process_status.h"
+#include "support/process_status.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
