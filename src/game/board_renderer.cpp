@@ -67,7 +67,8 @@ int sourceRowOf(int y, QSize tile)
 // clipped at the board's edge.
 struct CellRows
 {
-    const uchar *topLeft = nullptr; // the source rectangle's first pixel; null: no copy
+    bool copied = false; // the cell shows a picture, black where its source lies outside it
+    const uchar *topLeft = nullptr; // the source rectangle's first pixel, if inside the picture
     qsizetype stride = 0;
     int rowsInside = 0; // source rows inside the picture; below them the cell is black
     int leftCopied = 0, leftWidth = 0, rightCopied = 0, rightWidth = 0;
@@ -84,6 +85,9 @@ CellRows cellRowsOf(const Cell &cell, QSize tile, int visibleWidth)
     rows.leftWidth = std::min(skippedColumn, visibleWidth);
     rows.rightWidth = std::max(visibleWidth - skippedColumn, 0);
     const QImage *picture = cell.picture;
+    rows.copied = picture != nullptr;
+    // A source wholly below the picture (tiles of a picture smaller than the grid) is all
+    // black: rowsInside stays 0.
     if (!picture || cell.from.y() >= picture->height())
         return rows;
     rows.stride = picture->bytesPerLine();
@@ -94,7 +98,8 @@ CellRows cellRowsOf(const Cell &cell, QSize tile, int visibleWidth)
     rows.leftCopied = inside(cell.from.x(), rows.leftWidth);
     rows.rightCopied = inside(cell.from.x() + skippedColumn + 1, rows.rightWidth);
     // A rectangle wholly right of the picture reads nothing, so it points at the line's start.
-    const int column = rows.leftCopied > 0 ? cell.from.x() : 0;
+    // A tile one pixel wide has no left span: its one column is on the right.
+    const int column = cell.from.x() < picture->width() ? cell.from.x() : 0;
     rows.topLeft = picture->constBits() + cell.from.y() * rows.stride + column * sizeof(QRgb);
     return rows;
 }
@@ -132,7 +137,7 @@ void drawCellRow(const CellRows &cell, QSize tile, int bevelWidth, int y, QRgb *
 {
     const int w = tile.width(), h = tile.height(), visibleWidth = cell.visibleWidth();
     const bool topBand = y < bevelWidth, bottomBand = y >= h - bevelWidth;
-    if (cell.topLeft && (cell.bevel == Bevel::None || !(topBand || bottomBand)))
+    if (cell.copied && (cell.bevel == Bevel::None || !(topBand || bottomBand)))
         copyRow(cell, tile, y, out);
     if (cell.bevel == Bevel::None)
         return;
@@ -191,7 +196,7 @@ void drawCells(const std::vector<Cell> &cells, int cols, QSize tile, int bevelWi
                 auto *out = reinterpret_cast<QRgb *>(start);
                 if (bevelsInside)
                     drawCellRow(cell, tile, bevelWidth, y, out);
-                else if (cell.topLeft)
+                else if (cell.copied)
                     copyRow(cell, tile, y, out);
             }
         first = last;

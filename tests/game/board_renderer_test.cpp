@@ -122,6 +122,11 @@ TEST(DrawBitmap, MatchesThePlainDrawingPixelForPixel)
         {{20, 11}, 6, 9, SwapBlocks, {true, false, 1}, -1},
         {{20, 11}, 6, 9, SwapBlocks, {true, false, 2}, -1},
         {{1000, 563}, 15, 15, MoveBlocks, {true, true}, -1}, // a board in large pages and a tail
+        // Pictures smaller than the grid: tiles a pixel wide, sources below the picture.
+        {{3, 3}, 4, 4, SwapBlocks, {false, false}, -1},
+        {{4, 3}, 4, 4, SwapBlocks, {false, true}, 3},
+        {{9, 3}, 4, 4, MoveBlocks, {true, false}, -1},
+        {{6, 3}, 4, 4, MoveBlocks, {false, false}, -1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.picture.width() << "x" << c.picture.height() << " "

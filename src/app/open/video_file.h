@@ -4,6 +4,8 @@
 
 #include <QString>
 
-// AVI and the other video kinds by their name's extension; a GIF when it holds more than one
-// frame (a still GIF is a picture). Never blocks on a FIFO or device.
+// A file named .avi always; any other by its content: a video container's signature or a GIF
+// of more than one frame, while a picture any reader takes stays a picture whatever its name.
+// Content that is neither goes by the name: the other video kinds' extensions. Never blocks
+// on a FIFO or device.
 bool opensAsVideo(const QString &path);

@@ -140,6 +140,9 @@ class TfrmMain : public QMainWindow, private game::PressView, private PlayHost
     void openStillPicture(const QString &path);
     void findOtherFiles();
     void openPuzzleFromMenu(QAction *item);
+    // A recent picture or a sibling: a still puzzle, or a video puzzle when its content is
+    // one, with Back and Forward left going through the folder.
+    void openKnownFile(const QString &path);
     // The steps every still picture takes from decoded to a dealt board, file or download.
     void buildPuzzle(const QImage &picture);
 

@@ -58,7 +58,7 @@ void TfrmMain::stepThroughSiblings(int step)
             siblingIndex = siblingIndex < count - 1 ? siblingIndex + 1 : 0;
         else
             siblingIndex = siblingIndex <= 0 ? count - 1 : siblingIndex - 1;
-        openPuzzle(sources::siblingPath(m_openDialogFileName, siblingFiles.at(siblingIndex)));
+        openKnownFile(sources::siblingPath(m_openDialogFileName, siblingFiles.at(siblingIndex)));
     });
 }
 

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QToolButton>
 
@@ -137,8 +138,22 @@ void TfrmMain::openPuzzleFromMenu(QAction *item)
     cancelDownload();
     runReportingFailures([&] {
         WaitCursor busy;
-        openPuzzle(recentmenu::pathOfMenuText(item->text()));
+        openKnownFile(recentmenu::pathOfMenuText(item->text()));
     });
+}
+
+void TfrmMain::openKnownFile(const QString &path)
+{
+    if (!opensAsVideo(path)) {
+        openPuzzle(path);
+        return;
+    }
+    // As a failed picture would, a failed video leaves no puzzle running. The siblings are
+    // still those of the folder the dialog names.
+    abandonShownPuzzle();
+    const bool back = btnBack->isEnabled(), forward = btnForward->isEnabled();
+    const auto keepSiblings = qScopeGuard([&] { setBackForwardEnabled(back, forward); });
+    openVideo(path);
 }
 
 // Requests from outside go through the Open command's and Open URL's own entry points, so a

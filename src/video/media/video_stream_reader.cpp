@@ -16,17 +16,34 @@ bool VideoStreamReader::openFirstVideoStream(FormatPtr format)
     if (!fitsFrameLimits(parameters.width, parameters.height))
         return false;
     m_codec = openDecoder(parameters);
+    if (m_codec) {
+        // A frame may declare another size than the header (each MJPEG frame has its own);
+        // one over the limit is refused before its memory is taken.
+        m_codec->opaque = this;
+        m_codec->get_buffer2 = getLimitedBuffer;
+    }
     m_packet.reset(av_packet_alloc());
     m_current.reset(av_frame_alloc());
     m_next.reset(av_frame_alloc());
     return m_codec && m_packet && m_current && m_next;
 }
 
+int VideoStreamReader::getLimitedBuffer(AVCodecContext *codec, AVFrame *frame, int flags)
+{
+    if (!fitsFrameLimits(frame->width, frame->height)) {
+        static_cast<VideoStreamReader *>(codec->opaque)->m_frameTooLarge = true;
+        return AVERROR(EINVAL);
+    }
+    return avcodec_default_get_buffer2(codec, frame, flags);
+}
+
 bool VideoStreamReader::receiveNextFrame()
 {
     if (!m_codec)
         return false;
-    for (;;) {
+    // A video with a frame over the limit plays no further: refusing frame after frame of
+    // one would read the file to its end.
+    while (!m_frameTooLarge) {
         const int received = avcodec_receive_frame(m_codec.get(), m_next.get());
         if (received == 0)
             return true;
@@ -34,6 +51,7 @@ bool VideoStreamReader::receiveNextFrame()
                                                        m_stream->index, m_draining, &m_awaitingKey))
             return false;
     }
+    return false;
 }
 
 } // namespace video

@@ -14,7 +14,7 @@ class VideoStreamReader
     // exceeds 8192 x 8192 or its codec cannot be decoded.
     bool openFirstVideoStream(FormatPtr format);
     // Decodes the next frame into m_next, feeding the decoder as it asks. False at the end of
-    // the stream.
+    // the stream, and from a frame over 8192 x 8192 on (m_frameTooLarge).
     bool receiveNextFrame();
 
     FormatPtr m_format;
@@ -26,6 +26,12 @@ class VideoStreamReader
     FramePtr m_next;
     bool m_draining = false;    // the end of the stream has been signalled to the decoder
     bool m_awaitingKey = false; // packets up to the next key packet are skipped
+    // A frame declared a size over the limit, larger than its stream's header says: its
+    // memory was refused, and the video is not played.
+    bool m_frameTooLarge = false;
+
+  private:
+    static int getLimitedBuffer(AVCodecContext *codec, AVFrame *frame, int flags);
 };
 
 } // namespace video

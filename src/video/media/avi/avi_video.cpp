@@ -38,6 +38,8 @@ std::unique_ptr<AviVideo> AviVideo::open(FormatPtr format, const QString &path,
     media->m_info = {qint32(first),     qint32(length),        parameters.width,
                      parameters.height, quint32(timeBase.num), quint32(timeBase.den)};
     media->startDecoding();
+    if (media->m_frameTooLarge)
+        return nullptr;
     if (firstStream(*media->m_format, AVMEDIA_TYPE_AUDIO))
         media->m_audio = MediaAudio::open(path);
     return media;
