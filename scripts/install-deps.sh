@@ -9,10 +9,11 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libqt6webenginecore6-bin libjpeg-dev
   libcurl4-openssl-dev
   qt6-image-formats-plugins qt6-wayland
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg
   libyuv-dev
   libgtest-dev libgmock-dev libbenchmark-dev libjpeg-turbo-progs
-  fonts-comic-neue fonts-liberation2 fonts-dejavu-core xvfb xauth
+  fonts-comic-neue fonts-liberation2 fonts-dejavu-core fonts-droid-fallback locales xvfb xauth
   openbox xdotool x11-utils imagemagick python3 desktop-file-utils appstream
 )
 # With --tests, also clang with libFuzzer for the fuzz targets, the Wayland test's compositor,

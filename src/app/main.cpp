@@ -3,6 +3,7 @@
 #include "app/open/command_line.h"
 #include "app/pindrel_application.h"
 #include "app/startup_report.h"
+#include "app/translations.h"
 #include "app/window/mainform.h"
 
 int main(int argc, char *argv[])
@@ -10,9 +11,11 @@ int main(int argc, char *argv[])
     if (asksForTextOnly(argc, argv)) {
         QCoreApplication text(argc, argv);
         describeApplication();
+        installTranslations();
         parseCommandLine(text.arguments()); // prints the text and ends the process
     }
     PindrelApplication app(argc, argv);
+    installTranslations();
     const std::optional<OpenRequest> request = parseCommandLine(app.arguments());
     TfrmMain window;
     StartupReport::watch(window.windowHandle());

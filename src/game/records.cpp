@@ -5,6 +5,7 @@
 
 #include "game/game_state.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -141,11 +142,11 @@ std::optional<RecordBook> RecordBook::fromJson(const QByteArray &text)
 QString recordNote(const RecordNews &news)
 {
     if (news.bestTime && news.fewestMoves)
-        return QStringLiteral("New record: best time and fewest moves");
+        return QCoreApplication::translate("Records", "New record: best time and fewest moves");
     if (news.bestTime)
-        return QStringLiteral("New record: best time");
+        return QCoreApplication::translate("Records", "New record: best time");
     if (news.fewestMoves)
-        return QStringLiteral("New record: fewest moves");
+        return QCoreApplication::translate("Records", "New record: fewest moves");
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include "sources/picture_limits.h"
 #include "sources/qt_reader_limit.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
@@ -60,29 +61,35 @@ QImage decodeBmpFile(const QString &path)
     // Qt reports a top-down BMP with its negative header height, and QSize() for a bad header.
     const QSize headerSize = reader.size();
     if (headerSize == QSize())
-        throw DecodeError(QStringLiteral("%1 is not a picture that can be opened").arg(path));
+        throw DecodeError(
+            QCoreApplication::translate("DecodeError", "%1 is not a picture that can be opened")
+                .arg(path));
     const QSize size(headerSize.width(), qAbs(headerSize.height()));
     requirePictureSizeAllowed(size.width(), size.height());
     // A truncated file opens with what it holds (Qt leaves the rest black) down to a quarter of
     // its picture; a header declaring far more than that would have the whole picture allocated
     // and cleared for nothing.
     if (qint64(size.width()) * size.height() / 4 > mostPixelsHeld(header, file.size()))
-        throw DecodeError(QStringLiteral("BMP %1 is far too short for its size %2x%3")
-                              .arg(path)
-                              .arg(size.width())
-                              .arg(size.height()));
+        throw DecodeError(
+            QCoreApplication::translate("DecodeError", "BMP %1 is far too short for its size %2x%3")
+                .arg(path)
+                .arg(size.width())
+                .arg(size.height()));
 
     // Qt leaves pixels that a broken RLE stream never reaches uninitialised; handing it a
     // cleared picture of the format it will produce makes those black instead of garbage.
     QImage image(size, reader.imageFormat());
     if (image.isNull())
-        throw DecodeError(QStringLiteral("out of memory for BMP %1").arg(path));
+        throw DecodeError(
+            QCoreApplication::translate("DecodeError", "out of memory for BMP %1").arg(path));
     image.fill(0);
     if (!reader.read(&image) || image.isNull())
-        throw DecodeError(
-            QStringLiteral("cannot decode BMP %1: %2").arg(path, reader.errorString()));
+        throw DecodeError(QCoreApplication::translate("DecodeError", "cannot decode BMP %1: %2")
+                              .arg(path, reader.errorString()));
     if (image.size() != size)
-        throw DecodeError(QStringLiteral("BMP %1 decoded to an unexpected size").arg(path));
+        throw DecodeError(
+            QCoreApplication::translate("DecodeError", "BMP %1 decoded to an unexpected size")
+                .arg(path));
     return std::move(image).convertToFormat(QImage::Format_RGB32);
 }
 

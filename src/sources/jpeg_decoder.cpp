@@ -7,6 +7,7 @@
 #include "sources/picture_file.h"
 #include "sources/picture_limits.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -184,7 +185,8 @@ bool decompress(Decompression &state, const uchar *data, size_t size)
 
     state.image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
     if (state.image.isNull())
-        throw DecodeError(QStringLiteral("out of memory for the picture"));
+        throw DecodeError(
+            QCoreApplication::translate("DecodeError", "out of memory for the picture"));
     uchar *bits = state.image.bits();
     const qsizetype stride = state.image.bytesPerLine();
     JSAMPROW rows[rowsPerRead];
@@ -211,7 +213,7 @@ QImage decodeJpegData(const uchar *data, size_t size, QSize cover)
     Decompression state;
     state.cover = cover;
     if (!decompress(state, data, size))
-        throw DecodeError(QStringLiteral("cannot decode JPEG: %1")
+        throw DecodeError(QCoreApplication::translate("DecodeError", "cannot decode JPEG: %1")
                               .arg(QString::fromLocal8Bit(state.errors.message)));
     const int eighths = int(state.info.scale_num);
     QImage upright = applyExifOrientation(std::move(state.image), state.orientation);
@@ -243,10 +245,13 @@ QImage decodeJpegFileToCover(const QString &path, QSize cover)
     QFile file(path);
     openPictureFile(file);
     if (file.size() > maxFileBytes)
-        throw DecodeError(QStringLiteral("%1 is too large for a JPEG picture").arg(path));
+        throw DecodeError(
+            QCoreApplication::translate("DecodeError", "%1 is too large for a JPEG picture")
+                .arg(path));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw DecodeError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        throw DecodeError(QCoreApplication::translate("DecodeError", "cannot read %1: %2")
+                              .arg(path, file.errorString()));
     try {
         return decodeJpegBytesToCover(bytes, cover);
     } catch (const DecodeError &error) {

@@ -10,6 +10,7 @@
 #include "sources/picture_limits.h"
 #include "sources/qt_reader_limit.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -45,7 +46,9 @@ QImage decodeOtherPictureFile(const QString &path)
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();
     if (format.isEmpty() || hasOwnDecoder(format))
-        throw NotOtherPicture(QStringLiteral("%1 is not a picture that can be opened").arg(path));
+        throw NotOtherPicture(
+            QCoreApplication::translate("DecodeError", "%1 is not a picture that can be opened")
+                .arg(path));
     // A reader that cannot tell the size from the header is held by Qt's allocation limit.
     const QSize headerSize = reader.size();
     if (headerSize.isValid())
@@ -57,8 +60,9 @@ QImage decodeOtherPictureFile(const QString &path)
                                 : normalOrientation;
     QImage image;
     if (!reader.read(&image) || image.isNull())
-        throw DecodeError(QStringLiteral("cannot decode %1 picture %2: %3")
-                              .arg(QString::fromLatin1(format), path, reader.errorString()));
+        throw DecodeError(
+            QCoreApplication::translate("DecodeError", "cannot decode %1 picture %2: %3")
+                .arg(QString::fromLatin1(format), path, reader.errorString()));
     requirePictureSizeAllowed(image.width(), image.height());
     return overBlack(applyExifOrientation(std::move(image), orientation));
 }

@@ -4,6 +4,7 @@
 
 #include "sources/decode_error.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -18,10 +19,11 @@ bool isSpecialFile(const QString &path)
 void openPictureFile(QFile &file)
 {
     if (isSpecialFile(file.fileName()))
-        throw DecodeError(QStringLiteral("%1 is not a regular file").arg(file.fileName()));
+        throw DecodeError(QCoreApplication::translate("DecodeError", "%1 is not a regular file")
+                              .arg(file.fileName()));
     if (!file.open(QIODevice::ReadOnly))
-        throw DecodeError(
-            QStringLiteral("cannot open %1: %2").arg(file.fileName(), file.errorString()));
+        throw DecodeError(QCoreApplication::translate("DecodeError", "cannot open %1: %2")
+                              .arg(file.fileName(), file.errorString()));
 }
 
 } // namespace sources

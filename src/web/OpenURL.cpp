@@ -13,15 +13,14 @@ TfrmOpenURL::TfrmOpenURL(QWidget *parent)
                           Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmOpenURL"));
-    setWindowTitle(QStringLiteral("Open"));
+    setWindowTitle(tr("Open"));
     setFixedSize(306, 105);
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("imgGlobe"));
     picture->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(32, 32));
     picture->setGeometry(8, 8, 32, 32);
-    auto *prompt =
-        new QLabel(QStringLiteral("Type an internet address below, and click OK."), this);
+    auto *prompt = new QLabel(tr("Type an internet address below, and click OK."), this);
     prompt->setObjectName(QStringLiteral("lblPrompt"));
     prompt->setGeometry(48, 8, 250, 32);
     prompt->setWordWrap(true);
@@ -29,10 +28,10 @@ TfrmOpenURL::TfrmOpenURL(QWidget *parent)
     txtInternet = new QLineEdit(this);
     txtInternet->setObjectName(QStringLiteral("txtInternet"));
     txtInternet->setGeometry(8, 44, 290, 22);
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setGeometry(142, 74, 75, 25);
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    btnCancel = new QPushButton(tr("&Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(223, 74, 75, 25);
     for (QPushButton *button : {btnOK, btnCancel}) {

@@ -21,7 +21,8 @@ void WindowTest::SetUp()
     // Records of completed games go to the test's own data folder.
     qputenv("XDG_DATA_HOME", settingsDir.filePath(QStringLiteral("data")).toUtf8());
     window = std::make_unique<TfrmMain>();
-    window->resize(640, 520);
+    if (!windowSize.isEmpty())
+        window->resize(windowSize);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 }

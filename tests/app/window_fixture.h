@@ -45,5 +45,7 @@ class WindowTest : public ::testing::Test
     void expectMessage(QString *caption, QString *text);
 
     QTemporaryDir settingsDir;
+    // The size SetUp gives the window; an empty one keeps the size the window chose itself.
+    QSize windowSize{640, 520};
     std::unique_ptr<TfrmMain> window;
 };

@@ -15,7 +15,7 @@
 TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Pindrel"));
+    setWindowTitle(tr("About Pindrel"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
     auto *row = new QHBoxLayout(this);
@@ -44,16 +44,15 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
     comic.setPixelSize(13);
     text->setFont(comic);
     text->setPlainText(
-        QStringLiteral(
-            "Pindrel v1.2\n\n"
-            "A picture puzzle: any photo or video becomes a board of tiles to put back in "
-            "order.\n\n"
-            "Written in C++ with Qt. Pictures are decoded by libjpeg-turbo, videos by FFmpeg.\n\n"
-            "Thanks to everyone who played the early versions and sent in their best times.\n\n"
-            "Contact: %1")
+        tr("Pindrel v1.2\n\n"
+           "A picture puzzle: any photo or video becomes a board of tiles to put back in "
+           "order.\n\n"
+           "Written in C++ with Qt. Pictures are decoded by libjpeg-turbo, videos by FFmpeg.\n\n"
+           "Thanks to everyone who played the early versions and sent in their best times.\n\n"
+           "Contact: %1")
             .arg(settings::onlineSite().toString()));
     column->addWidget(text, 1);
-    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto *ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("btnOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -10,7 +10,7 @@
 void showErrorReport(const char *what)
 {
     QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Pindrel"),
-                          QString::fromLocal8Bit(what), QMessageBox::Ok);
+                          QCoreApplication::translate("ErrorReport", what), QMessageBox::Ok);
 }
 
 void runReportingFailures(const std::function<void()> &work)
@@ -20,6 +20,6 @@ void runReportingFailures(const std::function<void()> &work)
     } catch (const std::exception &failure) {
         showErrorReport(failure.what());
     } catch (...) {
-        showErrorReport("Unexpected failure.");
+        showErrorReport(QT_TRANSLATE_NOOP("ErrorReport", "Unexpected failure."));
     }
 }

@@ -43,7 +43,7 @@ QComboBox *sizeList(const char *name, QWidget *parent)
 TfrmOptions::TfrmOptions(TfrmMain *main) : QDialog(main), m_main(main)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 8);
     column->addWidget(createHeader());
@@ -52,15 +52,14 @@ TfrmOptions::TfrmOptions(TfrmMain *main) : QDialog(main), m_main(main)
     column->addWidget(line);
 
     auto *pages = new QTabWidget(this);
-    pages->addTab(createGeneralPage(), QStringLiteral("General  "));
-    pages->addTab(createVideoPage(), QStringLiteral("Video"));
+    pages->addTab(createGeneralPage(), tr("General  "));
+    pages->addTab(createVideoPage(), tr("Video"));
     auto *body = new QVBoxLayout;
     body->setContentsMargins(8, 0, 8, 0);
     body->addWidget(pages, 1);
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    QPushButton *cancel =
-        buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton *ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
+    QPushButton *cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     ok->setObjectName(QStringLiteral("btnOK"));
     cancel->setObjectName(QStringLiteral("btnCancel"));
     for (QPushButton *button : {ok, cancel})
@@ -82,7 +81,7 @@ QWidget *TfrmOptions::createHeader()
     setBackground(header, Qt::white);
     auto *row = new QHBoxLayout(header);
     row->setContentsMargins(12, 0, 12, 0);
-    QLabel *title = boldLabel(QStringLiteral("Game Options"), header);
+    QLabel *title = boldLabel(tr("Game Options"), header);
     row->addWidget(title);
     row->addStretch(1);
     auto *picture = new QLabel(header);
@@ -97,15 +96,15 @@ QWidget *TfrmOptions::createGeneralPage()
     auto *form = new QFormLayout(page);
     cboGameType = new QComboBox(page);
     cboGameType->setObjectName(QStringLiteral("cboGameType"));
-    cboGameType->addItems({QStringLiteral("Swap Blocks"), QStringLiteral("Move Blocks")});
+    cboGameType->addItems({tr("Swap Blocks"), tr("Move Blocks")});
     cboColumns = sizeList("cboColumns", page);
     cboRows = sizeList("cboRows", page);
-    chkRestartVideo = new QCheckBox(QStringLiteral("Restart video"), page);
+    chkRestartVideo = new QCheckBox(tr("Restart video"), page);
     chkRestartVideo->setObjectName(QStringLiteral("chkRestartVideo"));
     chkRestartVideo->setChecked(true);
-    form->addRow(boldLabel(QStringLiteral("Game Type"), page), cboGameType);
-    form->addRow(boldLabel(QStringLiteral("Columns"), page), cboColumns);
-    form->addRow(boldLabel(QStringLiteral("Rows"), page), cboRows);
+    form->addRow(boldLabel(tr("Game Type"), page), cboGameType);
+    form->addRow(boldLabel(tr("Columns"), page), cboColumns);
+    form->addRow(boldLabel(tr("Rows"), page), cboRows);
     form->addRow(QString(), chkRestartVideo);
     return page;
 }
@@ -114,7 +113,7 @@ QWidget *TfrmOptions::createVideoPage()
 {
     auto *page = new QWidget;
     auto *column = new QVBoxLayout(page);
-    column->addWidget(boldLabel(QStringLiteral("Avi Refresh"), page));
+    column->addWidget(boldLabel(tr("Avi Refresh"), page));
     trackRefresh = new QSlider(Qt::Horizontal, page);
     trackRefresh->setObjectName(QStringLiteral("trackRefresh"));
     trackRefresh->setRange(1, 500);
@@ -123,9 +122,9 @@ QWidget *TfrmOptions::createVideoPage()
     trackRefresh->setValue(50);
     column->addWidget(trackRefresh);
     auto *ends = new QHBoxLayout;
-    ends->addWidget(new QLabel(QStringLiteral("Fast"), page));
+    ends->addWidget(new QLabel(tr("Fast"), page));
     ends->addStretch(1);
-    ends->addWidget(new QLabel(QStringLiteral("Slow"), page));
+    ends->addWidget(new QLabel(tr("Slow"), page));
     column->addLayout(ends);
     column->addStretch(1);
     return page;
@@ -148,9 +147,8 @@ void TfrmOptions::btnOKClick()
 {
     if (m_main->moveCount() >= 50 && m_main->gameInProgress()) {
         const auto answer = QMessageBox::question(
-            this, QStringLiteral("Confirm"),
-            QStringLiteral(
-                "You're current game will be lost.\n\nAre you sure you want to restart?"),
+            this, tr("Confirm"),
+            tr("You're current game will be lost.\n\nAre you sure you want to restart?"),
             QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             reject();

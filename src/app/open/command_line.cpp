@@ -8,15 +8,17 @@
 std::optional<OpenRequest> parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "A picture puzzle: a picture or a video cut into tiles to put back in order."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("FILE|ADDRESS"),
-        QStringLiteral("A picture or video to open (a path or a file: URL), or the http or "
-                       "https address of a picture to download."),
-        QStringLiteral("[FILE-OR-ADDRESS]"));
+        QCoreApplication::translate(
+            "CommandLine", "A picture or video to open (a path or a file: URL), or the http or "
+                           "https address of a picture to download."),
+        QCoreApplication::translate("CommandLine", "[FILE-OR-ADDRESS]"));
     parser.process(arguments);
     // A file manager passes every selected file; like a drop of several, the first opens.
     const QStringList words = parser.positionalArguments();

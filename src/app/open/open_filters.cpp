@@ -5,6 +5,8 @@
 
 #include "sources/other_picture_decoder.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString entry(const QString &text, const QStringList &extensions)
@@ -29,12 +31,15 @@ QStringList openDialogFilters()
     const QStringList pictures = sources::otherPictureExtensions();
     const QStringList videos = otherVideoExtensions();
     return {
-        QStringLiteral("Supported File Types (*.jpg; *.jpeg; *.avi) (*.jpg *.jpeg *.avi)"),
-        QStringLiteral("JPEG Images (*.jpg; *.jpeg) (*.jpg *.jpeg)"),
-        QStringLiteral("AVI videos (*.avi) (*.avi)"),
-        entry(QStringLiteral("All pictures and videos"),
+        //: The patterns in brackets stay as they are: the second brackets are what the dialog
+        //: matches
+        QCoreApplication::translate(
+            "OpenFilters", "Supported File Types (*.jpg; *.jpeg; *.avi) (*.jpg *.jpeg *.avi)"),
+        QCoreApplication::translate("OpenFilters", "JPEG Images (*.jpg; *.jpeg) (*.jpg *.jpeg)"),
+        QCoreApplication::translate("OpenFilters", "AVI videos (*.avi) (*.avi)"),
+        entry(QCoreApplication::translate("OpenFilters", "All pictures and videos"),
               jpeg + pictures + QStringList{"avi"} + videos),
-        entry(QStringLiteral("Other pictures"), pictures),
-        entry(QStringLiteral("Other videos"), videos),
+        entry(QCoreApplication::translate("OpenFilters", "Other pictures"), pictures),
+        entry(QCoreApplication::translate("OpenFilters", "Other videos"), videos),
     };
 }

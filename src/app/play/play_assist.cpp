@@ -52,14 +52,15 @@ PlayAssist::PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, 
       m_overlay(new BoardOverlay(board)), m_records(caption)
 {
     m_records.setPicture([] { return QStringLiteral("pindrel:start-up picture"); },
-                         QStringLiteral("Start-up picture"));
+                         tr("Start-up picture"));
     gameMenu->addSeparator();
-    m_undo = addCommand(window, gameMenu, "mnuUndo", QStringLiteral("&Undo"),
+    m_undo = addCommand(window, gameMenu, "mnuUndo", tr("&Undo", "Game menu"),
                         {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     m_redo = addCommand(
-        window, gameMenu, "mnuRedo", QStringLiteral("&Redo"),
+        window, gameMenu, "mnuRedo", tr("&Redo", "Game menu"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    QAction *records = addCommand(window, helpMenu, "mnuRecords", QStringLiteral("Records..."), {});
+    QAction *records =
+        addCommand(window, helpMenu, "mnuRecords", tr("Records...", "Help menu"), {});
     connect(m_undo, &QAction::triggered, this, [this] { replay(&game::MoveHistory::undo); });
     connect(m_redo, &QAction::triggered, this, [this] { replay(&game::MoveHistory::redo); });
     connect(records, &QAction::triggered, this, [this] { m_records.showRecords(m_window); });

@@ -29,22 +29,21 @@ RecordsDialog::RecordsDialog(const QString &recordsPath, QWidget *parent)
     : QDialog(parent), m_path(recordsPath), m_table(new QTableWidget(this))
 {
     setObjectName(QStringLiteral("RecordsDialog"));
-    setWindowTitle(QStringLiteral("Records"));
+    setWindowTitle(tr("Records"));
     m_table->setObjectName(QStringLiteral("tblRecords"));
-    m_table->setAccessibleName(QStringLiteral("Records, newest first"));
+    m_table->setAccessibleName(tr("Records, newest first"));
     m_table->setColumnCount(6);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Picture"), QStringLiteral("Grid"),
-                                        QStringLiteral("Game"), QStringLiteral("Best time"),
-                                        QStringLiteral("Fewest moves"), QStringLiteral("Date")});
+    m_table->setHorizontalHeaderLabels({tr("Picture"), tr("Grid"), tr("Game", "kind of game"),
+                                        tr("Best time"), tr("Fewest moves"), tr("Date")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    m_clear = buttons->addButton(QStringLiteral("&Clear Records"), QDialogButtonBox::ResetRole);
+    m_clear = buttons->addButton(tr("&Clear Records"), QDialogButtonBox::ResetRole);
     m_clear->setObjectName(QStringLiteral("btnClearRecords"));
-    m_clear->setAccessibleName(QStringLiteral("Clear Records"));
+    m_clear->setAccessibleName(tr("Clear Records"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_clear, &QPushButton::clicked, this, &RecordsDialog::clearRecords);
 
@@ -64,8 +63,7 @@ void RecordsDialog::fill()
         const QStringList cells = {
             record.name.isEmpty() ? record.key.picture : record.name,
             QStringLiteral("%1 x %2").arg(record.key.rows).arg(record.key.cols),
-            record.key.gameType == game::MoveBlocks ? QStringLiteral("Move Blocks")
-                                                    : QStringLiteral("Swap Blocks"),
+            record.key.gameType == game::MoveBlocks ? tr("Move Blocks") : tr("Swap Blocks"),
             timeText(record.bestMilliseconds),
             QString::number(record.fewestMoves),
             record.updated.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")),
@@ -79,11 +77,9 @@ void RecordsDialog::fill()
 
 void RecordsDialog::clearRecords()
 {
-    if (QMessageBox::question(this, QStringLiteral("Records"),
-                              QStringLiteral("Clear all records?")) != QMessageBox::Yes)
+    if (QMessageBox::question(this, tr("Records"), tr("Clear all records?")) != QMessageBox::Yes)
         return;
     if (!sources::saveRecords(m_path, game::RecordBook()))
-        QMessageBox::warning(this, QStringLiteral("Records"),
-                             QStringLiteral("Unable to clear the records."));
+        QMessageBox::warning(this, tr("Records"), tr("Unable to clear the records."));
     fill();
 }

@@ -3,36 +3,42 @@
 #include "app/window/accessible_names.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLabel>
 #include <QWidget>
 
 void nameControls(QWidget *window)
 {
-    static const QHash<QString, QString> names = {
-        {QStringLiteral("Image2"), QStringLiteral("Puzzle board")},
-        {QStringLiteral("imgSolution"), QStringLiteral("Solution picture")},
-        {QStringLiteral("ProEffectImage1"), QStringLiteral("Darkened picture")},
-        {QStringLiteral("txtMoveCount"), QStringLiteral("Moves taken")},
-        {QStringLiteral("txtStatus"), QStringLiteral("Time elapsed")},
-        {QStringLiteral("txtInfo"), QStringLiteral("Game message")},
-        {QStringLiteral("txtInfoShadow"), QStringLiteral("Game message shadow")},
-        {QStringLiteral("txtRecord"), QStringLiteral("New record")},
-        {QStringLiteral("progressBar"), QStringLiteral("Progress")},
-        {QStringLiteral("toolBar"), QStringLiteral("Tool bar")},
-        {QStringLiteral("toolStrip"), QStringLiteral("Tool strip")},
-        {QStringLiteral("fraBrowser"), QStringLiteral("Web pane")},
-        {QStringLiteral("fraImages"), QStringLiteral("Picture area")},
-        {QStringLiteral("fraSolution"), QStringLiteral("Board pane")},
-        {QStringLiteral("boardOverlay"), QStringLiteral("Keyboard cursor and hint")},
-        {QStringLiteral("qt_toolbar_ext_button"), QStringLiteral("More tools")},
-        {QStringLiteral("qt_menubar_ext_button"), QStringLiteral("More menus")},
+    static const QHash<QString, const char *> names = {
+        {QStringLiteral("Image2"), QT_TRANSLATE_NOOP("AccessibleNames", "Puzzle board")},
+        {QStringLiteral("imgSolution"), QT_TRANSLATE_NOOP("AccessibleNames", "Solution picture")},
+        {QStringLiteral("ProEffectImage1"),
+         QT_TRANSLATE_NOOP("AccessibleNames", "Darkened picture")},
+        {QStringLiteral("txtMoveCount"), QT_TRANSLATE_NOOP("AccessibleNames", "Moves taken")},
+        {QStringLiteral("txtStatus"), QT_TRANSLATE_NOOP("AccessibleNames", "Time elapsed")},
+        {QStringLiteral("txtInfo"), QT_TRANSLATE_NOOP("AccessibleNames", "Game message")},
+        {QStringLiteral("txtInfoShadow"),
+         QT_TRANSLATE_NOOP("AccessibleNames", "Game message shadow")},
+        {QStringLiteral("txtRecord"), QT_TRANSLATE_NOOP("AccessibleNames", "New record")},
+        {QStringLiteral("progressBar"), QT_TRANSLATE_NOOP("AccessibleNames", "Progress")},
+        {QStringLiteral("toolBar"), QT_TRANSLATE_NOOP("AccessibleNames", "Tool bar")},
+        {QStringLiteral("toolStrip"), QT_TRANSLATE_NOOP("AccessibleNames", "Tool strip")},
+        {QStringLiteral("fraBrowser"), QT_TRANSLATE_NOOP("AccessibleNames", "Web pane")},
+        {QStringLiteral("fraImages"), QT_TRANSLATE_NOOP("AccessibleNames", "Picture area")},
+        {QStringLiteral("fraSolution"), QT_TRANSLATE_NOOP("AccessibleNames", "Board pane")},
+        {QStringLiteral("boardOverlay"),
+         QT_TRANSLATE_NOOP("AccessibleNames", "Keyboard cursor and hint")},
+        {QStringLiteral("qt_toolbar_ext_button"),
+         QT_TRANSLATE_NOOP("AccessibleNames", "More tools")},
+        {QStringLiteral("qt_menubar_ext_button"),
+         QT_TRANSLATE_NOOP("AccessibleNames", "More menus")},
     };
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (!control->accessibleName().isEmpty())
             continue;
         if (const auto name = names.constFind(control->objectName()); name != names.constEnd())
-            control->setAccessibleName(*name);
+            control->setAccessibleName(QCoreApplication::translate("AccessibleNames", *name));
         else if (const auto *button = qobject_cast<QAbstractButton *>(control))
             control->setAccessibleName(button->text().isEmpty() ? button->toolTip()
                                                                 : button->text());

@@ -166,7 +166,8 @@ void TfrmMain::rebuildDimSource()
 
 void TfrmMain::randomBlocks()
 {
-    setStatusText(QStringLiteral("Randomizing"));
+    //: In the clock's place on the tool bar, 88 pixels wide: keep it short
+    setStatusText(tr("Randomizing"));
     game::randomBlocks(m_state, game::clockSeed());
 }
 
@@ -221,7 +222,8 @@ void TfrmMain::btnRestartClick()
     // is what restarts.
     if (cancelDownload()) {
         showPane();
-        setStatusText(QStringLiteral("Browsing"));
+        //: In the clock's place on the tool bar, 88 pixels wide: keep it short
+        setStatusText(tr("Browsing"));
     }
     if (restartReloadsPage()) {
         WebBrowser1->refresh();
@@ -303,7 +305,7 @@ void TfrmMain::exchangeByCommand(int firstCell, int secondCell)
 void TfrmMain::showCompletion()
 {
     const QString message =
-        QStringLiteral("Puzzle Completed! (") + txtMoveCount->text() + QStringLiteral(" moves)");
+        tr("Puzzle Completed! (%n moves)", nullptr, txtMoveCount->text().toInt());
     txtInfo->setText(message);
     txtInfoShadow->setText(message);
     m_play->completed(txtMoveCount->text().toInt(), m_clock.elapsedMilliseconds());

@@ -24,7 +24,8 @@ TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address, web::Lin
     using sources::PictureDownload;
     std::optional<WaitCursor> busy(std::in_place);
     repaint();
-    setStatusText(QStringLiteral("Downloading"));
+    //: In the clock's place on the tool bar, 88 pixels wide: keep it short
+    setStatusText(tr("Downloading"));
     m_solutionPicture = QImage();
     mnuSolutionClick();
     setBrowserShown(false);
@@ -52,7 +53,7 @@ TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address, web::Lin
         const QImage picture =
             sources::decodeJpegBytesToCover(Client->takeBody(), sources::largestScreenPixels());
         setBrowserShown(false);
-        setStatusText(QStringLiteral("Processing"));
+        setStatusText(tr("Processing"));
         hidePaneFrame();
         fraImages->raise();
         m_play->setPicture([address] { return address; }, address);
@@ -73,13 +74,13 @@ TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address, web::Lin
 
 void TfrmMain::downloadFailed()
 {
-    QMessageBox::warning(this, QStringLiteral("Warning"),
-                         QStringLiteral("Unable to download image."), QMessageBox::Ok);
+    QMessageBox::warning(this, tr("Warning"), tr("Unable to download image."), QMessageBox::Ok);
     progressBar->hide();
     Image2->hide();
     switchForwardOff();
     siblingIndex = webSiblingIndex;
-    setStatusText(QStringLiteral("Error"));
+    //: In the clock's place on the tool bar, 88 pixels wide: keep it short
+    setStatusText(tr("Error"));
     showPane();
 }
 

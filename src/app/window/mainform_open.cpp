@@ -32,7 +32,8 @@ void TfrmMain::openPuzzle(const QString &path)
     // However this ends, the puzzle showing until now is gone: nothing of it runs on.
     abandonShownPuzzle();
     m_state.dimmedTarget = m_state.dimmedCell = m_state.selectedCell = -1;
-    setStatusText(QStringLiteral("Loadng"));
+    //: In the clock's place on the tool bar, 88 pixels wide: keep it short
+    setStatusText(tr("Loadng"));
     mnuSolution->setEnabled(true);
 
     QImage picture;
@@ -60,7 +61,8 @@ void TfrmMain::openPuzzle(const QString &path)
 
 void TfrmMain::buildPuzzle(const QImage &picture)
 {
-    setStatusText(QStringLiteral("Processing"));
+    //: In the clock's place on the tool bar, 88 pixels wide: keep it short
+    setStatusText(tr("Processing"));
     m_solutionPicture = picture;
     // The board and the dim source are rebuilt from the solution picture in full, in the
     // memory of the previous ones where it fits.
@@ -108,8 +110,7 @@ void TfrmMain::openChosenFile(const QString &path)
         setWindowTitle(QStringLiteral("Pindrel"));
         abandonShownPuzzle();
         setStatusText(QStringLiteral("00 : 00 : 00"));
-        QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Unable to open file."),
-                              QMessageBox::Ok);
+        QMessageBox::critical(this, tr("Error"), tr("Unable to open file."), QMessageBox::Ok);
     }
 }
 
@@ -126,7 +127,8 @@ void TfrmMain::openStillPicture(const QString &path)
 
 void TfrmMain::findOtherFiles()
 {
-    setStatusText(QStringLiteral("Searching"));
+    //: In the clock's place on the tool bar, 88 pixels wide: keep it short
+    setStatusText(tr("Searching"));
     const sources::SiblingList siblings = sources::findSiblingFiles(m_openDialogFileName);
     siblingFiles = siblings.names;
     siblingIndex = siblings.index;
@@ -165,8 +167,7 @@ void TfrmMain::openRequested(const OpenRequest &request)
         // failure path would hide it, and no dialog could have offered such a name.
         const QFileInfo file(request.target);
         if (!file.isFile() || !file.isReadable()) {
-            QMessageBox::critical(this, QStringLiteral("Error"),
-                                  QStringLiteral("Unable to open file."), QMessageBox::Ok);
+            QMessageBox::critical(this, tr("Error"), tr("Unable to open file."), QMessageBox::Ok);
             return;
         }
         openChosenFile(request.target);

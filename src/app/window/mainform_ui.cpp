@@ -73,7 +73,7 @@ QLabel *addPanel(QWidget *parent, const char *name, const QString &caption, cons
 
 QLabel *addCaptionLabel(QWidget *parent, const char *name, const QColor &colour)
 {
-    auto *label = new QLabel(QStringLiteral("Try Again? "), parent);
+    auto *label = new QLabel(QCoreApplication::translate("TfrmMain", "Try Again? "), parent);
     label->setObjectName(QLatin1String(name));
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setPixelSize(16);
@@ -136,7 +136,7 @@ QFileDialog *TfrmMain::openDialog()
 {
     if (OpenDialog1)
         return OpenDialog1;
-    OpenDialog1 = new QFileDialog(this, QStringLiteral("Open picture"));
+    OpenDialog1 = new QFileDialog(this, tr("Open picture"));
     OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
     OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
@@ -166,33 +166,27 @@ void TfrmMain::createToolStrip(QWidget *parent)
     toolBar->setObjectName(QStringLiteral("toolBar"));
     toolBar->setIconSize(QSize(16, 16));
     toolBar->setMovable(false);
-    btnOpen =
-        addToolButton(toolBar, "btnOpen", QStringLiteral("Open"), QStringLiteral("Open image"),
-                      toolBar->style()->standardIcon(QStyle::SP_DialogOpenButton));
+    //: Names a tool button that shows only an icon, for screen readers and the tool bar's overflow
+    btnOpen = addToolButton(toolBar, "btnOpen", tr("Open"), tr("Open image"),
+                            toolBar->style()->standardIcon(QStyle::SP_DialogOpenButton));
     btnOpen->setPopupMode(QToolButton::MenuButtonPopup);
-    btnWeb = addToolButton(toolBar, "btnWeb", QStringLiteral("Web"),
-                           QStringLiteral("Find images on the web"), webIcon());
+    btnWeb = addToolButton(toolBar, "btnWeb", tr("Web"), tr("Find images on the web"), webIcon());
     toolBar->addSeparator();
-    btnRestart = addToolButton(toolBar, "btnRestart", QStringLiteral("Restart Game"),
-                               QStringLiteral("Refresh/Restart"),
+    btnRestart = addToolButton(toolBar, "btnRestart", tr("Restart Game"), tr("Refresh/Restart"),
                                toolBar->style()->standardIcon(QStyle::SP_BrowserReload));
-    btnBack =
-        addToolButton(toolBar, "btnBack", QStringLiteral("Previous Image"), QStringLiteral("Back"),
-                      toolBar->style()->standardIcon(QStyle::SP_ArrowBack));
-    btnForward = addToolButton(toolBar, "btnForward", QStringLiteral("Next Image"),
-                               QStringLiteral("Forward"),
+    btnBack = addToolButton(toolBar, "btnBack", tr("Previous Image"), tr("Back"),
+                            toolBar->style()->standardIcon(QStyle::SP_ArrowBack));
+    btnForward = addToolButton(toolBar, "btnForward", tr("Next Image"), tr("Forward"),
                                toolBar->style()->standardIcon(QStyle::SP_ArrowForward));
     toolBar->addSeparator();
-    btnOptions =
-        addToolButton(toolBar, "btnOptions", QStringLiteral("Options"), QStringLiteral("Options"),
-                      toolBar->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    btnOptions = addToolButton(toolBar, "btnOptions", tr("Options"), tr("Options"),
+                               toolBar->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     row->addWidget(toolBar);
     row->addStretch(1);
 
-    txtMoveCount =
-        addPanel(toolStrip, "txtMoveCount", QStringLiteral("0"), QStringLiteral("Moves taken"), 48);
-    txtStatus = addPanel(toolStrip, "txtStatus", QStringLiteral("00 : 00 : 00"),
-                         QStringLiteral("Time elapsed"), 88);
+    txtMoveCount = addPanel(toolStrip, "txtMoveCount", QStringLiteral("0"), tr("Moves taken"), 48);
+    txtStatus =
+        addPanel(toolStrip, "txtStatus", QStringLiteral("00 : 00 : 00"), tr("Time elapsed"), 88);
     row->addWidget(txtMoveCount);
     row->addWidget(txtStatus);
 
@@ -254,55 +248,56 @@ void TfrmMain::createPictureArea(QWidget *parent)
 
 void TfrmMain::createMenus()
 {
-    QMenu *game = menuBar()->addMenu(QStringLiteral("&Game"));
+    QMenu *game = menuBar()->addMenu(tr("&Game", "menu bar"));
     game->setObjectName(QStringLiteral("mnuGame"));
-    mnuOpen = addItem(game, "mnuOpen", QStringLiteral("&Open..."),
+    mnuOpen = addItem(game, "mnuOpen", tr("&Open...", "Game menu"),
                       QKeySequence(QStringLiteral("Ctrl+O")));
-    mnuOpenURL = addItem(game, "mnuOpenURL", QStringLiteral("Open &URL..."),
+    mnuOpenURL = addItem(game, "mnuOpenURL", tr("Open &URL...", "Game menu"),
                          QKeySequence(QStringLiteral("Ctrl+U")));
     game->addSeparator();
-    mnuWeb = addItem(game, "mnuWeb", QStringLiteral("Puzzles on the &Web"),
+    mnuWeb = addItem(game, "mnuWeb", tr("Puzzles on the &Web", "Game menu"),
                      QKeySequence(QStringLiteral("Ctrl+W")));
     game->addSeparator();
     mnuExit =
-        addItem(game, "mnuExit", QStringLiteral("&Exit"), QKeySequence(QStringLiteral("Ctrl+X")));
+        addItem(game, "mnuExit", tr("&Exit", "Game menu"), QKeySequence(QStringLiteral("Ctrl+X")));
 
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *view = menuBar()->addMenu(tr("&View", "menu bar"));
     view->setObjectName(QStringLiteral("mnuView"));
     Restart1 =
-        addItem(view, "Restart1", QStringLiteral("&Restart/Refresh"), QKeySequence(Qt::Key_F5));
-    Back1 =
-        addItem(view, "Back1", QStringLiteral("&Back"), QKeySequence(QStringLiteral("Ctrl+Alt+B")));
-    Next1 =
-        addItem(view, "Next1", QStringLiteral("&Next"), QKeySequence(QStringLiteral("Ctrl+Alt+N")));
+        addItem(view, "Restart1", tr("&Restart/Refresh", "View menu"), QKeySequence(Qt::Key_F5));
+    Back1 = addItem(view, "Back1", tr("&Back", "View menu"),
+                    QKeySequence(QStringLiteral("Ctrl+Alt+B")));
+    Next1 = addItem(view, "Next1", tr("&Next", "View menu"),
+                    QKeySequence(QStringLiteral("Ctrl+Alt+N")));
     view->addSeparator();
     mnuSolution =
-        addItem(view, "mnuSolution", QStringLiteral("Show &Solution"), QKeySequence(Qt::Key_F4));
+        addItem(view, "mnuSolution", tr("Show &Solution", "View menu"), QKeySequence(Qt::Key_F4));
     view->addSeparator();
-    mnuFullScreen = addItem(view, "mnuFullScreen", QStringLiteral("&Full Screen"),
+    mnuFullScreen = addItem(view, "mnuFullScreen", tr("&Full Screen", "View menu"),
                             QKeySequence(Qt::Key_F11), true, false);
 
-    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu *options = menuBar()->addMenu(tr("&Options", "menu bar"));
     options->setObjectName(QStringLiteral("mnuOptions"));
-    mnuSetup = addItem(options, "mnuSetup", QStringLiteral("&Setup..."),
+    mnuSetup = addItem(options, "mnuSetup", tr("&Setup...", "Options menu"),
                        QKeySequence(QStringLiteral("Ctrl+S")));
     options->addSeparator();
-    mnuShowToolbar = addItem(options, "mnuShowToolbar", QStringLiteral("&Show Toolbar"),
+    mnuShowToolbar = addItem(options, "mnuShowToolbar", tr("&Show Toolbar", "Options menu"),
                              QKeySequence(QStringLiteral("Ctrl+T")), true, true);
-    FadeBlocks1 = addItem(options, "FadeBlocks1", QStringLiteral("&Dim Selected Tiles"),
+    FadeBlocks1 = addItem(options, "FadeBlocks1", tr("&Dim Selected Tiles", "Options menu"),
                           QKeySequence(QStringLiteral("Ctrl+F")), true, true);
     mnuDimTiles =
-        addItem(options, "mnuDimTiles", QStringLiteral("Dim Incorrect Tiles"), {}, true, false);
-    mnuShowGrid = addItem(options, "mnuShowGrid", QStringLiteral("&Grid Overlay"),
+        addItem(options, "mnuDimTiles", tr("Dim Incorrect Tiles", "Options menu"), {}, true, false);
+    mnuShowGrid = addItem(options, "mnuShowGrid", tr("&Grid Overlay", "Options menu"),
                           QKeySequence(QStringLiteral("Ctrl+G")), true, false);
-    mnuPlaySound = addItem(options, "mnuPlaySound", QStringLiteral("Play Sound"), {}, true, true);
+    mnuPlaySound =
+        addItem(options, "mnuPlaySound", tr("Play Sound", "Options menu"), {}, true, true);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(tr("&Help", "menu bar"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = addItem(help, "mnuAbout", QStringLiteral("&About Pindrel..."),
+    mnuAbout = addItem(help, "mnuAbout", tr("&About Pindrel...", "Help menu"),
                        QKeySequence(QStringLiteral("Ctrl+A")));
     help->addSeparator();
-    mnuVisitOnline = addItem(help, "mnuVisitOnline", QStringLiteral("Visit Pindrel Online..."));
+    mnuVisitOnline = addItem(help, "mnuVisitOnline", tr("Visit Pindrel Online...", "Help menu"));
 
     for (QAction *item : {Back1, Next1, mnuSolution})
         item->setEnabled(false);

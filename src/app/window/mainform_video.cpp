@@ -52,7 +52,7 @@ void TfrmMain::openVideo(const QString &path)
     avi->SetFileName(path);
     progressBar->hide();
     if (avi->FrameCount() <= 0)
-        throw sources::DecodeError(QStringLiteral("%1: not a playable video").arg(path));
+        throw sources::DecodeError(tr("%1: not a playable video").arg(path));
     isVideo = true;
     m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
                        QFileInfo(path).fileName());

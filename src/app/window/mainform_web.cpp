@@ -79,7 +79,7 @@ void TfrmMain::enterBrowsing()
     cancelDownload();
     leaveVideoPuzzle();
     m_clock.StopTimer();
-    setStatusText(QStringLiteral("Browsing"));
+    setStatusText(tr("Browsing"));
     txtMoveCount->setText(QStringLiteral("0"));
     createBrowser();
     setBackForwardEnabled(WebBrowser1->canGoBack(), WebBrowser1->canGoForward());
@@ -100,8 +100,7 @@ void TfrmMain::PuzzlesontheWeb1Click()
         Image2->hide();
         showPane();
     } catch (const std::exception &) {
-        QMessageBox::critical(this, QStringLiteral("Error"),
-                              QStringLiteral("Unable to navigate to the website."),
+        QMessageBox::critical(this, tr("Error"), tr("Unable to navigate to the website."),
                               QMessageBox::Ok);
     }
 }
@@ -138,7 +137,7 @@ void TfrmMain::openTypedAddress(const QString &typed)
 
 bool TfrmMain::WebBrowser1BeforeNavigate2(const QString &address)
 {
-    setStatusText(QStringLiteral("Browsing"));
+    setStatusText(tr("Browsing"));
     if (pageOwnsGauge()) {
         progressBar->hide();
         progressBar->setValue(0);
@@ -250,7 +249,7 @@ void TfrmMain::browseBack()
     txtMoveCount->setText(QStringLiteral("0"));
     setStatusText(QStringLiteral("00 : 00 : 00"));
     if (browserEnabled()) {
-        setStatusText(QStringLiteral("Browsing"));
+        setStatusText(tr("Browsing"));
         setBrowserShown(true);
         WebBrowser1->goBack();
         fraBrowser->show();
@@ -263,7 +262,7 @@ void TfrmMain::browseBack()
     // Back follows the browser's history again.
     setBackForwardEnabled(WebBrowser1 && WebBrowser1->canGoBack(), false);
     showPane();
-    setStatusText(QStringLiteral("Browsing"));
+    setStatusText(tr("Browsing"));
 }
 
 // While the pane is the current view, whatever the time panel says ("Browsing", or "Error"

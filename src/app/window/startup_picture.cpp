@@ -2,6 +2,7 @@
 // The start-up artwork: a dusk sky cut into tiles, a few of them out of place, and the name.
 #include "app/window/startup_picture.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -61,6 +62,6 @@ QImage startupPicture()
     painter.setFont(subtitle);
     painter.setPen(QColor(255, 240, 220));
     painter.drawText(QRect(18, 64, 220, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("a picture puzzle"));
+                     QCoreApplication::translate("StartupPicture", "a picture puzzle"));
     return image;
 }
