@@ -4,6 +4,7 @@
 #include "app/pindrel_application.h"
 #include "app/startup_report.h"
 #include "app/translations.h"
+#include "app/widgets/once_exposed.h"
 #include "app/window/mainform.h"
 
 int main(int argc, char *argv[])
@@ -20,9 +21,10 @@ int main(int argc, char *argv[])
     TfrmMain window;
     StartupReport::watch(window.windowHandle());
     window.show();
-    // From the event loop, as a command would be: the window is up when a message shows.
+    // From the event loop, as a command would be, once the window is on screen: a message box
+    // is then centred over the window where the window manager put it, and the web pane's new
+    // native window (an address) keeps that place.
     if (request)
-        QMetaObject::invokeMethod(
-            &window, [&window, &request] { window.openRequested(*request); }, Qt::QueuedConnection);
+        callOnceExposed(&window, [&window, &request] { window.openRequested(*request); });
     return app.exec();
 }

@@ -80,6 +80,11 @@ void WindowTest::openThroughDialog(const QString &path)
         }
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(name, nullptr);
+        // A player types into the active dialog, where the name field has the focus: only then
+        // does the dialog drop the file it had selected before for the typed one. Activation
+        // comes late on a loaded machine, and without it the dialog opened the older file.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        ASSERT_TRUE(QTest::qWaitFor([name] { return name->hasFocus(); }));
         // Typed text would open the completer's popup; set it whole, then press Open.
         name->setText(path);
         auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));

@@ -50,18 +50,32 @@ server_pid=$!
 wait_for 10 "the web server" test -s "$work/port"
 site="http://127.0.0.1:$(cat "$work/port")"
 
+# The id of a shown window of the game whose title matches a pattern, waiting for one at most
+# the given seconds. xdotool ends at a window that goes while it searches (as the first native
+# window does when a start with an address opens the web pane), so it is asked again.
+named_window() {
+  local deadline=$((SECONDS + $2)) id
+  until id=$(xdotool search --all --onlyvisible --pid "$game_pid" --name "$1" 2>/dev/null | head -1) &&
+    [ -n "$id" ]; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
+  echo "$id"
+}
 # The main window's id; it changes when the game re-creates its native window.
 find_window() {
-  window=$(timeout 30 xdotool search --all --sync --onlyvisible --pid "$game_pid" --name '^Pindrel' | head -1) ||
-    fail "the main window did not appear"
+  window=$(named_window '^Pindrel' 30) || fail "the main window did not appear"
 }
 # With "web", a run that opens the web pane: under AddressSanitizer the engine's threads crash
-# the leak check at exit on a real display, so that run leaves it out.
+# the leak check at exit on a real display, so that run leaves it out. Arguments after it go
+# to the game.
 start_game() {
-  if [ "${1:-}" = web ]; then
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$game" >"$work/game.log" 2>&1 &
+  local mode=${1:-}
+  shift || true
+  if [ "$mode" = web ]; then
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$game" "$@" >"$work/game.log" 2>&1 &
   else
-    "$game" >"$work/game.log" 2>&1 &
+    "$game" "$@" >"$work/game.log" 2>&1 &
   fi
   game_pid=$!
   find_window
@@ -95,10 +109,27 @@ board_changed_from() {
   ! compare -metric AE "$1" "$work/now.png" null: >/dev/null 2>&1
 }
 key() { xdotool windowactivate --sync "$window" key --clearmodifiers "$@"; }
-# Where the window manager has put the main window: x, y, width and height of its client area.
+# Where the window manager has put a window (the main one unless given): x, y, width and
+# height of its client area.
 placement() {
-  xwininfo -id "$window" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+  xwininfo -id "${1:-$window}" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
     /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
+}
+# Succeeds when the main window's frame, title bar included, lies wholly on the screen.
+frame_on_screen() {
+  local x y w h left right top bottom
+  read -r x y w h <<<"$(placement)"
+  read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+  [ $((x - left)) -ge 0 ] && [ $((y - top)) -ge 0 ] && [ $((x + w + right)) -le 1024 ] &&
+    [ $((y + h + bottom)) -le 768 ]
+}
+# Succeeds when the given window lies wholly over the main window.
+over_main_window() {
+  local x y w h bx by bw bh
+  read -r x y w h <<<"$(placement)"
+  read -r bx by bw bh <<<"$(placement "$1")"
+  [ "$bx" -ge "$x" ] && [ "$by" -ge "$y" ] && [ $((bx + bw)) -le $((x + w)) ] &&
+    [ $((by + bh)) -le $((y + h)) ]
 }
 placed_at() { [ "$(placement)" = "$1" ]; }
 # Waits until the main window has a native window other than the given one.
@@ -136,6 +167,8 @@ quit_game() {
 }
 
 [ "$(title)" = "Pindrel" ] || fail "start-up title is '$(title)'"
+first_placement=$(placement)
+frame_on_screen || fail "the window's frame is off screen at start: $(placement)"
 
 # Open the picture by typing its path into the dialog's file name field.
 key ctrl+o
@@ -217,6 +250,27 @@ poll 10 board_changed_from "$work/phone.png" || fail "the MP4 board does not pla
 screenshot mp4
 
 quit_game
+
+# Started with a file that is not there, or an address that fails: the window is placed as at a
+# start without either, and the message box opens over it. Arguments: the run's kind for
+# start_game, the box's title, the game's argument.
+check_failed_start() {
+  start_game "$1" "$3"
+  local box
+  box=$(named_window "^$2\$" 30) || fail "no message box at a start with $3"
+  find_window
+  screenshot "failed_start_$2"
+  [ "$(placement)" = "$first_placement" ] ||
+    fail "started with $3 the window is at '$(placement)', without at '$first_placement'"
+  frame_on_screen || fail "started with $3 the window's frame is off screen: $(placement)"
+  over_main_window "$box" ||
+    fail "started with $3 the box at '$(placement "$box")' is not over the window at '$(placement)'"
+  xdotool windowactivate --sync "$box" key Return
+  wait_for 10 "the message box to close" only_main_window
+  quit_game
+}
+check_failed_start plain Error "$work/pictures/missing.png"
+check_failed_start web Warning "$site/missing.jpg"
 
 start_game web
 # The web pane's first opening, in a window the player has moved and resized: the game

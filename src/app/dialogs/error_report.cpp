@@ -4,12 +4,29 @@
 #include "app/dialogs/error_report.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <exception>
 
+namespace {
+
+// The window the player works in, or else the main window: a box without a parent is not
+// kept over the game by the window manager and opens wherever it chooses.
+QWidget *reportParent()
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow *>(window) && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+} // namespace
+
 void showErrorReport(const char *what)
 {
-    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Pindrel"),
+    QMessageBox::critical(reportParent(), QStringLiteral("Pindrel"),
                           QCoreApplication::translate("ErrorReport", what), QMessageBox::Ok);
 }
 
