@@ -27,8 +27,10 @@ namespace {
 // that keeps warning without getting anywhere (an 8-byte file warns 6 000 times before failing).
 constexpr int maxWarnings = 1'000'000;
 // What costs time is scans: each one sweeps the whole coefficient buffer, and a few bytes per
-// scan suffice. Encoders write about ten; 500 empty scans over 100 megapixels take about 3 s.
-constexpr int maxScans = 500;
+// scan suffice (500 empty scans over 100 megapixels took about 3 s). Encoders write about ten
+// (libjpeg's own progression 10 for colour, at most 60 for its largest component count), so a
+// hundred leaves room for any real file and holds a bomb to a fifth of that.
+constexpr int maxScans = 100;
 // Far above any 100-megapixel JPEG; keeps a mislabelled huge file out of memory.
 constexpr qint64 maxFileBytes = qint64(1) << 30;
 // Rows handed to libjpeg per call; it fills as many as its output buffer holds.
