@@ -4,7 +4,7 @@
 #include "app/window/mainform.h"
 #include "large_picture.h"
 #include "process_status.h"
-#include "sources/jpeg_decoder.h"
+#include "sources/picture_cover.h"
 
 #include <QFile>
 #include <cstdio>

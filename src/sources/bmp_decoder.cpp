@@ -3,6 +3,7 @@
 #include "sources/bmp_decoder.h"
 
 #include "sources/decode_error.h"
+#include "sources/picture_cover.h"
 #include "sources/picture_file.h"
 #include "sources/picture_limits.h"
 #include "sources/qt_reader_limit.h"
@@ -48,7 +49,7 @@ qint64 mostPixelsHeld(const QByteArray &header, qint64 fileBytes)
 
 } // namespace
 
-QImage decodeBmpFile(const QString &path)
+QImage decodeBmpFile(const QString &path, QSize cover)
 {
     allowLargestPicture();
     QFile file(path);
@@ -83,7 +84,7 @@ QImage decodeBmpFile(const QString &path)
             QStringLiteral("cannot decode BMP %1: %2").arg(path, reader.errorString()));
     if (image.size() != size)
         throw DecodeError(QStringLiteral("BMP %1 decoded to an unexpected size").arg(path));
-    return std::move(image).convertToFormat(QImage::Format_RGB32);
+    return reducedToCover(std::move(image).convertToFormat(QImage::Format_RGB32), cover);
 }
 
 } // namespace sources

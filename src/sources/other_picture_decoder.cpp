@@ -6,6 +6,7 @@
 #include "sources/decode_error.h"
 #include "sources/embedded_exif.h"
 #include "sources/exif_orientation.h"
+#include "sources/picture_cover.h"
 #include "sources/picture_file.h"
 #include "sources/picture_limits.h"
 #include "sources/qt_reader_limit.h"
@@ -35,7 +36,7 @@ QImage overBlack(const QImage &image)
 
 } // namespace
 
-QImage decodeOtherPictureFile(const QString &path)
+QImage decodeOtherPictureFile(const QString &path, QSize cover)
 {
     allowLargestPicture();
     QFile file(path);
@@ -52,14 +53,16 @@ QImage decodeOtherPictureFile(const QString &path)
         requirePictureSizeAllowed(headerSize.width(), headerSize.height());
 
     // Qt turns TIFF upright itself; PNG and WebP carry EXIF its readers do not look at.
-    const int orientation = reader.transformation() == QImageIOHandler::TransformationNone
-                                ? exifOrientation(embeddedExif(path, format))
-                                : normalOrientation;
+    const bool turnedByQt = reader.transformation() != QImageIOHandler::TransformationNone;
+    const int orientation =
+        turnedByQt ? normalOrientation : exifOrientation(embeddedExif(path, format));
     QImage image;
     if (!reader.read(&image) || image.isNull())
         throw DecodeError(QStringLiteral("cannot decode %1 picture %2: %3")
                               .arg(QString::fromLatin1(format), path, reader.errorString()));
     requirePictureSizeAllowed(image.width(), image.height());
+    // Reduced before anything else copies it, so no second full-size picture is ever made.
+    image = reducedToCover(std::move(image), storedSize(cover, orientation));
     return overBlack(applyExifOrientation(std::move(image), orientation));
 }
 

@@ -8,6 +8,7 @@
 #include "game/board_renderer.h"
 #include "game/geometry.h"
 #include "sources/jpeg_decoder.h"
+#include "sources/picture_cover.h"
 #include "video/AVIPlay.h"
 #include "video/media_loader.h"
 

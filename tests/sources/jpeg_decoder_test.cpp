@@ -2,6 +2,7 @@
 // JPEG decoding against the shared corpus, Qt's own decoder and pictures encoded here.
 #include "sources/decode_error.h"
 #include "sources/jpeg_decoder.h"
+#include "sources/picture_cover.h"
 #include "sources/picture_decoder.h"
 #include "support/corpus.h"
 #include "test_pictures.h"

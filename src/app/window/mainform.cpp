@@ -16,7 +16,7 @@
 #include "game/darkness.h"
 #include "game/geometry.h"
 #include "game/shuffle.h"
-#include "sources/jpeg_decoder.h"
+#include "sources/picture_cover.h"
 #include "video/AVIPlay.h"
 
 #include <QAction>
@@ -179,7 +179,7 @@ void TfrmMain::placeInfoLabels()
 
 int TfrmMain::lineWidth(int fullWidth) const
 {
-    // Over a JPEG decoded reduced or a video built at its shown size, bevels and frames are
+    // Over a picture kept reduced or a video built at its shown size, bevels and frames are
     // narrowed alike, so that they look as wide on the screen as over the full picture.
     const double reduction = isVideo ? double(m_solutionPicture.width()) / avi->FrameWidth()
                                      : sources::decodedEighths(m_solutionPicture) / 8.0;

@@ -12,7 +12,7 @@
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
 #include "sources/bmp_decoder.h"
-#include "sources/jpeg_decoder.h"
+#include "sources/picture_cover.h"
 #include "sources/picture_decoder.h"
 #include "sources/records_file.h"
 #include "sources/sibling_files.h"
@@ -35,11 +35,12 @@ void TfrmMain::openPuzzle(const QString &path)
     mnuSolution->setEnabled(true);
 
     QImage picture;
+    const QSize screen = sources::largestScreenPixels();
     try {
-        picture = sources::decodePictureFile(path, sources::largestScreenPixels());
+        picture = sources::decodePictureFile(path, screen);
         showPuzzleTitle(QFileInfo(path).fileName());
     } catch (const std::exception &) {
-        picture = sources::decodeBmpFile(path); // a failure here reaches the caller
+        picture = sources::decodeBmpFile(path, screen); // a failure here reaches the caller
     }
     // A local picture, of either kind, puts the web pane away: it would cover the board.
     fraImages->raise();
