@@ -11,6 +11,7 @@
 #include "app/widgets/event_pump.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
+#include "game/puzzle_size.h"
 #include "sources/bmp_decoder.h"
 #include "sources/picture_cover.h"
 #include "sources/picture_decoder.h"
@@ -61,7 +62,8 @@ void TfrmMain::openPuzzle(const QString &path)
 void TfrmMain::buildPuzzle(const QImage &picture)
 {
     setStatusText(QStringLiteral("Processing"));
-    m_solutionPicture = picture;
+    // A picture smaller than its grid would be cut into empty tiles.
+    m_solutionPicture = game::upscaledForGrid(picture, m_state.rows, m_state.cols);
     // The board and the dim source are rebuilt from the solution picture in full, in the
     // memory of the previous ones where it fits.
     rebuildDimSource();
