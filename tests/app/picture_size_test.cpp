@@ -119,7 +119,7 @@ TEST_F(WindowTest, PicturesAndVideosSmallerThanTheGridAreGrown)
         {"one.png", {1, 1}, {red}, 4, 0},
         {"four.png", {2, 2}, {red, green, blue, white}, 4, 0},
         {"four15.png", {2, 2}, {red, green, blue, white}, 15, 0},
-        {"small.bmp", {14, 14}, {red, blue}, 15, 0},
+        {"small.bmp", {7, 7}, {red, blue}, 15, 0},
         {"strip.png", {64, 5}, {green, blue}, 15, 0},
         {"then15.png", {1, 1}, {blue}, 3, 15},
         {"strip5.avi", {64, 5}, {red}, 15, 0},
