@@ -53,9 +53,9 @@ QImage decodeOtherPictureFile(const QString &path, QSize cover)
         requirePictureSizeAllowed(headerSize.width(), headerSize.height());
 
     // Qt turns TIFF upright itself; PNG and WebP carry EXIF its readers do not look at.
-    const bool turnedByQt = reader.transformation() != QImageIOHandler::TransformationNone;
-    const int orientation =
-        turnedByQt ? normalOrientation : exifOrientation(embeddedExif(path, format));
+    const int orientation = reader.transformation() == QImageIOHandler::TransformationNone
+                                ? exifOrientation(embeddedExif(path, format))
+                                : normalOrientation;
     QImage image;
     if (!reader.read(&image) || image.isNull())
         throw DecodeError(QStringLiteral("cannot decode %1 picture %2: %3")
