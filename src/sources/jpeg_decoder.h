@@ -2,6 +2,10 @@
 // JPEG pictures through libjpeg-turbo, straight into 32-bit scan lines and upright by EXIF.
 #pragma once
 
+// What a reduced decode is measured against and marked with, for every caller of the ToCover
+// decodes.
+#include "sources/picture_cover.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
