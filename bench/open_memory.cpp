@@ -3,7 +3,7 @@
 #include "app/pindrel_application.h"
 #include "app/window/mainform.h"
 #include "large_picture.h"
-#include "sources/jpeg_decoder.h"
+#include "sources/picture_cover.h"
 #include "support/process_status.h"
 
 #include <cstdio>

@@ -3,6 +3,7 @@
 #include "sources/bmp_decoder.h"
 
 #include "sources/decode_error.h"
+#include "sources/picture_cover.h"
 #include "sources/picture_file.h"
 #include "sources/picture_limits.h"
 #include "sources/qt_reader_limit.h"
@@ -49,7 +50,7 @@ qint64 mostPixelsHeld(const QByteArray &header, qint64 fileBytes)
 
 } // namespace
 
-QImage decodeBmpFile(const QString &path)
+QImage decodeBmpFile(const QString &path, QSize cover)
 {
     allowLargestPicture();
     QFile file(path);
@@ -90,7 +91,7 @@ QImage decodeBmpFile(const QString &path)
         throw DecodeError(
             QCoreApplication::translate("DecodeError", "BMP %1 decoded to an unexpected size")
                 .arg(path));
-    return std::move(image).convertToFormat(QImage::Format_RGB32);
+    return reducedToCover(std::move(image).convertToFormat(QImage::Format_RGB32), cover);
 }
 
 } // namespace sources

@@ -8,6 +8,8 @@
 namespace sources {
 
 // A Format_RGB32 picture; throws DecodeError when the file is not a BMP it can show.
-QImage decodeBmpFile(const QString &path);
+// A picture at least twice `cover` both ways is kept smoothly reduced to cover it
+// (reducedToCover).
+QImage decodeBmpFile(const QString &path, QSize cover = {});
 
 } // namespace sources

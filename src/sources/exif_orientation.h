@@ -13,6 +13,12 @@ constexpr int normalOrientation = 1;
 // 1 when the block is not EXIF, is malformed or has no valid Orientation tag.
 int exifOrientation(QByteArrayView app1Payload);
 
+// The size a picture of `upright` size is stored at: orientations 5 to 8 turn it a quarter.
+inline QSize storedSize(QSize upright, int orientation)
+{
+    return orientation >= 5 && orientation <= 8 ? upright.transposed() : upright;
+}
+
 // The picture as it is meant to be seen; orientations outside 2..8 leave it unchanged.
 QImage applyExifOrientation(QImage image, int orientation);
 

@@ -4,13 +4,12 @@
 
 #include "sources/decode_error.h"
 #include "sources/exif_orientation.h"
+#include "sources/picture_cover.h"
 #include "sources/picture_file.h"
 #include "sources/picture_limits.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <algorithm>
 #include <csetjmp>
@@ -28,14 +27,14 @@ namespace {
 // that keeps warning without getting anywhere (an 8-byte file warns 6 000 times before failing).
 constexpr int maxWarnings = 1'000'000;
 // What costs time is scans: each one sweeps the whole coefficient buffer, and a few bytes per
-// scan suffice. Encoders write about ten; 500 empty scans over 100 megapixels take about 3 s.
-constexpr int maxScans = 500;
+// scan suffice (500 empty scans over 100 megapixels took about 3 s). Encoders write about ten
+// (libjpeg's own progression 10 for colour, at most 60 for its largest component count), so a
+// hundred leaves room for any real file and holds a bomb to a fifth of that.
+constexpr int maxScans = 100;
 // Far above any 100-megapixel JPEG; keeps a mislabelled huge file out of memory.
 constexpr qint64 maxFileBytes = qint64(1) << 30;
 // Rows handed to libjpeg per call; it fills as many as its output buffer holds.
 constexpr int rowsPerRead = 16;
-// The picture's text entry holding the eighths of a reduced decode.
-const QString eighthsKey = QStringLiteral("Pindrel decoded eighths");
 
 // Little-endian Format_RGB32 is B, G, R, 0xff in memory. The X variants leave the fourth byte
 // undefined, which Format_RGB32 does not allow; the A variants fill it at the same speed.
@@ -130,26 +129,6 @@ void cmykToRgb32(uchar *line, int width, bool inverted)
     }
 }
 
-// Orientations 5 to 8 turn the picture a quarter.
-QSize storedSize(QSize upright, int orientation)
-{
-    return orientation >= 5 && orientation <= 8 ? upright.transposed() : upright;
-}
-
-// Eighths of the full size to decode: 8 unless the picture is at least twice `cover` both
-// ways, then the fewest whose rounded-up size still covers it.
-int scaleEighths(QSize picture, QSize cover)
-{
-    if (cover.isEmpty() || picture.width() < 2 * cover.width() ||
-        picture.height() < 2 * cover.height())
-        return 8;
-    for (int eighths = 1; eighths < 8; ++eighths)
-        if ((picture.width() * eighths + 7) / 8 >= cover.width() &&
-            (picture.height() * eighths + 7) / 8 >= cover.height())
-            return eighths;
-    return 8;
-}
-
 // Returns false when libjpeg gave up; the reason is then in state.errors.message.
 bool decompress(Decompression &state, const uchar *data, size_t size)
 {
@@ -174,7 +153,7 @@ bool decompress(Decompression &state, const uchar *data, size_t size)
 
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : rgb32ColorSpace;
-    info.scale_num = unsigned(scaleEighths(QSize(int(info.image_width), int(info.image_height)),
+    info.scale_num = unsigned(coverEighths(QSize(int(info.image_width), int(info.image_height)),
                                            storedSize(state.cover, state.orientation)));
     info.scale_denom = 8;
     jpeg_calc_output_dimensions(&info);
@@ -215,10 +194,8 @@ QImage decodeJpegData(const uchar *data, size_t size, QSize cover)
     if (!decompress(state, data, size))
         throw DecodeError(QCoreApplication::translate("DecodeError", "cannot decode JPEG: %1")
                               .arg(QString::fromLocal8Bit(state.errors.message)));
-    const int eighths = int(state.info.scale_num);
     QImage upright = applyExifOrientation(std::move(state.image), state.orientation);
-    if (eighths != 8)
-        upright.setText(eighthsKey, QString::number(eighths));
+    markDecodedEighths(upright, int(state.info.scale_num));
     return upright;
 }
 
@@ -257,23 +234,6 @@ QImage decodeJpegFileToCover(const QString &path, QSize cover)
     } catch (const DecodeError &error) {
         throw DecodeError(QStringLiteral("%1: %2").arg(path, QString::fromStdString(error.what())));
     }
-}
-
-int decodedEighths(const QImage &picture)
-{
-    bool valid = false;
-    const int eighths = picture.text(eighthsKey).toInt(&valid);
-    return valid && eighths >= 1 && eighths <= 8 ? eighths : 8;
-}
-
-QSize largestScreenPixels()
-{
-    QSize largest;
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        const QSize pixels = screen->geometry().size() * screen->devicePixelRatio();
-        largest = largest.isValid() ? largest.expandedTo(pixels) : pixels;
-    }
-    return largest;
 }
 
 } // namespace sources

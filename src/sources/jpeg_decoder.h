@@ -2,6 +2,10 @@
 // JPEG pictures through libjpeg-turbo, straight into 32-bit scan lines and upright by EXIF.
 #pragma once
 
+// What a reduced decode is measured against and marked with, for every caller of the ToCover
+// decodes.
+#include "sources/picture_cover.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -15,17 +19,9 @@ QImage decodeJpegBytes(const QByteArray &bytes);
 
 // The same, except that a picture at least twice `cover` both ways (the largest screen, say)
 // is decoded at the fewest of libjpeg's eighths of its size whose upright picture still
-// covers it: the full-size rows are where most of a decode's time goes.
-// Such a picture carries the eighths it was decoded at; lines drawn over it in pixels (bevels,
-// frames) look the same on the screen when they are scaled alike.
+// covers it (coverEighths): the full-size rows are where most of a decode's time goes.
+// Such a picture carries the eighths it was decoded at (decodedEighths).
 QImage decodeJpegFileToCover(const QString &path, QSize cover);
 QImage decodeJpegBytesToCover(const QByteArray &bytes, QSize cover);
-
-// Eighths of its full size a picture was decoded at: 8 for every picture not reduced.
-int decodedEighths(const QImage &picture);
-
-// The size a picture must have to fill any screen attached in device pixels: the largest
-// width and the largest height among them.
-QSize largestScreenPixels();
 
 } // namespace sources

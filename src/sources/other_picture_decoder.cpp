@@ -6,6 +6,7 @@
 #include "sources/decode_error.h"
 #include "sources/embedded_exif.h"
 #include "sources/exif_orientation.h"
+#include "sources/picture_cover.h"
 #include "sources/picture_file.h"
 #include "sources/picture_limits.h"
 #include "sources/qt_reader_limit.h"
@@ -36,7 +37,7 @@ QImage overBlack(const QImage &image)
 
 } // namespace
 
-QImage decodeOtherPictureFile(const QString &path)
+QImage decodeOtherPictureFile(const QString &path, QSize cover)
 {
     allowLargestPicture();
     QFile file(path);
@@ -64,6 +65,8 @@ QImage decodeOtherPictureFile(const QString &path)
             QCoreApplication::translate("DecodeError", "cannot decode %1 picture %2: %3")
                 .arg(QString::fromLatin1(format), path, reader.errorString()));
     requirePictureSizeAllowed(image.width(), image.height());
+    // Reduced before anything else copies it, so no second full-size picture is ever made.
+    image = reducedToCover(std::move(image), storedSize(cover, orientation));
     return overBlack(applyExifOrientation(std::move(image), orientation));
 }
 

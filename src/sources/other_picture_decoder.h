@@ -21,7 +21,9 @@ class NotOtherPicture : public DecodeError
 // The first frame or page, upright by its EXIF orientation, as Format_RGB32 with any
 // transparency laid over black. Throws DecodeError when the file is no such picture: JPEG
 // and BMP content included, since those have decoders of their own.
-QImage decodeOtherPictureFile(const QString &path);
+// A picture at least twice `cover` both ways is kept smoothly reduced to cover it
+// (reducedToCover).
+QImage decodeOtherPictureFile(const QString &path, QSize cover = {});
 
 // The file name extensions (lower case, no dot) of the kinds that open as pictures, JPEG's
 // aside: BMP and what Qt's readers decode.

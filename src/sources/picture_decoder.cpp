@@ -14,7 +14,7 @@ QImage decodePictureFile(const QString &path, QSize cover)
         return decodeJpegFileToCover(path, cover);
     } catch (const DecodeError &notJpeg) {
         try {
-            return decodeOtherPictureFile(path);
+            return decodeOtherPictureFile(path, cover);
         } catch (const NotOtherPicture &) {
             throw notJpeg; // a broken JPEG says what broke it
         }

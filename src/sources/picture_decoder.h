@@ -9,7 +9,8 @@ namespace sources {
 
 // A JPEG through libjpeg-turbo, any other kind but BMP through Qt's image readers; throws
 // DecodeError when it is neither (BMP is the caller's fallback).
-// A JPEG at least twice `cover` both ways is decoded reduced to cover it (decodeJpegFileToCover).
+// A picture at least twice `cover` both ways is kept reduced to cover it: a JPEG decoded at
+// libjpeg's eighths (decodeJpegFileToCover), any other decoded and shrunk (reducedToCover).
 QImage decodePictureFile(const QString &path, QSize cover = {});
 
 } // namespace sources

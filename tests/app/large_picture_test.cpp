@@ -9,6 +9,7 @@
 #include "game/board_renderer.h"
 #include "game/geometry.h"
 #include "sources/jpeg_decoder.h"
+#include "sources/picture_cover.h"
 #include "support/loopback_server.h"
 #include "support/process_status.h"
 #include "video/AVIPlay.h"

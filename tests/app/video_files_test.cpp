@@ -4,6 +4,7 @@
 #include "window_fixture.h"
 
 #include "../video/avi_fixtures.h"
+#include "game/puzzle_size.h"
 #include "support/corpus.h"
 #include "video/AVIPlay.h"
 
@@ -57,10 +58,12 @@ TEST_F(WindowTest, EveryCorpusVideoPlaysOrFailsCleanly)
         ASSERT_TRUE(player->Active());
         ++played;
         EXPECT_EQ(window->windowTitle(), "Pindrel - " + name);
-        // Built one to one with the screen, or at the frame's size when that is smaller.
+        // Built one to one with the screen, or at the frame's size when that is smaller, grown
+        // when the frame is too small for the grid (a 10 x 5 one on 4 x 4).
         const QSize frame(player->FrameWidth(), player->FrameHeight());
         const QSize shown = board()->pictureRect().size() * board()->devicePixelRatioF();
-        EXPECT_EQ(window->boardPicture().size(), frame.width() <= shown.width() ? frame : shown);
+        EXPECT_EQ(window->boardPicture().size(),
+                  frame.width() <= shown.width() ? game::upscaledForGrid(frame, 4, 4) : shown);
         // A few refresh ticks of whatever decodes.
         for (int tick = 0; tick < 3; ++tick) {
             QTest::qWait(30);

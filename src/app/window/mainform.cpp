@@ -16,7 +16,7 @@
 #include "game/darkness.h"
 #include "game/geometry.h"
 #include "game/shuffle.h"
-#include "sources/jpeg_decoder.h"
+#include "sources/picture_cover.h"
 #include "video/AVIPlay.h"
 
 #include <QAction>
@@ -180,10 +180,12 @@ void TfrmMain::placeInfoLabels()
 
 int TfrmMain::lineWidth(int fullWidth) const
 {
-    // Over a JPEG decoded reduced or a video built at its shown size, bevels and frames are
-    // narrowed alike, so that they look as wide on the screen as over the full picture.
-    const double reduction = isVideo ? double(m_solutionPicture.width()) / avi->FrameWidth()
-                                     : sources::decodedEighths(m_solutionPicture) / 8.0;
+    // Over a picture kept reduced or a video built at its shown size, bevels and frames are
+    // narrowed alike, so that they look as wide on the screen as over the full picture. Over
+    // frames grown for a fine grid they stay as wide as over a still picture grown alike.
+    const double reduction =
+        isVideo ? std::min(1.0, double(m_solutionPicture.width()) / avi->FrameWidth())
+                : sources::decodedEighths(m_solutionPicture) / 8.0;
     return std::max(1, game::roundHalfEven(fullWidth * reduction));
 }
 

@@ -11,8 +11,9 @@
 #include "app/widgets/event_pump.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
+#include "game/puzzle_size.h"
 #include "sources/bmp_decoder.h"
-#include "sources/jpeg_decoder.h"
+#include "sources/picture_cover.h"
 #include "sources/picture_decoder.h"
 #include "sources/records_file.h"
 #include "sources/sibling_files.h"
@@ -37,11 +38,12 @@ void TfrmMain::openPuzzle(const QString &path)
     mnuSolution->setEnabled(true);
 
     QImage picture;
+    const QSize screen = sources::largestScreenPixels();
     try {
-        picture = sources::decodePictureFile(path, sources::largestScreenPixels());
+        picture = sources::decodePictureFile(path, screen);
         showPuzzleTitle(QFileInfo(path).fileName());
     } catch (const std::exception &) {
-        picture = sources::decodeBmpFile(path); // a failure here reaches the caller
+        picture = sources::decodeBmpFile(path, screen); // a failure here reaches the caller
     }
     // A local picture, of either kind, puts the web pane away: it would cover the board.
     fraImages->raise();
@@ -63,7 +65,8 @@ void TfrmMain::buildPuzzle(const QImage &picture)
 {
     //: In the clock's place on the tool bar, 88 pixels wide: keep it short
     setStatusText(tr("Processing"));
-    m_solutionPicture = picture;
+    // A picture smaller than its grid would be cut into empty tiles.
+    m_solutionPicture = game::upscaledForGrid(picture, m_state.rows, m_state.cols);
     // The board and the dim source are rebuilt from the solution picture in full, in the
     // memory of the previous ones where it fits.
     rebuildDimSource();

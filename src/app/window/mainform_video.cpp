@@ -9,6 +9,7 @@
 #include "app/widgets/wait_cursor.h"
 #include "game/board_renderer.h"
 #include "game/geometry.h"
+#include "game/puzzle_size.h"
 #include "sources/decode_error.h"
 #include "sources/records_file.h"
 #include "video/AVIPlay.h"
@@ -141,8 +142,11 @@ QSize TfrmMain::shownVideoSize() const
     const QSize frame(avi->FrameWidth(), avi->FrameHeight());
     const QSize shown =
         game::shownPictureSize(fraSolution->size(), frame, fraSolution->devicePixelRatioF());
-    // In a window too small for the grid, tiles keep at least a pixel or two of the frame's.
-    return shown.width() >= 2 * m_state.cols && shown.height() >= 2 * m_state.rows ? shown : frame;
+    // In a window too small for the grid, tiles keep the frame's pixels, and frames smaller
+    // than the grid are grown (smoothly, by the frame conversion) so that every tile shows some.
+    return game::fitsGrid(shown, m_state.rows, m_state.cols)
+               ? shown
+               : game::upscaledForGrid(frame, m_state.rows, m_state.cols);
 }
 
 void TfrmMain::sizeVideoPictures(QSize size)
