@@ -79,8 +79,7 @@ TEST_F(WindowTest, APickIsMarkedAndCanBeCancelled)
 
     // Resizing the window forgets the pick.
     window->resize(700, 560);
-    QTest::qWait(20);
-    EXPECT_EQ(state.selectedCell, -1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state.selectedCell == -1; }));
     EXPECT_EQ(state.dimmedCell, -1);
     pressCell(5);
     EXPECT_EQ(state.selectedCell, 5);

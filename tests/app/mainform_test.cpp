@@ -5,7 +5,6 @@
 #include "app/widgets/picture_view.h"
 #include "game/darkness.h"
 
-#include <QFontInfo>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
@@ -30,10 +29,9 @@ TEST_F(WindowTest, StartsInTheSolutionViewOfTheBuiltInPicture)
     EXPECT_EQ(text("txtStatus"), "00 : 00 : 00");
     EXPECT_TRUE(find<QLabel>("txtInfo")->isVisible());
     EXPECT_EQ(text("txtInfo"), "Try Again? ");
-    // The labels ask for Comic Sans MS; fontconfig substitutes the installed look-alike.
+    // The fonts asked for; which installed fonts stand in for them is the machine's business.
     EXPECT_EQ(find<QLabel>("txtInfo")->font().family(), "Comic Sans MS");
-    EXPECT_EQ(QFontInfo(find<QLabel>("txtInfo")->font()).family(), "Comic Neue");
-    EXPECT_EQ(QFontInfo(find<QLabel>("txtStatus")->font()).family(), "Liberation Sans");
+    EXPECT_EQ(find<QLabel>("txtStatus")->font().family(), "Arial");
 
     // The dim source is the built-in picture darkened.
     QImage darkened = window->solutionPicture();

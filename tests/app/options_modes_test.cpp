@@ -140,11 +140,12 @@ TEST_F(WindowTest, TheToolStripToggleAndFullScreenMode)
     const QRect before = window->geometry();
     for (int round = 0; round < 2; ++round) {
         action("mnuFullScreen")->trigger();
-        QTest::qWait(20);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return window->centralWidget()->size() == window->screen()->geometry().size();
+        }));
         EXPECT_TRUE(action("mnuFullScreen")->isChecked());
         EXPECT_FALSE(strip->isVisible());
         EXPECT_FALSE(window->menuBar()->isVisible());
-        EXPECT_EQ(window->centralWidget()->size(), window->screen()->geometry().size());
         auto *copy = find<QMenu>("PopupMenu1");
         EXPECT_EQ(copy->actions().size(), 4); // one copy of the main menu, however often
         EXPECT_EQ(copy->findChildren<QMenu *>(Qt::FindDirectChildrenOnly).size(), 4);
@@ -160,11 +161,10 @@ TEST_F(WindowTest, TheToolStripToggleAndFullScreenMode)
         QAction *fullScreenCopy = copy->actions().at(1)->menu()->actions().at(6);
         ASSERT_EQ(fullScreenCopy->text(), "&Full Screen");
         fullScreenCopy->trigger();
-        QTest::qWait(20);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window->geometry() == before; }));
         EXPECT_FALSE(action("mnuFullScreen")->isChecked());
         EXPECT_TRUE(strip->isVisible());
         EXPECT_TRUE(window->menuBar()->isVisible());
-        EXPECT_EQ(window->geometry(), before);
     }
 }
 

@@ -210,7 +210,7 @@ TEST_F(WebDownloadTest, ANewerLinkDuringATransferWinsAndOnlyItsPuzzleIsBuilt)
     EXPECT_TRUE(board()->isVisible());
     EXPECT_FALSE(pane()->isVisible());
     EXPECT_TRUE(window->clockRunning());
-    QTest::qWait(50);
+    QTest::qWait(50); // time for a message about the dropped download, had one been queued
     EXPECT_EQ(boxes, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedEarly() == 1; }));
 }

@@ -42,7 +42,7 @@ class MonitorRecorder
     double rmsOver(int ms, const QString &folder)
     {
         m_parec.readAll();
-        QTest::qWait(ms);
+        QTest::qWait(ms); // the recording's length: sound plays in real time
         const QString path = folder + "/recorded.raw";
         if (!writeFile(path, m_parec.readAll()))
             return -1;
@@ -117,7 +117,7 @@ TEST_F(RealSound, APlayingVideoIsHeardUntilPlaySoundIsSwitchedOff)
         EXPECT_GT(player->Position(), 0); // the picture went on meanwhile
 
         player->SetPlaySound(false);
-        QTest::qWait(300); // what the server already held plays out
+        QTest::qWait(300); // what the server already held plays out, in real time
         const double switchedOff = rmsOver(1000);
         EXPECT_LT(switchedOff, 0.001);
         EXPECT_TRUE(player->Active());

@@ -174,7 +174,7 @@ TEST_F(TransparentPlayerTest, ASiblingMovedBehindIsSeenOnceTheBackgroundIsStale)
     // The paints that a capture and the player's own repaint cause are no change behind it:
     // nothing repaints it again.
     PaintCounter paints(player);
-    QTest::qWait(100);
+    QTest::qWait(100); // time for a repaint, had one been queued, to arrive
     EXPECT_EQ(paints.count, 0);
     EXPECT_FALSE(player->BackgroundStale());
 
