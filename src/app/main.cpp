@@ -3,6 +3,7 @@
 #include "app/open/command_line.h"
 #include "app/pindrel_application.h"
 #include "app/startup_report.h"
+#include "app/termination_signals.h"
 #include "app/window/mainform.h"
 
 int main(int argc, char *argv[])
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
         parseCommandLine(text.arguments()); // prints the text and ends the process
     }
     PindrelApplication app(argc, argv);
+    quitOnTerminationSignals(app);
     const std::optional<OpenRequest> request = parseCommandLine(app.arguments());
     TfrmMain window;
     StartupReport::watch(window.windowHandle());
