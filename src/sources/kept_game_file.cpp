@@ -69,8 +69,7 @@ bool setKeptGameAside(const QString &path)
 {
     const QString aside = path + QStringLiteral(".unreadable");
     QFile::remove(aside);
-    // A folder in its place cannot be renamed over a file; it is left where it is.
-    return QFile::rename(path, aside) || QDir(path).exists();
+    return QFile::rename(path, aside);
 }
 
 void forgetKeptGame(const QString &path)
