@@ -64,7 +64,7 @@ KeysDialog::KeysDialog(const QList<KeyRow> &rows, QWidget *parent) : QDialog(par
 
 void addKeysCommand(QMainWindow *window, QMenu *helpMenu)
 {
-    QAction *keys = helpMenu->addAction(QObject::tr("&Keys..."));
+    QAction *keys = helpMenu->addAction(QObject::tr("&Keys...", "Help menu"));
     keys->setObjectName(QStringLiteral("mnuKeys"));
     keys->setShortcut(QKeySequence(Qt::Key_F1));
     window->addAction(keys);

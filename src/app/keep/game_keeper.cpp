@@ -24,7 +24,7 @@ GameKeeper::GameKeeper(QWidget *window, KeepHost &host, QMenu *gameMenu)
       m_path(sources::keptGamePath())
 {
     gameMenu->addSeparator();
-    m_resume = gameMenu->addAction(tr("Resume &Last Game"));
+    m_resume = gameMenu->addAction(tr("Resume &Last Game", "Game menu"));
     m_resume->setObjectName(QStringLiteral("mnuResume"));
     window->addAction(m_resume);
     connect(m_resume, &QAction::triggered, this, &GameKeeper::resume);

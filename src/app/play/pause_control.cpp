@@ -18,10 +18,7 @@ PauseControl::PauseControl(QMainWindow *window, PauseHost &host, QWidget *area, 
 {
     m_cover->setObjectName(QStringLiteral("lblPaused"));
     m_cover->setAlignment(Qt::AlignCenter);
-    // The window's own colours, text and background together, whatever the desktop's palette.
-    m_cover->setBackgroundRole(QPalette::Window);
-    m_cover->setForegroundRole(QPalette::WindowText);
-    m_cover->setPalette(window->palette());
+    // The picture area's colours, its black and the text colour set with it.
     m_cover->setAutoFillBackground(true);
     QFont font = m_cover->font();
     font.setPointSize(font.pointSize() * 2);
@@ -32,7 +29,7 @@ PauseControl::PauseControl(QMainWindow *window, PauseHost &host, QWidget *area, 
     m_cover->installEventFilter(this);
     area->installEventFilter(this);
 
-    m_action = gameMenu->addAction(tr("&Pause") + QStringLiteral("\tP"));
+    m_action = gameMenu->addAction(tr("&Pause", "Game menu") + QStringLiteral("\tP"));
     m_action->setObjectName(QStringLiteral("mnuPause"));
     m_action->setCheckable(true);
     window->addAction(m_action);

@@ -60,7 +60,8 @@ PlayAssist::PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, 
         window, gameMenu, "mnuRedo", QStringLiteral("&Redo"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // H is taken only while a game is played (see handleKey); the menu only shows it.
-    m_hint = addCommand(window, gameMenu, "mnuHint", tr("&Hint") + QStringLiteral("\tH"), {});
+    m_hint = addCommand(window, gameMenu, "mnuHint",
+                        tr("&Hint", "Game menu") + QStringLiteral("\tH"), {});
     QAction *records = addCommand(window, helpMenu, "mnuRecords", QStringLiteral("Records..."), {});
     connect(m_undo, &QAction::triggered, this, [this] { replay(&game::MoveHistory::undo); });
     connect(m_redo, &QAction::triggered, this, [this] { replay(&game::MoveHistory::redo); });
