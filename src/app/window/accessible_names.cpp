@@ -18,6 +18,7 @@ void nameControls(QWidget *window)
         {QStringLiteral("txtInfo"), QStringLiteral("Game message")},
         {QStringLiteral("txtInfoShadow"), QStringLiteral("Game message shadow")},
         {QStringLiteral("txtRecord"), QStringLiteral("New record")},
+        {QStringLiteral("lblPaused"), QStringLiteral("Paused")},
         {QStringLiteral("progressBar"), QStringLiteral("Progress")},
         {QStringLiteral("toolBar"), QStringLiteral("Tool bar")},
         {QStringLiteral("toolStrip"), QStringLiteral("Tool strip")},
