@@ -3,6 +3,7 @@
 #include "app/open/command_line.h"
 #include "app/pindrel_application.h"
 #include "app/startup_report.h"
+#include "app/termination_signals.h"
 #include "app/translations.h"
 #include "app/widgets/once_exposed.h"
 #include "app/window/mainform.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     }
     PindrelApplication app(argc, argv);
     installTranslations();
+    quitOnTerminationSignals(app);
     const std::optional<OpenRequest> request = parseCommandLine(app.arguments());
     TfrmMain window;
     StartupReport::watch(window.windowHandle());

@@ -14,6 +14,7 @@ GameClock::GameClock(Now now) : m_now(std::move(now))
 
 void GameClock::StartTimer()
 {
+    m_held.reset();
     m_running = true;
     m_clockStart = m_now();
 }
@@ -21,11 +22,33 @@ void GameClock::StartTimer()
 void GameClock::StopTimer()
 {
     m_running = false;
+    m_held.reset();
+}
+
+void GameClock::startAt(qint64 milliseconds)
+{
+    m_held.reset();
+    m_running = true;
+    m_clockStart = m_now() - milliseconds;
+}
+
+void GameClock::hold()
+{
+    if (!m_running)
+        return;
+    m_held = elapsedMilliseconds();
+    m_running = false;
+}
+
+void GameClock::resume()
+{
+    if (m_held)
+        startAt(*m_held);
 }
 
 qint64 GameClock::elapsedMilliseconds() const
 {
-    return std::max<qint64>(0, m_now() - m_clockStart);
+    return m_held ? *m_held : std::max<qint64>(0, m_now() - m_clockStart);
 }
 
 QString GameClock::elapsedText() const

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <functional>
+#include <optional>
 
 namespace game {
 
@@ -19,6 +20,11 @@ class GameClock
     void StartTimer();
     void StopTimer();
     bool clockRunning() const { return m_running; }
+    // Runs on from a time already played: a resumed game.
+    void startAt(qint64 milliseconds);
+    // A pause: a running clock stands still until resumed; a stopped one stays stopped.
+    void hold();
+    void resume();
 
     // Milliseconds since the clock was started.
     qint64 elapsedMilliseconds() const;
@@ -29,6 +35,7 @@ class GameClock
     Now m_now;
     qint64 m_clockStart = 0;
     bool m_running = false;
+    std::optional<qint64> m_held; // the time shown while held
 };
 
 } // namespace game

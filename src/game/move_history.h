@@ -33,6 +33,15 @@ class MoveHistory
     std::optional<Exchange> undo();
     std::optional<Exchange> redo();
 
+    // What a kept game remembers, oldest first, and how a resumed game gets it back.
+    const std::vector<Exchange> &done() const { return m_done; }
+    const std::vector<Exchange> &undone() const { return m_undone; }
+    void restore(std::vector<Exchange> done, std::vector<Exchange> undone)
+    {
+        m_done = std::move(done);
+        m_undone = std::move(undone);
+    }
+
   private:
     std::vector<Exchange> m_done;
     std::vector<Exchange> m_undone;

@@ -3,6 +3,8 @@
 // previous records.
 #include "sources/records_file.h"
 
+#include "sources/data_file.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -23,10 +25,10 @@ constexpr qint64 maxIdentityBytes = 64 * 1024 * 1024;
 
 std::optional<game::RecordBook> readRecords(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxRecordsFileSize)
+    const DataFile file = readDataFile(path, maxRecordsFileSize);
+    if (file.outcome != DataFile::Outcome::Read)
         return std::nullopt;
-    return game::RecordBook::fromJson(file.read(maxRecordsFileSize));
+    return game::RecordBook::fromJson(file.bytes);
 }
 
 } // namespace

@@ -111,12 +111,12 @@ void TDCAviPlayer::Close()
     DoClose();
 }
 
-void TDCAviPlayer::Play(qint32 fromFrame, qint32 toFrame, int count)
+void TDCAviPlayer::Play(qint32 fromFrame, qint32 toFrame, int count, qint32 atFrame)
 {
     Stop();
     if (!Opened())
         return;
-    m_position = fromFrame;
+    m_position = atFrame >= fromFrame && atFrame <= toFrame ? atFrame : fromFrame;
     m_startFrame = fromFrame;
     m_stopFrame = toFrame;
     m_repeatsLeft = count;

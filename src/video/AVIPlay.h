@@ -72,8 +72,10 @@ class TDCAviPlayer : public QWidget
     void SetColor(const QColor &value);
     void SetParentColor(bool value);
 
-    // Plays frames fromFrame to toFrame, count passes (0 or less: without end).
-    void Play(qint32 fromFrame, qint32 toFrame, int count);
+    // Plays frames fromFrame to toFrame, count passes (0 or less: without end). The first pass
+    // starts at atFrame when it lies in the range: a paused or resumed puzzle goes on from
+    // where it stood, its sound with it.
+    void Play(qint32 fromFrame, qint32 toFrame, int count, qint32 atFrame = -1);
     void Stop();
     virtual void Open();
     virtual void Close();

@@ -112,3 +112,25 @@ TEST(GameClock, ShowsWholeSecondsAndWrapsAfterADay)
     clock.StopTimer();
     EXPECT_FALSE(clock.clockRunning());
 }
+
+TEST(GameClock, APauseHoldsTheTimeAndAResumedGameRunsOnFromItsOwn)
+{
+    qint64 now = 5'000;
+    GameClock clock([&] { return now; });
+    clock.startAt(61'000);
+    now += 2'000;
+    EXPECT_EQ(clock.elapsedMilliseconds(), 63'000);
+    clock.hold();
+    EXPECT_FALSE(clock.clockRunning());
+    now += 600'000; // minimised for ten minutes
+    EXPECT_EQ(clock.elapsedMilliseconds(), 63'000);
+    clock.resume();
+    EXPECT_TRUE(clock.clockRunning());
+    now += 1'000;
+    EXPECT_EQ(clock.elapsedMilliseconds(), 64'000);
+    // A stopped clock is not started by a pause ending.
+    clock.StopTimer();
+    clock.hold();
+    clock.resume();
+    EXPECT_FALSE(clock.clockRunning());
+}

@@ -319,4 +319,68 @@ key F11
 wait_for 10 "leaving full screen" sh -c "! xprop -id $window _NET_WM_STATE | grep -q FULLSCREEN"
 poll 10 placed_at "$windowed" || fail "after full screen the window is at '$(placement)', was '$windowed'"
 quit_game
+# The game in progress is kept: two swaps, Ctrl+X, a new start, Resume Last Game from the
+# Game menu, and the same board is on screen.
+kept="$XDG_DATA_HOME/Pindrel/kept-game.json"
+start_game
+[ "$(title)" = "Pindrel" ] || fail "a new start did not begin with the start-up picture: '$(title)'"
+key ctrl+o
+dialog=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$game_pid" --name '^Open picture' | head -1) ||
+  fail "the Open dialog did not appear"
+xdotool windowactivate --sync "$dialog"
+xdotool key ctrl+a
+xdotool type --delay 15 "$picture"
+xdotool key Return
+wait_for 20 "the picture's title" sh -c "xprop -id $window _NET_WM_NAME | grep -q a.jpg"
+wait_for 10 "the dialog to close" only_main_window
+for at in "100 150" "230 150" "100 250" "230 250"; do
+  xdotool mousemove --window "$window" $at click 1
+done
+sleep 0.5
+board_shot "$work/kept.png"
+quit_game
+[ -s "$kept" ] || fail "nothing was kept at Ctrl+X"
+start_game
+[ "$(title)" = "Pindrel" ] || fail "the kept game was restored on its own: '$(title)'"
+key alt+g l
+wait_for 20 "the resumed picture's title" sh -c "xprop -id $window _NET_WM_NAME | grep -q a.jpg"
+sleep 0.5
+board_shot "$work/resumed.png"
+screenshot resumed
+compare -metric AE "$work/kept.png" "$work/resumed.png" null: >/dev/null 2>&1 ||
+  fail "the resumed board differs from the one left"
+
+# Minimising pauses behind the cover and restoring plays on: the board shows again as it was.
+xdotool windowminimize --sync "$window"
+sleep 1
+xdotool windowactivate --sync "$window"
+sleep 0.5
+board_shot "$work/restored.png"
+compare -metric AE "$work/kept.png" "$work/restored.png" null: >/dev/null 2>&1 ||
+  fail "after minimise and restore the board differs"
+
+# P pauses: the cover hides the board; P again shows it.
+key p
+sleep 0.5
+board_shot "$work/paused.png"
+screenshot paused
+compare -metric AE "$work/kept.png" "$work/paused.png" null: >/dev/null 2>&1 &&
+  fail "P did not cover the board"
+key p
+sleep 0.5
+board_shot "$work/unpaused.png"
+compare -metric AE "$work/kept.png" "$work/unpaused.png" null: >/dev/null 2>&1 ||
+  fail "P again did not bring the board back"
+
+# SIGTERM, as at logout or shutdown, keeps the game too: two more swaps are in the kept file.
+rm -f "$kept"
+for at in "100 150" "230 150"; do
+  xdotool mousemove --window "$window" $at click 1
+done
+kill -TERM "$game_pid"
+wait_for 10 "the game to exit on SIGTERM" sh -c "! kill -0 $game_pid"
+wait "$game_pid" || fail "the game exited with status $? on SIGTERM"
+game_pid=""
+[ -s "$kept" ] || fail "nothing was kept at SIGTERM"
+grep -q '"moves": 3' "$kept" || fail "the game kept at SIGTERM is not the one played: $(grep moves "$kept")"
 echo "X11 smoke test passed"

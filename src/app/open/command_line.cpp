@@ -19,7 +19,14 @@ std::optional<OpenRequest> parseCommandLine(const QStringList &arguments)
             "CommandLine", "A picture or video to open (a path or a file: URL), or the http or "
                            "https address of a picture to download."),
         QCoreApplication::translate("CommandLine", "[FILE-OR-ADDRESS]"));
+    const QCommandLineOption resume(
+        QStringLiteral("resume"),
+        QCoreApplication::translate("CommandLine",
+                                    "Resume the game kept when Pindrel last ended."));
+    parser.addOption(resume);
     parser.process(arguments);
+    if (parser.isSet(resume))
+        return OpenRequest{OpenRequest::Kind::Resume, QString()};
     // A file manager passes every selected file; like a drop of several, the first opens.
     const QStringList words = parser.positionalArguments();
     if (words.isEmpty())

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's command line: pindrel [FILE-OR-ADDRESS], --help, --version.
+// The program's command line: pindrel [--resume] [FILE-OR-ADDRESS], --help, --version.
 #pragma once
 
 #include "app/open/open_request.h"
@@ -8,7 +8,8 @@
 
 #include <optional>
 
-// What to open at start, if anything: the first file or address given. --help and --version
+// What to open at start, if anything: the kept game with --resume, else the first file or
+// address given. --help and --version
 // print their text and end the process, as does an unknown option (with the reason).
 std::optional<OpenRequest> parseCommandLine(const QStringList &arguments);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A file or address the game was asked to open from outside: the command line or a drop.
+// A file, address or kept game the game was asked to open from outside: the command line or
+// a drop.
 #pragma once
 
 #include <QString>
@@ -11,8 +12,9 @@ struct OpenRequest
 {
     enum class Kind
     {
-        File,   // a local path, as if chosen in the Open dialog
-        Address // an http or https address, as if typed into Open URL
+        File,    // a local path, as if chosen in the Open dialog
+        Address, // an http or https address, as if typed into Open URL
+        Resume   // the game kept last, as if "Resume Last Game" were chosen
     };
     Kind kind;
     QString target;

@@ -59,10 +59,14 @@ PlayAssist::PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, 
     m_redo = addCommand(
         window, gameMenu, "mnuRedo", tr("&Redo", "Game menu"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // H is taken only while a game is played (see handleKey); the menu only shows it.
+    m_hint = addCommand(window, gameMenu, "mnuHint",
+                        tr("&Hint", "Game menu") + QStringLiteral("\tH"), {});
     QAction *records =
         addCommand(window, helpMenu, "mnuRecords", tr("Records...", "Help menu"), {});
     connect(m_undo, &QAction::triggered, this, [this] { replay(&game::MoveHistory::undo); });
     connect(m_redo, &QAction::triggered, this, [this] { replay(&game::MoveHistory::redo); });
+    connect(m_hint, &QAction::triggered, this, &PlayAssist::requestHint);
     connect(records, &QAction::triggered, this, [this] { m_records.showRecords(m_window); });
     connect(&m_hints, &HintFinder::found, this, &PlayAssist::showHint);
     board->installEventFilter(this);
@@ -118,6 +122,22 @@ void PlayAssist::refreshCommands()
     const bool inPlay = m_host.boardInPlay();
     m_undo->setEnabled(inPlay && m_history.canUndo());
     m_redo->setEnabled(inPlay && m_history.canRedo());
+    m_hint->setEnabled(inPlay);
+}
+
+void PlayAssist::requestHint()
+{
+    if (m_host.boardInPlay())
+        m_hints.request(m_host.playState());
+}
+
+void PlayAssist::resumeGame(const game::KeptGame &kept)
+{
+    newGame();
+    m_history.restore(kept.done, kept.undone);
+    if (kept.hintUsed)
+        m_records.hintUsed();
+    refreshCommands();
 }
 
 void PlayAssist::replay(std::optional<game::Exchange> (game::MoveHistory::*step)())
@@ -177,7 +197,7 @@ bool PlayAssist::handleKey(int key, Qt::KeyboardModifiers modifiers)
         return true;
     }
     if (key == Qt::Key_H && modifiers == Qt::NoModifier) {
-        m_hints.request(state);
+        requestHint();
         return true;
     }
     return false;

@@ -7,6 +7,7 @@
 #include "app/play/play_host.h"
 #include "app/play/record_keeper.h"
 #include "game/board_cursor.h"
+#include "game/kept_game.h"
 #include "game/move_history.h"
 
 #include <QObject>
@@ -23,8 +24,8 @@ class PlayAssist : public QObject
     Q_OBJECT
 
   public:
-    // Adds "&Undo" and "&Redo" to the game menu and "Records..." to the help menu, and listens
-    // to the keyboard of the window.
+    // Adds "&Undo", "&Redo" and "&Hint" to the game menu and "Records..." to the help menu, and
+    // listens to the keyboard of the window.
     PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, QLabel *caption,
                QMenu *gameMenu, QMenu *helpMenu);
     ~PlayAssist() override;
@@ -34,6 +35,12 @@ class PlayAssist : public QObject
     // A counted move made by a press on the board.
     void moveMade(const game::Exchange &move);
     void completed(int moves, qint64 milliseconds);
+    // A kept game put back on the board: its history, and whether it used hints.
+    void resumeGame(const game::KeptGame &kept);
+    const game::MoveHistory &history() const { return m_history; }
+    bool hintUsed() const { return m_records.hintWasUsed(); }
+    // Commands follow whether a game is played (after a pause, for one).
+    void refreshCommands();
     // The picture now played, for its records.
     void setPicture(RecordKeeper::Identity identity, const QString &name);
 
@@ -49,7 +56,7 @@ class PlayAssist : public QObject
     void showHint(const game::Hint &hint);
     // After every change of the board: the hint goes, the commands follow the state.
     void boardChanged();
-    void refreshCommands();
+    void requestHint();
 
     QMainWindow *m_window;
     PlayHost &m_host;
@@ -61,4 +68,5 @@ class PlayAssist : public QObject
     game::MoveHistory m_history;
     QAction *m_undo;
     QAction *m_redo;
+    QAction *m_hint;
 };

@@ -18,6 +18,7 @@ RecordKeeper::RecordKeeper(QLabel *caption)
         QStringLiteral("QLabel { color: rgb(255, 255, 0); background: rgba(0, 0, 0, 160); "
                        "padding: 0px 4px; }"));
     m_note->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_note->setWordWrap(true);
     m_note->hide();
     caption->installEventFilter(this);
 }
@@ -46,15 +47,23 @@ void RecordKeeper::completed(int rows, int cols, int gameType, int moves, qint64
     if (!news.any() || !sources::saveRecords(path, book))
         return;
     m_note->setText(game::recordNote(news));
-    m_note->adjustSize();
     placeNote();
     if (m_caption->isVisible())
         m_note->show();
 }
 
+// Above the caption, from its left edge, as wide as the pane lets it be: beside the caption a
+// narrow window cut it off. It wraps when even that is too narrow.
 void RecordKeeper::placeNote()
 {
-    m_note->move(m_caption->x() + m_caption->width() + 12, m_caption->y());
+    const QWidget *pane = m_note->parentWidget();
+    const int room = std::max(1, pane->width() - 2 * m_caption->x());
+    m_note->setWordWrap(false);
+    const int natural = m_note->sizeHint().width();
+    m_note->setWordWrap(true);
+    const int width = std::min(natural, room);
+    const int height = m_note->heightForWidth(width);
+    m_note->setGeometry(m_caption->x(), m_caption->y() - height - 2, width, height);
     m_note->raise();
 }
 

@@ -31,6 +31,7 @@ class RecordKeeper : public QObject
     // A new game starts: it has used no hint yet.
     void newGame() { m_hintUsed = false; }
     void hintUsed() { m_hintUsed = true; }
+    bool hintWasUsed() const { return m_hintUsed; }
 
     // Keeps what the completed game improved and shows it; a game that used hints keeps none.
     void completed(int rows, int cols, int gameType, int moves, qint64 milliseconds);

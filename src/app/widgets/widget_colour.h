@@ -5,10 +5,13 @@
 #include <QColor>
 #include <QWidget>
 
+// The panel's text gets a partner colour that reads on the background: a dark desktop
+// palette's light text would vanish on a white panel.
 inline void setBackground(QWidget *panel, const QColor &colour)
 {
     QPalette palette = panel->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, colour.lightness() > 127 ? Qt::black : Qt::white);
     panel->setPalette(palette);
     panel->setAutoFillBackground(true);
 }

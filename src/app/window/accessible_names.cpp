@@ -21,6 +21,7 @@ void nameControls(QWidget *window)
         {QStringLiteral("txtInfoShadow"),
          QT_TRANSLATE_NOOP("AccessibleNames", "Game message shadow")},
         {QStringLiteral("txtRecord"), QT_TRANSLATE_NOOP("AccessibleNames", "New record")},
+        {QStringLiteral("lblPaused"), QT_TRANSLATE_NOOP("AccessibleNames", "Paused")},
         {QStringLiteral("progressBar"), QT_TRANSLATE_NOOP("AccessibleNames", "Progress")},
         {QStringLiteral("toolBar"), QT_TRANSLATE_NOOP("AccessibleNames", "Tool bar")},
         {QStringLiteral("toolStrip"), QT_TRANSLATE_NOOP("AccessibleNames", "Tool strip")},

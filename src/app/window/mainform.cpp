@@ -3,7 +3,10 @@
 // the clock tick, the menu switches and shutdown.
 #include "app/window/mainform.h"
 
+#include "app/dialogs/keys_dialog.h"
+#include "app/keep/game_keeper.h"
 #include "app/open/drop_opener.h"
+#include "app/play/pause_control.h"
 #include "app/play/play_assist.h"
 #include "app/widgets/event_pump.h"
 #include "app/widgets/picture_view.h"
@@ -52,9 +55,12 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     m_boardPicture = startupPicture();
     createWidgets();
     createMenus();
-    m_play =
-        new PlayAssist(this, *this, Image2, txtInfo, findChild<QMenu *>(QStringLiteral("mnuGame")),
-                       findChild<QMenu *>(QStringLiteral("mnuHelp")));
+    QMenu *const gameMenu = findChild<QMenu *>(QStringLiteral("mnuGame"));
+    QMenu *const helpMenu = findChild<QMenu *>(QStringLiteral("mnuHelp"));
+    m_play = new PlayAssist(this, *this, Image2, txtInfo, gameMenu, helpMenu);
+    m_pause = new PauseControl(this, *this, fraSolution, fraBrowser, gameMenu);
+    m_keeper = new GameKeeper(this, *this, gameMenu);
+    addKeysCommand(this, helpMenu);
     connectCommands();
     nameControls(this);
     FormCreate();
@@ -76,6 +82,8 @@ TfrmMain::~TfrmMain()
     // below still sends events: it must be gone before the window's members go.
     delete m_play;
     m_play = nullptr;
+    delete m_pause;
+    m_pause = nullptr;
     Timer1->stop();
 }
 
@@ -169,6 +177,7 @@ void TfrmMain::randomBlocks()
     //: In the clock's place on the tool bar, 88 pixels wide: keep it short
     setStatusText(tr("Randomizing"));
     game::randomBlocks(m_state, game::clockSeed());
+    m_dealtShape = {m_state.rows, m_state.cols, m_state.gameType};
 }
 
 void TfrmMain::placeInfoLabels()
@@ -202,8 +211,15 @@ void TfrmMain::drawBitmap()
     Image2->update();
 }
 
+void TfrmMain::leaveGame()
+{
+    m_pause->setPaused(false);
+    m_keeper->keepNow();
+}
+
 void TfrmMain::mnuSolutionClick()
 {
+    leaveGame();
     m_clock.StopTimer();
     hidePaneFrame();
     m_state.solutionShown = true;
@@ -220,6 +236,7 @@ void TfrmMain::mnuSolutionClick()
 
 void TfrmMain::btnRestartClick()
 {
+    leaveGame();
     // A picture still downloading is given up: the page that held its link comes back, and
     // is what restarts.
     if (cancelDownload()) {
@@ -269,6 +286,9 @@ void TfrmMain::Image2MouseDown(Qt::MouseButton button, QPoint position)
                             m_boardPicture.size(),
                             FadeBlocks1->isChecked(),
                             isVideo};
+    // A paused game takes no move, whatever reaches the board under its cover.
+    if (m_pause->paused())
+        return;
     const game::PressOutcome outcome = game::pressBoard(m_state, press, *this);
     if (outcome.countsMove)
         m_play->moveMade(outcome.exchange);
@@ -283,10 +303,15 @@ void TfrmMain::countMoveAndTestCompletion(bool ruled, bool countsMove)
         showCompletion();
 }
 
-bool TfrmMain::boardInPlay() const
+bool TfrmMain::gameOnBoard() const
 {
     return !m_state.solutionShown && !Image2->isHidden() && Image2->isEnabled() &&
            fraBrowser->isHidden();
+}
+
+bool TfrmMain::boardInPlay() const
+{
+    return gameOnBoard() && !m_pause->paused();
 }
 
 void TfrmMain::pressBoardAt(QPoint position)
@@ -311,6 +336,7 @@ void TfrmMain::showCompletion()
     txtInfo->setText(message);
     txtInfoShadow->setText(message);
     m_play->completed(txtMoveCount->text().toInt(), m_clock.elapsedMilliseconds());
+    m_keeper->completed();
     txtInfo->show();
     txtInfoShadow->show();
     mnuSolutionClick();
@@ -368,6 +394,7 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 
 void TfrmMain::mnuExitClick()
 {
+    leaveGame();
     m_state.solutionShown = true;
     closeVideo();
     QCoreApplication::quit();
@@ -375,6 +402,7 @@ void TfrmMain::mnuExitClick()
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
+    leaveGame();
     closeVideo();
     QCoreApplication::quit();
     m_state.solutionShown = true;

@@ -2,6 +2,8 @@
 // The main window: the wiring of the game, its widgets, menus, timers and handlers.
 #pragma once
 
+#include "app/keep/keep_host.h"
+#include "app/play/pause_host.h"
 #include "app/play/play_host.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
@@ -19,6 +21,8 @@ class PictureDownload;
 }
 struct OpenRequest;
 class PictureView;
+class GameKeeper;
+class PauseControl;
 class PlayAssist;
 class ProgressGauge;
 class TDCAviPlayer;
@@ -31,7 +35,11 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 
-class TfrmMain : public QMainWindow, private game::PressView, private PlayHost
+class TfrmMain : public QMainWindow,
+                 private game::PressView,
+                 private PlayHost,
+                 private KeepHost,
+                 private PauseHost
 {
     Q_OBJECT
 
@@ -45,6 +53,7 @@ class TfrmMain : public QMainWindow, private game::PressView, private PlayHost
     const QImage &boardPicture() const { return m_boardPicture; }
     const QImage &dimPicture() const { return m_dimPicture; }
     bool clockRunning() const { return m_clock.clockRunning(); }
+    qint64 elapsedMilliseconds() const { return m_clock.elapsedMilliseconds(); }
     int videoRefreshInterval() const;
 
     void btnRestartClick();
@@ -55,6 +64,8 @@ class TfrmMain : public QMainWindow, private game::PressView, private PlayHost
     void openPuzzle(const QString &path);
     // What the Open command does with the file chosen in its dialog.
     void openChosenFile(const QString &path);
+    // "Resume Last Game", as the command line's --resume asks for it.
+    void resumeLastGame();
     // A file or address from the command line or a drop, opened through the same commands
     // the player uses.
     void openRequested(const OpenRequest &request);
@@ -115,6 +126,8 @@ class TfrmMain : public QMainWindow, private game::PressView, private PlayHost
     void switchForwardOff();
     void showPuzzleTitle(const QString &name);
     void hidePaneFrame();
+    // The game on the board is left: a pause ends, and the game is kept.
+    void leaveGame();
     // How the press rules reach the window.
     void redraw() override;
     void showFrame(QRgb colour) override;
@@ -124,6 +137,13 @@ class TfrmMain : public QMainWindow, private game::PressView, private PlayHost
     bool boardInPlay() const override;
     void pressBoardAt(QPoint position) override;
     void exchangeByCommand(int firstCell, int secondCell) override;
+
+    // mainform_keep.cpp: how the keeper of the game in progress and Pause reach the window.
+    bool gameToKeep(game::KeptGame &kept) const override;
+    void resumeGame(const game::KeptGame &kept, const QByteArray &downloaded) override;
+    void openKeptPicture(const game::KeptGame &kept, const QByteArray &downloaded);
+    bool gameOnBoard() const override;
+    void holdGame(bool held) override;
     // After a move on the board: the move count and the completion test.
     void countMoveAndTestCompletion(bool ruled, bool countsMove);
 
@@ -215,6 +235,14 @@ class TfrmMain : public QMainWindow, private game::PressView, private PlayHost
 
     game::GameState m_state;
     game::GameClock m_clock;
+    // The grid and game type the board was dealt for: changed options make it another game.
+    struct Shape
+    {
+        int rows = 0;
+        int cols = 0;
+        int gameType = 0;
+        bool operator==(const Shape &) const = default;
+    } m_dealtShape;
     bool isVideo = false;
     bool restartVideo = true;
     // The board follows the video while a video puzzle is open (when its interval allows).
@@ -282,6 +310,8 @@ class TfrmMain : public QMainWindow, private game::PressView, private PlayHost
 
     std::unique_ptr<web::Browser> WebBrowser1;
     PlayAssist *m_play = nullptr;
+    GameKeeper *m_keeper = nullptr;
+    PauseControl *m_pause = nullptr;
     sources::PictureDownload *Client = nullptr;
     TDCAviPlayer *avi = nullptr;
     QTimer *tmrTimer = nullptr;

@@ -2,6 +2,7 @@
 // Starting a puzzle from a picture on the web: the download, its gauge and its failure.
 #include "app/window/mainform.h"
 
+#include "app/keep/game_keeper.h"
 #include "app/play/play_assist.h"
 #include "app/widgets/event_pump.h"
 #include "app/widgets/picture_view.h"
@@ -49,14 +50,16 @@ TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address, web::Lin
     try {
         if (Client->stateOf(transfer) == PictureDownload::State::Failed)
             throw sources::DecodeError(Client->failure());
+        const QByteArray bytes = Client->takeBody();
         // Reduced to what the screen can show, as a picture opened from disk.
         const QImage picture =
-            sources::decodeJpegBytesToCover(Client->takeBody(), sources::largestScreenPixels());
+            sources::decodeJpegBytesToCover(bytes, sources::largestScreenPixels());
         setBrowserShown(false);
         setStatusText(tr("Processing"));
         hidePaneFrame();
         fraImages->raise();
         m_play->setPicture([address] { return address; }, address);
+        m_keeper->downloadOpened(address, bytes);
         buildPuzzle(picture);
         siblingIndex = webSiblingIndex;
         // Back leads to the page that held the link, even the first page of the history.

@@ -4,6 +4,7 @@
 #include "app/window/mainform.h"
 
 #include "app/dialogs/error_report.h"
+#include "app/keep/game_keeper.h"
 #include "app/open/open_request.h"
 #include "app/open/recent_menu.h"
 #include "app/open/video_file.h"
@@ -53,6 +54,7 @@ void TfrmMain::openPuzzle(const QString &path)
 
     m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
                        QFileInfo(path).fileName());
+    m_keeper->fileOpened(path);
     ++openCount;
     QAction *recent = recentmenu::addRecentPicture(mnuImageFiles, path, openCount);
     connect(recent, &QAction::triggered, this, [this, recent] { openPuzzleFromMenu(recent); });
@@ -165,7 +167,9 @@ void TfrmMain::openKnownFile(const QString &path)
 // file or address opened this way behaves exactly like one chosen inside the game.
 void TfrmMain::openRequested(const OpenRequest &request)
 {
-    if (request.kind == OpenRequest::Kind::File) {
+    if (request.kind == OpenRequest::Kind::Resume) {
+        resumeLastGame();
+    } else if (request.kind == OpenRequest::Kind::File) {
         // A name that leads nowhere leaves the puzzle on screen as it is: the Open command's
         // failure path would hide it, and no dialog could have offered such a name.
         const QFileInfo file(request.target);

@@ -3,6 +3,7 @@
 // video, restarting and closing the video.
 #include "app/window/mainform.h"
 
+#include "app/keep/game_keeper.h"
 #include "app/play/play_assist.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/progress_gauge.h"
@@ -43,6 +44,7 @@ void TfrmMain::createVideoPlayer()
 
 void TfrmMain::openVideo(const QString &path)
 {
+    leaveGame();
     stopVideoRefresh();
     repaint();
     WaitCursor busy;
@@ -57,6 +59,7 @@ void TfrmMain::openVideo(const QString &path)
     isVideo = true;
     m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
                        QFileInfo(path).fileName());
+    m_keeper->videoOpened(path);
     FadeBlocks1->setEnabled(false);
     FadeBlocks1->setChecked(true);
 
@@ -123,6 +126,7 @@ void TfrmMain::leaveVideoPuzzle()
 
 void TfrmMain::abandonShownPuzzle()
 {
+    leaveGame();
     leaveVideoPuzzle();
     m_clock.StopTimer();
     for (PictureView *view : {Image2, imgSolution, ProEffectImage1})

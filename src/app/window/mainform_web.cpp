@@ -76,6 +76,7 @@ void TfrmMain::putPaneAway()
 // From here on Back and Forward follow the browser's history, whatever a local folder left.
 void TfrmMain::enterBrowsing()
 {
+    leaveGame();
     cancelDownload();
     leaveVideoPuzzle();
     m_clock.StopTimer();

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// P is taken from the application's event stream only while a game is on the board, so it
+// still types a "p" in the web pane and in dialogs. The menu shows it beside the item without
+// making it a shortcut, which would take it from those too.
+#include "app/play/pause_control.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+
+PauseControl::PauseControl(QMainWindow *window, PauseHost &host, QWidget *area, QWidget *coverUnder,
+                           QMenu *gameMenu)
+    : QObject(window), m_window(window), m_host(host), m_area(area),
+      m_cover(new QLabel(tr("Paused"), area))
+{
+    m_cover->setObjectName(QStringLiteral("lblPaused"));
+    m_cover->setAlignment(Qt::AlignCenter);
+    // The picture area's colours, its black and the text colour set with it.
+    m_cover->setAutoFillBackground(true);
+    QFont font = m_cover->font();
+    font.setPointSize(font.pointSize() * 2);
+    font.setBold(true);
+    m_cover->setFont(font);
+    m_cover->hide();
+    m_cover->stackUnder(coverUnder);
+    m_cover->installEventFilter(this);
+    area->installEventFilter(this);
+
+    m_action = gameMenu->addAction(tr("&Pause", "Game menu") + QStringLiteral("\tP"));
+    m_action->setObjectName(QStringLiteral("mnuPause"));
+    m_action->setCheckable(true);
+    window->addAction(m_action);
+    connect(m_action, &QAction::triggered, this, [this](bool checked) { setPaused(checked); });
+    connect(gameMenu, &QMenu::aboutToShow, this,
+            [this] { m_action->setEnabled(m_paused || m_host.gameOnBoard()); });
+    window->installEventFilter(this);
+    qApp->installEventFilter(this);
+}
+
+PauseControl::~PauseControl()
+{
+    qApp->removeEventFilter(this);
+}
+
+void PauseControl::setPaused(bool paused)
+{
+    m_byMinimising = false;
+    if (paused && !m_host.gameOnBoard())
+        paused = false;
+    m_action->setChecked(paused);
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    m_host.holdGame(paused);
+    m_cover->setGeometry(m_area->rect());
+    m_cover->setVisible(paused);
+}
+
+void PauseControl::windowStateChanged()
+{
+    if (m_window->isMinimized()) {
+        if (!m_paused && m_host.gameOnBoard()) {
+            setPaused(true);
+            m_byMinimising = true;
+        }
+    } else if (m_byMinimising) {
+        setPaused(false);
+    }
+}
+
+bool PauseControl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::WindowStateChange) {
+        windowStateChanged();
+        return false;
+    }
+    if (watched == m_area && event->type() == QEvent::Resize) {
+        m_cover->setGeometry(m_area->rect());
+        return false;
+    }
+    if (watched == m_cover && event->type() == QEvent::MouseButtonPress) {
+        setPaused(false);
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget *>(watched)->window() != m_window)
+        return false;
+    const auto *press = static_cast<QKeyEvent *>(event);
+    if (press->key() != Qt::Key_P || (press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier ||
+        !(m_paused || m_host.gameOnBoard()))
+        return false;
+    if (!press->isAutoRepeat())
+        setPaused(!m_paused);
+    return true;
+}

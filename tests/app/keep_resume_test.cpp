@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game in progress kept when the window closes and put back by Resume Last Game in a new
+// window; kept files that cannot be trusted refused with the program going on.
+#include "window_fixture.h"
+
+#include "../video/fake_video.h"
+#include "app/open/open_request.h"
+#include "game/board_cursor.h"
+#include "sources/kept_game_file.h"
+#include "support/jpeg_bytes.h"
+#include "support/loopback_server.h"
+#include "video/AVIPlay.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+enum class Kind
+{
+    Still,
+    Download,
+    Video
+};
+
+const char *nameOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::Still:
+        return "still picture";
+    case Kind::Download:
+        return "downloaded picture";
+    case Kind::Video:
+        return "video";
+    }
+    return "";
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class KeepResumeTest : public WindowTest
+{
+  protected:
+    QString keptPath() const { return sources::keptGamePath(); }
+
+    // Every window's player opens a fake 300-frame video, whatever the file holds.
+    void fakeVideos()
+    {
+        find<TDCAviPlayer>("avi")->setVideoOpener(
+            [](const QString &) -> std::unique_ptr<video::VideoSource> {
+                return std::make_unique<testvideo::FakeVideo>(
+                    video::VideoStreamInfo{0, 300, 64, 48, 1, 25});
+            });
+    }
+
+    void open(Kind kind)
+    {
+        switch (kind) {
+        case Kind::Still:
+            writeFile(folder.filePath("still.jpg"), testsupport::jpegOf({90, 60}, Qt::darkRed));
+            openThroughDialog(folder.filePath("still.jpg"));
+            break;
+        case Kind::Download: {
+            LoopbackServer::Response response;
+            response.body = testsupport::jpegOf({90, 60}, Qt::darkCyan);
+            server.serve(QStringLiteral("/pic.jpg"), response);
+            ASSERT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/pic.jpg"))),
+                      TfrmMain::WebPicture::Opened);
+            break;
+        }
+        case Kind::Video:
+            writeFile(folder.filePath("clip.avi"), "RIFF, or so the fake says");
+            fakeVideos();
+            openThroughDialog(folder.filePath("clip.avi"));
+            break;
+        }
+    }
+
+    // A move of either game type: a swap of the first two cells that are not the same tile's
+    // home, or a slide into the gap.
+    void makeMove()
+    {
+        const game::GameState &state = window->state();
+        if (state.gameType == game::MoveBlocks) {
+            for (game::Direction d : {game::Direction::Left, game::Direction::Right,
+                                      game::Direction::Up, game::Direction::Down})
+                if (const int cell = game::cellSlidingTowards(state, d); cell > 0) {
+                    pressCell(cell);
+                    return;
+                }
+        }
+        pressCell(1);
+        pressCell(2);
+    }
+
+    void newWindow()
+    {
+        window->close();
+        window = std::make_unique<TfrmMain>();
+        window->resize(640, 520);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QTemporaryDir folder;
+    LoopbackServer server;
+};
+
+TEST_F(KeepResumeTest, AGameLeftUnfinishedIsResumedExactlyInANewWindow)
+{
+    for (Kind kind : {Kind::Still, Kind::Download, Kind::Video}) {
+        for (int gameType : {game::SwapBlocks, game::MoveBlocks}) {
+            SCOPED_TRACE(nameOf(kind));
+            SCOPED_TRACE(gameType);
+            QDir(settingsDir.filePath("data")).removeRecursively();
+            open(kind);
+            window->applyOptions(gameType, 4, 5, true);
+            for (int move = 0; move < 4; ++move)
+                makeMove();
+            action("mnuUndo")->trigger();
+            find<QAction>("mnuShowGrid")->setChecked(true);
+            QTest::qWait(20);
+            const game::GameState before = window->state();
+            const int moves = window->moveCount();
+            ASSERT_GE(moves, 5);
+            const int requests = int(server.requests().size());
+
+            newWindow();
+            if (kind == Kind::Video)
+                fakeVideos();
+            const sources::KeptGameRead kept = sources::loadKeptGame(keptPath());
+            ASSERT_EQ(kept.outcome, sources::KeptGameRead::Outcome::Read);
+            EXPECT_EQ(kept.game->milliseconds >= 20, true);
+            ASSERT_TRUE(action("mnuResume")->isEnabled());
+            action("mnuResume")->trigger();
+
+            const game::GameState &after = window->state();
+            EXPECT_EQ(after.blockList, before.blockList);
+            EXPECT_EQ(after.gapCell, before.gapCell);
+            EXPECT_EQ(after.rows, 4);
+            EXPECT_EQ(after.cols, 5);
+            EXPECT_EQ(after.gameType, gameType);
+            EXPECT_EQ(window->moveCount(), moves);
+            EXPECT_GE(window->elapsedMilliseconds(), kept.game->milliseconds);
+            EXPECT_TRUE(window->clockRunning());
+            EXPECT_TRUE(action("mnuShowGrid")->isChecked());
+            EXPECT_EQ(window->isVideoPuzzle(), kind == Kind::Video);
+            if (kind == Kind::Video) {
+                EXPECT_EQ(find<TDCAviPlayer>("avi")->Position(), kept.game->videoFrame);
+            }
+            // The downloaded picture came from the kept copy, not from the server again.
+            EXPECT_EQ(int(server.requests().size()), requests);
+            // The history came back: the move taken back can be played again, and undone.
+            ASSERT_TRUE(action("mnuRedo")->isEnabled());
+            ASSERT_TRUE(action("mnuUndo")->isEnabled());
+            action("mnuRedo")->trigger();
+            EXPECT_EQ(window->moveCount(), moves + 1);
+            EXPECT_FALSE(action("mnuRedo")->isEnabled());
+        }
+    }
+}
+
+TEST_F(KeepResumeTest, OnlyAnUnfinishedGameThatWasPlayedIsKept)
+{
+    open(Kind::Still);
+    // Dealt but never moved: nothing worth keeping.
+    newWindow();
+    EXPECT_FALSE(QFile::exists(keptPath()));
+    EXPECT_FALSE(action("mnuResume")->isEnabled());
+
+    // Kept when played; a completed game is then forgotten.
+    open(Kind::Still);
+    makeMove();
+    action("mnuSolution")->trigger();
+    ASSERT_TRUE(QFile::exists(keptPath()));
+    action("mnuResume")->trigger();
+    while (!game::isSolved(window->state())) {
+        const std::vector<int> &cells = window->state().blockList;
+        int tile = 1;
+        while (cells[std::size_t(tile - 1)] == tile)
+            ++tile;
+        // Tile t's home cell is cell t: the tile there and tile t change places.
+        const int where = cells[std::size_t(tile - 1)];
+        pressCell(tile);
+        pressCell(where);
+    }
+    EXPECT_TRUE(text("txtInfo").startsWith(QStringLiteral("Puzzle Completed!")));
+    EXPECT_FALSE(QFile::exists(keptPath()));
+}
+
+TEST_F(KeepResumeTest, AKeptGameThatCannotBeTrustedIsRefusedAndTheProgramGoesOn)
+{
+    open(Kind::Still);
+    makeMove();
+    newWindow();
+    const QByteArray good = sources::loadKeptGame(keptPath()).game->toJson();
+    const auto edited = [&good](const char *from, const char *to) {
+        return QByteArray(good).replace(from, to);
+    };
+    const struct
+    {
+        const char *what;
+        QByteArray text;
+        bool setAside; // false: the picture is at fault, and the game stays kept
+    } cases[] = {
+        {"truncated", good.left(good.size() / 2), true},
+        {"binary junk", QByteArray("\x00\xff\x13\x37junk", 8), true},
+        {"someone else's", R"({"format":"other","version":1})", true},
+        {"a newer version", edited("\"version\": 1", "\"version\": 2"), true},
+        {"a billion tiles", edited("\"rows\": 4", "\"rows\": 1000000000"), true},
+        {"a negative clock", edited("\"milliseconds\": ", "\"milliseconds\": -"), true},
+        {"a picture that is gone", edited("still.jpg", "gone.jpg"), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(keptPath() + ".unreadable");
+        writeFile(keptPath(), c.text);
+        const std::vector<int> shown = window->state().blockList;
+        QString caption, message;
+        expectMessage(&caption, &message);
+        // The item follows the file whenever the menu opens.
+        emit find<QMenu>("mnuGame")->aboutToShow();
+        action("mnuResume")->trigger();
+        EXPECT_EQ(caption, QStringLiteral("Resume Last Game"));
+        EXPECT_FALSE(message.isEmpty());
+        EXPECT_EQ(window->state().blockList, shown);
+        EXPECT_EQ(QFile::exists(keptPath()), !c.setAside);
+        EXPECT_EQ(QFile::exists(keptPath() + ".unreadable"), c.setAside);
+        EXPECT_EQ(action("mnuResume")->isEnabled(), !c.setAside);
+    }
+    // The program goes on: a picture opens and plays.
+    open(Kind::Still);
+    makeMove();
+    EXPECT_EQ(window->moveCount(), 1);
+}
+
+TEST_F(KeepResumeTest, TheCommandLineAsksForTheKeptGame)
+{
+    open(Kind::Still);
+    makeMove();
+    const std::vector<int> played = window->state().blockList;
+    newWindow();
+    window->openRequested({OpenRequest::Kind::Resume, QString()});
+    EXPECT_EQ(window->state().blockList, played);
+}
