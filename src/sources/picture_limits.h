@@ -4,6 +4,7 @@
 
 #include "sources/decode_error.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 namespace sources {
@@ -24,7 +25,8 @@ constexpr bool isPictureSizeAllowed(qint64 width, qint64 height)
 inline void requirePictureSizeAllowed(qint64 width, qint64 height)
 {
     if (!isPictureSizeAllowed(width, height))
-        throw DecodeError(QStringLiteral("picture size %1x%2 is outside the allowed limits")
+        throw DecodeError(QCoreApplication::translate(
+                              "DecodeError", "picture size %1x%2 is outside the allowed limits")
                               .arg(width)
                               .arg(height));
 }

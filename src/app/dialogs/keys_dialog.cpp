@@ -29,21 +29,30 @@ QList<KeyRow> keyRows(const QList<QAction *> &commands)
         command.remove(QRegularExpression(QStringLiteral("&(?!&)")));
         rows.append({keys.join(QStringLiteral(", ")), command});
     }
-    rows.append({QObject::tr("Arrow keys"), QObject::tr("Move the keyboard cursor")});
-    rows.append({QObject::tr("Space, Enter"),
-                 QObject::tr("Press the tile under the cursor (the first press shows it)")});
-    rows.append({QObject::tr("Ctrl+Arrow keys"),
-                 QObject::tr("Move Blocks: slide the tile on that side of the gap into it")});
-    rows.append({QObject::tr("Esc"), QObject::tr("Leave full screen")});
+    // The keys of play on the board, which no menu holds. Their names are written as Qt's
+    // own shortcut texts show them in the player's language, beside the menus' keys above.
+    //: Key column of the Keys table: the four arrow keys
+    rows.append({KeysDialog::tr("Arrow keys"), KeysDialog::tr("Move the keyboard cursor")});
+    //: Key column of the Keys table: the space bar and the Enter key
+    rows.append({KeysDialog::tr("Space, Enter"),
+                 KeysDialog::tr("Press the tile under the cursor (the first press shows it)")});
+    //: Key column of the Keys table: Ctrl held with an arrow key
+    rows.append({KeysDialog::tr("Ctrl+Arrow keys"),
+                 //: "Move Blocks" is the kind of game, as in the options
+                 KeysDialog::tr("Move Blocks: slide the tile on that side of the gap into it")});
+    //: Key column of the Keys table: the Escape key
+    rows.append({KeysDialog::tr("Esc"), KeysDialog::tr("Leave full screen")});
     return rows;
 }
 
 KeysDialog::KeysDialog(const QList<KeyRow> &rows, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmKeys"));
+    //: Title of the dialog listing every key the game answers
     setWindowTitle(tr("Keys"));
     auto *table = new QTableWidget(int(rows.size()), 2, this);
     table->setObjectName(QStringLiteral("tblKeys"));
+    //: Column headings of the Keys table: a key, and what it does
     table->setHorizontalHeaderLabels({tr("Key"), tr("Command")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -64,7 +73,8 @@ KeysDialog::KeysDialog(const QList<KeyRow> &rows, QWidget *parent) : QDialog(par
 
 void addKeysCommand(QMainWindow *window, QMenu *helpMenu)
 {
-    QAction *keys = helpMenu->addAction(QObject::tr("&Keys...", "Help menu"));
+    //: Opens the table of every key the game answers
+    QAction *keys = helpMenu->addAction(KeysDialog::tr("&Keys...", "Help menu"));
     keys->setObjectName(QStringLiteral("mnuKeys"));
     keys->setShortcut(QKeySequence(Qt::Key_F1));
     window->addAction(keys);

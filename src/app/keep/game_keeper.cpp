@@ -24,6 +24,7 @@ GameKeeper::GameKeeper(QWidget *window, KeepHost &host, QMenu *gameMenu)
       m_path(sources::keptGamePath())
 {
     gameMenu->addSeparator();
+    //: Brings back the game in progress when the game last ended or another picture was opened
     m_resume = gameMenu->addAction(tr("Resume &Last Game", "Game menu"));
     m_resume->setObjectName(QStringLiteral("mnuResume"));
     window->addAction(m_resume);
@@ -127,6 +128,7 @@ void GameKeeper::resume()
     if (read.outcome == sources::KeptGameRead::Outcome::Refused) {
         sources::setKeptGameAside(m_path);
         refreshCommand();
+        //: %1 is a file name
         tell(tr("The kept game could not be read: it was damaged, or written by another "
                 "version of Pindrel. It has been set aside as %1.")
                  .arg(QFileInfo(m_path).fileName() + QStringLiteral(".unreadable")));
@@ -175,5 +177,6 @@ void GameKeeper::refreshCommand()
 
 void GameKeeper::tell(const QString &text)
 {
+    //: Title of a message box; the same command as the Game menu's Resume Last Game
     QMessageBox::information(m_window, tr("Resume Last Game"), text, QMessageBox::Ok);
 }

@@ -14,6 +14,7 @@
 PauseControl::PauseControl(QMainWindow *window, PauseHost &host, QWidget *area, QWidget *coverUnder,
                            QMenu *gameMenu)
     : QObject(window), m_window(window), m_host(host), m_area(area),
+      //: Shown large over the board while the game is paused
       m_cover(new QLabel(tr("Paused"), area))
 {
     m_cover->setObjectName(QStringLiteral("lblPaused"));
@@ -29,6 +30,7 @@ PauseControl::PauseControl(QMainWindow *window, PauseHost &host, QWidget *area, 
     m_cover->installEventFilter(this);
     area->installEventFilter(this);
 
+    //: Stops the clock and covers the board until chosen again
     m_action = gameMenu->addAction(tr("&Pause", "Game menu") + QStringLiteral("\tP"));
     m_action->setObjectName(QStringLiteral("mnuPause"));
     m_action->setCheckable(true);

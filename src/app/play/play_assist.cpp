@@ -51,8 +51,7 @@ PlayAssist::PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, 
     : QObject(window), m_window(window), m_host(host), m_board(board),
       m_overlay(new BoardOverlay(board)), m_records(caption)
 {
-    m_records.setPicture([] { return QStringLiteral("pindrel:start-up picture"); },
-                         tr("Start-up picture"));
+    setStartUpPicture();
     gameMenu->addSeparator();
     m_undo = addCommand(window, gameMenu, "mnuUndo", tr("&Undo", "Game menu"),
                         {QKeySequence(Qt::CTRL | Qt::Key_Z)});
@@ -60,6 +59,7 @@ PlayAssist::PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, 
         window, gameMenu, "mnuRedo", tr("&Redo", "Game menu"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // H is taken only while a game is played (see handleKey); the menu only shows it.
+    //: Shows which tile to move next on the board
     m_hint = addCommand(window, gameMenu, "mnuHint",
                         tr("&Hint", "Game menu") + QStringLiteral("\tH"), {});
     QAction *records =
@@ -115,6 +115,13 @@ void PlayAssist::completed(int moves, qint64 milliseconds)
 void PlayAssist::setPicture(RecordKeeper::Identity identity, const QString &name)
 {
     m_records.setPicture(std::move(identity), name);
+}
+
+void PlayAssist::setStartUpPicture()
+{
+    //: Name of the game's own picture in the Records table
+    const QString name = tr("Start-up picture");
+    setPicture([] { return QStringLiteral("pindrel:start-up picture"); }, name);
 }
 
 void PlayAssist::refreshCommands()

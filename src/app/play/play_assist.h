@@ -43,6 +43,8 @@ class PlayAssist : public QObject
     void refreshCommands();
     // The picture now played, for its records.
     void setPicture(RecordKeeper::Identity identity, const QString &name);
+    // The game's own picture, under its name in the player's language.
+    void setStartUpPicture();
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -65,8 +65,7 @@ void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &dow
     hidePaneFrame();
     fraImages->raise();
     if (kept.source == Source::StartUp) {
-        m_play->setPicture([] { return QStringLiteral("pindrel:start-up picture"); },
-                           QStringLiteral("Start-up picture"));
+        m_play->setStartUpPicture();
         m_keeper->startUpPictureOpened();
         setWindowTitle(QStringLiteral("Pindrel"));
     } else {
