@@ -71,6 +71,10 @@
         <source>More menus</source>
         <translation>Weitere Menüs</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,10 @@
     <message>
         <source>[FILE-OR-ADDRESS]</source>
         <translation>[DATEI-ODER-ADRESSE]</translation>
+    </message>
+    <message>
+        <source>Resume the game kept when Pindrel last ended.</source>
+        <translation>Das beim letzten Beenden von Pindrel gespeicherte Spiel fortsetzen.</translation>
     </message>
 </context>
 <context>
@@ -137,12 +145,111 @@
         <source>cannot open %1: %2</source>
         <translation>%1 lässt sich nicht öffnen: %2</translation>
     </message>
+    <message>
+        <source>picture size %1x%2 is outside the allowed limits</source>
+        <translation>Bildgröße %1x%2 liegt außerhalb der erlaubten Grenzen</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Unexpected failure.</source>
         <translation>Unerwarteter Fehler.</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>Resume &amp;Last Game</source>
+        <comment>Game menu</comment>
+        <extracomment>Brings back the game in progress when the game last ended or another picture was opened</extracomment>
+        <translation>&amp;Letztes Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <source>No game is kept.</source>
+        <translation>Es ist kein Spiel gespeichert.</translation>
+    </message>
+    <message>
+        <source>The kept game could not be read: it was damaged, or written by another version of Pindrel. It has been set aside as %1.</source>
+        <extracomment>%1 is a file name</extracomment>
+        <translation>Das gespeicherte Spiel konnte nicht gelesen werden: Es war beschädigt oder stammt von einer anderen Version von Pindrel. Es wurde als %1 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>The picture of the kept game is gone or has changed:
+%1</source>
+        <translation>Das Bild des gespeicherten Spiels ist nicht mehr vorhanden oder wurde geändert:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture of the kept game could not be opened:
+%1</source>
+        <translation>Das Bild des gespeicherten Spiels konnte nicht geöffnet werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Resume Last Game</source>
+        <extracomment>Title of a message box; the same command as the Game menu&apos;s Resume Last Game</extracomment>
+        <translation>Letztes Spiel fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <extracomment>Title of the dialog listing every key the game answers</extracomment>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <extracomment>Column headings of the Keys table: a key, and what it does</extracomment>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <extracomment>Key column of the Keys table: the four arrow keys</extracomment>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move the keyboard cursor</source>
+        <translation>Tastaturcursor bewegen</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <extracomment>Key column of the Keys table: the space bar and the Enter key</extracomment>
+        <translation>Leertaste, Enter</translation>
+    </message>
+    <message>
+        <source>Press the tile under the cursor (the first press shows it)</source>
+        <translation>Teil unter dem Cursor auswählen (der erste Tastendruck blendet den Cursor ein)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Arrow keys</source>
+        <extracomment>Key column of the Keys table: Ctrl held with an arrow key</extracomment>
+        <translation>Strg+Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move Blocks: slide the tile on that side of the gap into it</source>
+        <extracomment>&quot;Move Blocks&quot; is the kind of game, as in the options</extracomment>
+        <translation>Teile schieben: das Teil auf dieser Seite der Lücke hineinschieben</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>Key column of the Keys table: the Escape key</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Vollbild verlassen</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <comment>Help menu</comment>
+        <extracomment>Opens the table of every key the game answers</extracomment>
+        <translation>&amp;Tasten…</translation>
     </message>
 </context>
 <context>
@@ -174,9 +281,24 @@
     </message>
 </context>
 <context>
+    <name>PauseControl</name>
+    <message>
+        <source>Paused</source>
+        <extracomment>Shown large over the board while the game is paused</extracomment>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <comment>Game menu</comment>
+        <extracomment>Stops the clock and covers the board until chosen again</extracomment>
+        <translation>&amp;Pause</translation>
+    </message>
+</context>
+<context>
     <name>PlayAssist</name>
     <message>
         <source>Start-up picture</source>
+        <extracomment>Name of the game&apos;s own picture in the Records table</extracomment>
         <translation>Startbild</translation>
     </message>
     <message>
@@ -193,6 +315,12 @@
         <source>Records...</source>
         <comment>Help menu</comment>
         <translation>Rekorde…</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <comment>Game menu</comment>
+        <extracomment>Shows which tile to move next on the board</extracomment>
+        <translation>&amp;Tipp</translation>
     </message>
 </context>
 <context>

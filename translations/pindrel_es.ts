@@ -71,6 +71,10 @@
         <source>More menus</source>
         <translation>Más menús</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,10 @@
     <message>
         <source>[FILE-OR-ADDRESS]</source>
         <translation>[ARCHIVO-O-DIRECCIÓN]</translation>
+    </message>
+    <message>
+        <source>Resume the game kept when Pindrel last ended.</source>
+        <translation>Reanudar la partida guardada al cerrar Pindrel por última vez.</translation>
     </message>
 </context>
 <context>
@@ -137,12 +145,111 @@
         <source>cannot open %1: %2</source>
         <translation>no se puede abrir %1: %2</translation>
     </message>
+    <message>
+        <source>picture size %1x%2 is outside the allowed limits</source>
+        <translation>el tamaño de imagen %1x%2 está fuera de los límites permitidos</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Unexpected failure.</source>
         <translation>Error inesperado.</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>Resume &amp;Last Game</source>
+        <comment>Game menu</comment>
+        <extracomment>Brings back the game in progress when the game last ended or another picture was opened</extracomment>
+        <translation>Reanudar la ú&amp;ltima partida</translation>
+    </message>
+    <message>
+        <source>No game is kept.</source>
+        <translation>No hay ninguna partida guardada.</translation>
+    </message>
+    <message>
+        <source>The kept game could not be read: it was damaged, or written by another version of Pindrel. It has been set aside as %1.</source>
+        <extracomment>%1 is a file name</extracomment>
+        <translation>No se pudo leer la partida guardada: estaba dañada o la escribió otra versión de Pindrel. Se ha apartado como %1.</translation>
+    </message>
+    <message>
+        <source>The picture of the kept game is gone or has changed:
+%1</source>
+        <translation>La imagen de la partida guardada ya no está o ha cambiado:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture of the kept game could not be opened:
+%1</source>
+        <translation>No se pudo abrir la imagen de la partida guardada:
+%1</translation>
+    </message>
+    <message>
+        <source>Resume Last Game</source>
+        <extracomment>Title of a message box; the same command as the Game menu&apos;s Resume Last Game</extracomment>
+        <translation>Reanudar la última partida</translation>
+    </message>
+</context>
+<context>
+    <name>KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <extracomment>Title of the dialog listing every key the game answers</extracomment>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <extracomment>Column headings of the Keys table: a key, and what it does</extracomment>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <extracomment>Key column of the Keys table: the four arrow keys</extracomment>
+        <translation>Flechas</translation>
+    </message>
+    <message>
+        <source>Move the keyboard cursor</source>
+        <translation>Mover el cursor del teclado</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <extracomment>Key column of the Keys table: the space bar and the Enter key</extracomment>
+        <translation>Espacio, Intro</translation>
+    </message>
+    <message>
+        <source>Press the tile under the cursor (the first press shows it)</source>
+        <translation>Pulsar la pieza bajo el cursor (la primera pulsación muestra el cursor)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Arrow keys</source>
+        <extracomment>Key column of the Keys table: Ctrl held with an arrow key</extracomment>
+        <translation>Control+Flechas</translation>
+    </message>
+    <message>
+        <source>Move Blocks: slide the tile on that side of the gap into it</source>
+        <extracomment>&quot;Move Blocks&quot; is the kind of game, as in the options</extracomment>
+        <translation>Mover piezas: deslizar al hueco la pieza de ese lado</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>Key column of the Keys table: the Escape key</extracomment>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Salir de pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <comment>Help menu</comment>
+        <extracomment>Opens the table of every key the game answers</extracomment>
+        <translation>&amp;Teclas…</translation>
     </message>
 </context>
 <context>
@@ -174,9 +281,24 @@
     </message>
 </context>
 <context>
+    <name>PauseControl</name>
+    <message>
+        <source>Paused</source>
+        <extracomment>Shown large over the board while the game is paused</extracomment>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <comment>Game menu</comment>
+        <extracomment>Stops the clock and covers the board until chosen again</extracomment>
+        <translation>&amp;Pausa</translation>
+    </message>
+</context>
+<context>
     <name>PlayAssist</name>
     <message>
         <source>Start-up picture</source>
+        <extracomment>Name of the game&apos;s own picture in the Records table</extracomment>
         <translation>Imagen de inicio</translation>
     </message>
     <message>
@@ -193,6 +315,12 @@
         <source>Records...</source>
         <comment>Help menu</comment>
         <translation>Récords…</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <comment>Game menu</comment>
+        <extracomment>Shows which tile to move next on the board</extracomment>
+        <translation>P&amp;ista</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,10 @@
         <source>More menus</source>
         <translation>Plus de menus</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,10 @@
     <message>
         <source>[FILE-OR-ADDRESS]</source>
         <translation>[FICHIER-OU-ADRESSE]</translation>
+    </message>
+    <message>
+        <source>Resume the game kept when Pindrel last ended.</source>
+        <translation>Reprendre la partie conservée à la dernière fermeture de Pindrel.</translation>
     </message>
 </context>
 <context>
@@ -137,12 +145,111 @@
         <source>cannot open %1: %2</source>
         <translation>impossible d&apos;ouvrir %1 : %2</translation>
     </message>
+    <message>
+        <source>picture size %1x%2 is outside the allowed limits</source>
+        <translation>la taille d&apos;image %1x%2 dépasse les limites autorisées</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Unexpected failure.</source>
         <translation>Erreur inattendue.</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>Resume &amp;Last Game</source>
+        <comment>Game menu</comment>
+        <extracomment>Brings back the game in progress when the game last ended or another picture was opened</extracomment>
+        <translation>Reprendre la &amp;dernière partie</translation>
+    </message>
+    <message>
+        <source>No game is kept.</source>
+        <translation>Aucune partie n&apos;est conservée.</translation>
+    </message>
+    <message>
+        <source>The kept game could not be read: it was damaged, or written by another version of Pindrel. It has been set aside as %1.</source>
+        <extracomment>%1 is a file name</extracomment>
+        <translation>La partie conservée n&apos;a pas pu être lue : elle était endommagée, ou écrite par une autre version de Pindrel. Elle a été mise de côté sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>The picture of the kept game is gone or has changed:
+%1</source>
+        <translation>L&apos;image de la partie conservée a disparu ou a été modifiée :
+%1</translation>
+    </message>
+    <message>
+        <source>The picture of the kept game could not be opened:
+%1</source>
+        <translation>L&apos;image de la partie conservée n&apos;a pas pu être ouverte :
+%1</translation>
+    </message>
+    <message>
+        <source>Resume Last Game</source>
+        <extracomment>Title of a message box; the same command as the Game menu&apos;s Resume Last Game</extracomment>
+        <translation>Reprendre la dernière partie</translation>
+    </message>
+</context>
+<context>
+    <name>KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <extracomment>Title of the dialog listing every key the game answers</extracomment>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <extracomment>Column headings of the Keys table: a key, and what it does</extracomment>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <extracomment>Key column of the Keys table: the four arrow keys</extracomment>
+        <translation>Flèches</translation>
+    </message>
+    <message>
+        <source>Move the keyboard cursor</source>
+        <translation>Déplacer le curseur clavier</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <extracomment>Key column of the Keys table: the space bar and the Enter key</extracomment>
+        <translation>Espace, Entrée</translation>
+    </message>
+    <message>
+        <source>Press the tile under the cursor (the first press shows it)</source>
+        <translation>Activer la pièce sous le curseur (le premier appui affiche le curseur)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Arrow keys</source>
+        <extracomment>Key column of the Keys table: Ctrl held with an arrow key</extracomment>
+        <translation>Ctrl+Flèches</translation>
+    </message>
+    <message>
+        <source>Move Blocks: slide the tile on that side of the gap into it</source>
+        <extracomment>&quot;Move Blocks&quot; is the kind of game, as in the options</extracomment>
+        <translation>Déplacer les pièces : faire glisser dans le trou la pièce de ce côté</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>Key column of the Keys table: the Escape key</extracomment>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <comment>Help menu</comment>
+        <extracomment>Opens the table of every key the game answers</extracomment>
+        <translation>&amp;Touches…</translation>
     </message>
 </context>
 <context>
@@ -174,9 +281,24 @@
     </message>
 </context>
 <context>
+    <name>PauseControl</name>
+    <message>
+        <source>Paused</source>
+        <extracomment>Shown large over the board while the game is paused</extracomment>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <comment>Game menu</comment>
+        <extracomment>Stops the clock and covers the board until chosen again</extracomment>
+        <translation>&amp;Pause</translation>
+    </message>
+</context>
+<context>
     <name>PlayAssist</name>
     <message>
         <source>Start-up picture</source>
+        <extracomment>Name of the game&apos;s own picture in the Records table</extracomment>
         <translation>Image de démarrage</translation>
     </message>
     <message>
@@ -193,6 +315,12 @@
         <source>Records...</source>
         <comment>Help menu</comment>
         <translation>Records…</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <comment>Game menu</comment>
+        <extracomment>Shows which tile to move next on the board</extracomment>
+        <translation>&amp;Indice</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,10 @@
         <source>More menus</source>
         <translation>Altri menu</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,10 @@
     <message>
         <source>[FILE-OR-ADDRESS]</source>
         <translation>[FILE-O-INDIRIZZO]</translation>
+    </message>
+    <message>
+        <source>Resume the game kept when Pindrel last ended.</source>
+        <translation>Riprende la partita salvata quando Pindrel è stato chiuso l&apos;ultima volta.</translation>
     </message>
 </context>
 <context>
@@ -137,12 +145,111 @@
         <source>cannot open %1: %2</source>
         <translation>impossibile aprire %1: %2</translation>
     </message>
+    <message>
+        <source>picture size %1x%2 is outside the allowed limits</source>
+        <translation>la dimensione dell&apos;immagine %1x%2 è fuori dai limiti consentiti</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Unexpected failure.</source>
         <translation>Errore imprevisto.</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>Resume &amp;Last Game</source>
+        <comment>Game menu</comment>
+        <extracomment>Brings back the game in progress when the game last ended or another picture was opened</extracomment>
+        <translation>Riprendi l&apos;ul&amp;tima partita</translation>
+    </message>
+    <message>
+        <source>No game is kept.</source>
+        <translation>Nessuna partita salvata.</translation>
+    </message>
+    <message>
+        <source>The kept game could not be read: it was damaged, or written by another version of Pindrel. It has been set aside as %1.</source>
+        <extracomment>%1 is a file name</extracomment>
+        <translation>Impossibile leggere la partita salvata: era danneggiata o scritta da un&apos;altra versione di Pindrel. È stata messa da parte come %1.</translation>
+    </message>
+    <message>
+        <source>The picture of the kept game is gone or has changed:
+%1</source>
+        <translation>L&apos;immagine della partita salvata non c&apos;è più o è cambiata:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture of the kept game could not be opened:
+%1</source>
+        <translation>Impossibile aprire l&apos;immagine della partita salvata:
+%1</translation>
+    </message>
+    <message>
+        <source>Resume Last Game</source>
+        <extracomment>Title of a message box; the same command as the Game menu&apos;s Resume Last Game</extracomment>
+        <translation>Riprendi l&apos;ultima partita</translation>
+    </message>
+</context>
+<context>
+    <name>KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <extracomment>Title of the dialog listing every key the game answers</extracomment>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <extracomment>Column headings of the Keys table: a key, and what it does</extracomment>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <extracomment>Key column of the Keys table: the four arrow keys</extracomment>
+        <translation>Frecce</translation>
+    </message>
+    <message>
+        <source>Move the keyboard cursor</source>
+        <translation>Sposta il cursore della tastiera</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <extracomment>Key column of the Keys table: the space bar and the Enter key</extracomment>
+        <translation>Spazio, Invio</translation>
+    </message>
+    <message>
+        <source>Press the tile under the cursor (the first press shows it)</source>
+        <translation>Premi la tessera sotto il cursore (la prima pressione mostra il cursore)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Arrow keys</source>
+        <extracomment>Key column of the Keys table: Ctrl held with an arrow key</extracomment>
+        <translation>Ctrl+Frecce</translation>
+    </message>
+    <message>
+        <source>Move Blocks: slide the tile on that side of the gap into it</source>
+        <extracomment>&quot;Move Blocks&quot; is the kind of game, as in the options</extracomment>
+        <translation>Sposta le tessere: fai scorrere nello spazio vuoto la tessera da quel lato</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>Key column of the Keys table: the Escape key</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Esci da schermo intero</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <comment>Help menu</comment>
+        <extracomment>Opens the table of every key the game answers</extracomment>
+        <translation>&amp;Tasti…</translation>
     </message>
 </context>
 <context>
@@ -174,9 +281,24 @@
     </message>
 </context>
 <context>
+    <name>PauseControl</name>
+    <message>
+        <source>Paused</source>
+        <extracomment>Shown large over the board while the game is paused</extracomment>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <comment>Game menu</comment>
+        <extracomment>Stops the clock and covers the board until chosen again</extracomment>
+        <translation>&amp;Pausa</translation>
+    </message>
+</context>
+<context>
     <name>PlayAssist</name>
     <message>
         <source>Start-up picture</source>
+        <extracomment>Name of the game&apos;s own picture in the Records table</extracomment>
         <translation>Immagine iniziale</translation>
     </message>
     <message>
@@ -193,6 +315,12 @@
         <source>Records...</source>
         <comment>Help menu</comment>
         <translation>Record…</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <comment>Game menu</comment>
+        <extracomment>Shows which tile to move next on the board</extracomment>
+        <translation>&amp;Suggerimento</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,10 @@
         <source>More menus</source>
         <translation>その他のメニュー</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -85,6 +89,10 @@
     <message>
         <source>[FILE-OR-ADDRESS]</source>
         <translation>[ファイルまたはアドレス]</translation>
+    </message>
+    <message>
+        <source>Resume the game kept when Pindrel last ended.</source>
+        <translation>前回 Pindrel を終了したときに保存されたゲームを再開します。</translation>
     </message>
 </context>
 <context>
@@ -137,12 +145,111 @@
         <source>cannot open %1: %2</source>
         <translation>%1 を開けません: %2</translation>
     </message>
+    <message>
+        <source>picture size %1x%2 is outside the allowed limits</source>
+        <translation>画像サイズ %1x%2 は許容範囲外です</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>Unexpected failure.</source>
         <translation>予期しないエラーが発生しました。</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>Resume &amp;Last Game</source>
+        <comment>Game menu</comment>
+        <extracomment>Brings back the game in progress when the game last ended or another picture was opened</extracomment>
+        <translation>前回のゲームを再開(&amp;G)</translation>
+    </message>
+    <message>
+        <source>No game is kept.</source>
+        <translation>保存されたゲームはありません。</translation>
+    </message>
+    <message>
+        <source>The kept game could not be read: it was damaged, or written by another version of Pindrel. It has been set aside as %1.</source>
+        <extracomment>%1 is a file name</extracomment>
+        <translation>保存されたゲームを読み込めませんでした。破損しているか、別のバージョンの Pindrel で書き込まれています。%1 として退避しました。</translation>
+    </message>
+    <message>
+        <source>The picture of the kept game is gone or has changed:
+%1</source>
+        <translation>保存されたゲームの画像が見つからないか、変更されています:
+%1</translation>
+    </message>
+    <message>
+        <source>The picture of the kept game could not be opened:
+%1</source>
+        <translation>保存されたゲームの画像を開けませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>Resume Last Game</source>
+        <extracomment>Title of a message box; the same command as the Game menu&apos;s Resume Last Game</extracomment>
+        <translation>前回のゲームを再開</translation>
+    </message>
+</context>
+<context>
+    <name>KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <extracomment>Title of the dialog listing every key the game answers</extracomment>
+        <translation>キー一覧</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <extracomment>Column headings of the Keys table: a key, and what it does</extracomment>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>コマンド</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <extracomment>Key column of the Keys table: the four arrow keys</extracomment>
+        <translation>矢印キー</translation>
+    </message>
+    <message>
+        <source>Move the keyboard cursor</source>
+        <translation>キーボードカーソルを移動</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <extracomment>Key column of the Keys table: the space bar and the Enter key</extracomment>
+        <translation>Space, Enter</translation>
+    </message>
+    <message>
+        <source>Press the tile under the cursor (the first press shows it)</source>
+        <translation>カーソル位置のタイルを押す (最初の一押しでカーソルを表示)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Arrow keys</source>
+        <extracomment>Key column of the Keys table: Ctrl held with an arrow key</extracomment>
+        <translation>Ctrl+矢印キー</translation>
+    </message>
+    <message>
+        <source>Move Blocks: slide the tile on that side of the gap into it</source>
+        <extracomment>&quot;Move Blocks&quot; is the kind of game, as in the options</extracomment>
+        <translation>スライド: 空きマスのその側にあるタイルを空きマスへ動かす</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>Key column of the Keys table: the Escape key</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>全画面表示を終了</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <comment>Help menu</comment>
+        <extracomment>Opens the table of every key the game answers</extracomment>
+        <translation>キー一覧(&amp;K)...</translation>
     </message>
 </context>
 <context>
@@ -174,9 +281,24 @@
     </message>
 </context>
 <context>
+    <name>PauseControl</name>
+    <message>
+        <source>Paused</source>
+        <extracomment>Shown large over the board while the game is paused</extracomment>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <comment>Game menu</comment>
+        <extracomment>Stops the clock and covers the board until chosen again</extracomment>
+        <translation>一時停止(&amp;P)</translation>
+    </message>
+</context>
+<context>
     <name>PlayAssist</name>
     <message>
         <source>Start-up picture</source>
+        <extracomment>Name of the game&apos;s own picture in the Records table</extracomment>
         <translation>起動時の画像</translation>
     </message>
     <message>
@@ -193,6 +315,12 @@
         <source>Records...</source>
         <comment>Help menu</comment>
         <translation>記録...</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <comment>Game menu</comment>
+        <extracomment>Shows which tile to move next on the board</extracomment>
+        <translation>ヒント(&amp;H)</translation>
     </message>
 </context>
 <context>
