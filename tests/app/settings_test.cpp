@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The video refresh interval setting and its fallbacks.
 #include "app/window/settings.h"
+#include "support/fifo_watch.h"
 #include "window_fixture.h"
 
 #include <QFile>
@@ -57,4 +58,20 @@ TEST_F(StoredSettingTest, WithoutAStoreThePaneOpensTheBundledPages)
         EXPECT_TRUE(QFile::exists(base.toLocalFile() + "/" + page)) << page;
     EXPECT_EQ(settings::imageSearchHost(), "images.google.com");
     EXPECT_EQ(settings::onlineSite(), QUrl("https://pindrel.github.io/"));
+}
+
+// A store that is a FIFO would hold the window until somebody wrote to it: it is not opened,
+// and the window starts with the defaults.
+TEST_F(StoredSettingTest, AStoreThatIsNoRegularFileIsNotRead)
+{
+    QDir(settingsDir.path()).mkpath(QStringLiteral("Pindrel"));
+    const QByteArray folders = qgetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CONFIG_DIRS", settingsDir.path().toUtf8());
+    FifoWatch fifo(settingsDir.filePath(QStringLiteral("Pindrel/Pindrel.ini")));
+    ASSERT_TRUE(fifo.created());
+    WindowTest::SetUp();
+    EXPECT_EQ(window->videoRefreshInterval(), 40);
+    EXPECT_EQ(settings::imageSearchHost(), "images.google.com");
+    EXPECT_FALSE(fifo.openedForReading());
+    qputenv("XDG_CONFIG_DIRS", folders);
 }

@@ -3,14 +3,36 @@
 // configuration folders (/etc/xdg by default), which an installer or the administrator writes.
 #include "app/window/settings.h"
 
+#include "sources/picture_file.h"
 #include "web/browser_loader.h"
 
 #include <QSettings>
 
 namespace settings {
 
+namespace {
+
+// QSettings reads its files as it is made, and waits on a FIFO or a device put where one of them
+// belongs until somebody writes to it. Such a store is not read at all: every value is then the
+// default. (A file swapped for a FIFO between this look and the read is not guarded against.)
+bool storeIsRegular()
+{
+    const QString folders = qEnvironmentVariable("XDG_CONFIG_DIRS", QStringLiteral("/etc/xdg"));
+    for (const QString &folder : folders.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        for (const char *name : {"/Pindrel/Pindrel.ini", "/Pindrel.ini"}) {
+            if (sources::isSpecialFile(folder + QLatin1String(name)))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 QVariant ReadSetting(const QString &valueName)
 {
+    if (!storeIsRegular())
+        return {};
     QSettings store(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("Pindrel"),
                     QStringLiteral("Pindrel"));
     return store.value(valueName);
