@@ -4,6 +4,7 @@
 #include "game/kept_game.h"
 
 #include "game/shuffle.h"
+#include "game/stored_values.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,14 +12,13 @@
 
 namespace game {
 
+using namespace stored;
+
 namespace {
 
 const QString formatName = QStringLiteral("pindrel-kept-game");
 constexpr int formatVersion = 1;
-constexpr qsizetype maxTextLength = 4096;
-// Beyond any game played: 100 days, a million moves; a frame of a week of video at 1000 fps.
-constexpr double maxMilliseconds = 100.0 * 24 * 3600 * 1000;
-constexpr double maxMoves = 1e6;
+// A frame of a week of video at 1000 fps.
 constexpr double maxFrame = 7.0 * 24 * 3600 * 1000;
 
 const struct
@@ -31,19 +31,6 @@ const struct
     {KeptGame::Source::Download, "download"},
     {KeptGame::Source::Video, "video"},
 };
-
-bool wholeInRange(const QJsonValue &value, double low, double high)
-{
-    if (!value.isDouble())
-        return false;
-    const double number = value.toDouble();
-    return number >= low && number <= high && number == double(qint64(number));
-}
-
-bool shortText(const QJsonValue &value)
-{
-    return value.isString() && value.toString().size() <= maxTextLength;
-}
 
 QJsonArray toArray(const std::vector<Exchange> &moves)
 {

@@ -4,6 +4,7 @@
 #include "game/records.h"
 
 #include "game/game_state.h"
+#include "game/stored_values.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -13,28 +14,12 @@
 
 namespace game {
 
+using namespace stored;
+
 namespace {
 
 const QString formatName = QStringLiteral("pindrel-records");
 constexpr int formatVersion = 1;
-constexpr qsizetype maxTextLength = 4096;
-// Beyond any game played: 100 days, a million moves.
-constexpr double maxMilliseconds = 100.0 * 24 * 3600 * 1000;
-constexpr double maxMoves = 1e6;
-
-bool wholeInRange(const QJsonValue &value, double low, double high)
-{
-    if (!value.isDouble())
-        return false;
-    const double number = value.toDouble();
-    return number >= low && number <= high && number == double(qint64(number));
-}
-
-bool shortText(const QJsonValue &value, bool mayBeEmpty)
-{
-    return value.isString() && value.toString().size() <= maxTextLength &&
-           (mayBeEmpty || !value.toString().isEmpty());
-}
 
 std::optional<Record> recordFrom(const QJsonValue &value)
 {

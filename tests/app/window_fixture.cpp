@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include "app/widgets/picture_view.h"
+#include "game/game_state.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -40,6 +41,20 @@ void WindowTest::clickButton(const char *name)
 void WindowTest::pressKeys(const QString &keys)
 {
     QTest::keySequence(window->windowHandle(), QKeySequence(keys));
+}
+
+void WindowTest::solveBySwaps()
+{
+    while (!game::isSolved(window->state())) {
+        const std::vector<int> &cells = window->state().blockList;
+        int tile = 1;
+        while (cells[std::size_t(tile - 1)] == tile)
+            ++tile;
+        // Tile t's home cell is cell t: the tile there and tile t change places.
+        const int where = cells[std::size_t(tile - 1)];
+        pressCell(tile);
+        pressCell(where);
+    }
 }
 
 void WindowTest::pressCell(int cell, Qt::MouseButton button)

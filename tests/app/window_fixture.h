@@ -35,6 +35,8 @@ class WindowTest : public ::testing::Test
     void pressKeys(const QString &keys);
     // A real press in the middle of the 1-based cell as shown on the screen.
     void pressCell(int cell, Qt::MouseButton button = Qt::LeftButton);
+    // Plays a Swap Blocks game to the end by clicks, each tile swapped into its home in turn.
+    void solveBySwaps();
 
     // Runs act on the next modal dialog of the class once it is showing, from inside its
     // event loop.
