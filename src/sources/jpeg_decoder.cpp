@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -95,6 +96,46 @@ void onMessage(j_common_ptr info, int level)
         abandon(info, "too much corrupt data");
 }
 
+// The scans the stream declares, counted by walking its markers without decoding, up to one
+// past `limit`: so a file with too many is refused before any is decoded, whatever the
+// picture's size. An entropy-coded segment ends at the first 0xFF that is neither stuffing
+// (0xFF 0x00) nor a restart marker; what does not parse is left to libjpeg to judge.
+int declaredScans(const uchar *data, size_t size, int limit)
+{
+    size_t at = 2; // past the start of image
+    int scans = 0;
+    while (at + 4 <= size && scans <= limit) {
+        if (data[at] != 0xFF)
+            break;
+        const uchar marker = data[at + 1];
+        if (marker == 0xFF) { // fill byte
+            ++at;
+            continue;
+        }
+        if (marker == 0xD9) // end of image
+            break;
+        if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01) {
+            at += 2;
+            continue;
+        }
+        at += 2 + ((size_t(data[at + 2]) << 8) | data[at + 3]);
+        if (marker != 0xDA)
+            continue;
+        ++scans;
+        for (;;) {
+            const void *found = at < size ? std::memchr(data + at, 0xFF, size - at) : nullptr;
+            if (!found || size_t(static_cast<const uchar *>(found) - data) + 1 >= size)
+                return scans;
+            at = size_t(static_cast<const uchar *>(found) - data);
+            const uchar next = data[at + 1];
+            if (next != 0x00 && !(next >= 0xD0 && next <= 0xD7))
+                break;
+            at += 2;
+        }
+    }
+    return scans;
+}
+
 void onProgress(j_common_ptr info)
 {
     if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > maxScans)
@@ -145,6 +186,8 @@ bool decompress(Decompression &state, const uchar *data, size_t size)
     state.progress.progress_monitor = onProgress;
     info.progress = &state.progress;
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+    if (declaredScans(data, size, maxScans) > maxScans)
+        abandon(reinterpret_cast<j_common_ptr>(&info), "too many scans");
     jpeg_save_markers(&info, JPEG_APP0 + 1, 0xffff);
     jpeg_read_header(&info, TRUE);
 

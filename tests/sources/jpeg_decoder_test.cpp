@@ -5,6 +5,7 @@
 #include "sources/picture_cover.h"
 #include "sources/picture_decoder.h"
 #include "support/corpus.h"
+#include "support/process_status.h"
 #include "test_pictures.h"
 
 #include <QBuffer>
@@ -263,6 +264,25 @@ TEST(JpegDecoder, ScanCountIsBounded)
             }
         }
     }
+}
+
+// The scans are counted from the markers before decoding starts: a bomb over the largest picture
+// allowed is refused before libjpeg takes the hundreds of megabytes its coefficients need (and
+// before it sweeps them a hundred times).
+TEST(JpegDecoder, AScanBombIsRefusedBeforeItsPictureTakesMemory)
+{
+    if (!residentSetIsMeaningful)
+        GTEST_SKIP() << "the resident set says nothing under AddressSanitizer";
+    const QByteArray bomb = repeatedScanJpeg(QSize(10000, 10000), 2000);
+    ASSERT_TRUE(resetPeakResident());
+    const qint64 before = statusBytes("VmHWM:");
+    try {
+        decodeJpegBytes(bomb);
+        ADD_FAILURE() << "opened";
+    } catch (const DecodeError &error) {
+        EXPECT_TRUE(strstr(error.what(), "too many scans")) << error.what();
+    }
+    EXPECT_LT(statusBytes("VmHWM:") - before, 32 << 20);
 }
 
 TEST(JpegDecoder, FilesThatAreNotJpegsOrAreMissing)
