@@ -3,7 +3,7 @@
 // window; kept files that cannot be trusted refused with the program going on.
 #include "window_fixture.h"
 
-#include "../video/fake_video.h"
+#include "../video/avi_fixtures.h"
 #include "app/open/open_request.h"
 #include "game/board_cursor.h"
 #include "sources/kept_game_file.h"
@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -52,14 +53,12 @@ class KeepResumeTest : public WindowTest
   protected:
     QString keptPath() const { return sources::keptGamePath(); }
 
-    // Every window's player opens a fake 300-frame video, whatever the file holds.
-    void fakeVideos()
+    // A real video whose frames show their own number, long enough not to loop during a case.
+    static videotest::Pattern numberedFrames()
     {
-        find<TDCAviPlayer>("avi")->setVideoOpener(
-            [](const QString &) -> std::unique_ptr<video::VideoSource> {
-                return std::make_unique<testvideo::FakeVideo>(
-                    video::VideoStreamInfo{0, 300, 64, 48, 1, 25});
-            });
+        videotest::Pattern pattern;
+        pattern.frames = 250;
+        return pattern;
     }
 
     void open(Kind kind)
@@ -78,8 +77,8 @@ class KeepResumeTest : public WindowTest
             break;
         }
         case Kind::Video:
-            writeFile(folder.filePath("clip.avi"), "RIFF, or so the fake says");
-            fakeVideos();
+            ASSERT_TRUE(videotest::makePatternVideo(folder.filePath("clip.avi"), numberedFrames(),
+                                                    {"-c:v", "mjpeg", "-q:v", "2"}));
             openThroughDialog(folder.filePath("clip.avi"));
             break;
         }
@@ -117,6 +116,7 @@ class KeepResumeTest : public WindowTest
 
 TEST_F(KeepResumeTest, AGameLeftUnfinishedIsResumedExactlyInANewWindow)
 {
+    PINDREL_REQUIRE_FFMPEG();
     for (Kind kind : {Kind::Still, Kind::Download, Kind::Video}) {
         for (int gameType : {game::SwapBlocks, game::MoveBlocks}) {
             SCOPED_TRACE(nameOf(kind));
@@ -129,14 +129,16 @@ TEST_F(KeepResumeTest, AGameLeftUnfinishedIsResumedExactlyInANewWindow)
             action("mnuUndo")->trigger();
             find<QAction>("mnuShowGrid")->setChecked(true);
             QTest::qWait(20);
+            // A video has played on a while, so the frame it goes on from is not the first.
+            if (kind == Kind::Video)
+                ASSERT_TRUE(QTest::qWaitFor(
+                    [&] { return find<TDCAviPlayer>("avi")->Position() >= 10; }, 5000));
             const game::GameState before = window->state();
             const int moves = window->moveCount();
             ASSERT_GE(moves, 5);
             const int requests = int(server.requests().size());
 
             newWindow();
-            if (kind == Kind::Video)
-                fakeVideos();
             const sources::KeptGameRead kept = sources::loadKeptGame(keptPath());
             ASSERT_EQ(kept.outcome, sources::KeptGameRead::Outcome::Read);
             EXPECT_EQ(kept.game->milliseconds >= 20, true);
@@ -155,7 +157,15 @@ TEST_F(KeepResumeTest, AGameLeftUnfinishedIsResumedExactlyInANewWindow)
             EXPECT_TRUE(action("mnuShowGrid")->isChecked());
             EXPECT_EQ(window->isVideoPuzzle(), kind == Kind::Video);
             if (kind == Kind::Video) {
-                EXPECT_EQ(find<TDCAviPlayer>("avi")->Position(), kept.game->videoFrame);
+                // The video goes on from the frame it showed, and the board shows that frame.
+                auto *player = find<TDCAviPlayer>("avi");
+                EXPECT_GT(kept.game->videoFrame, 0);
+                EXPECT_EQ(player->Position(), kept.game->videoFrame);
+                EXPECT_TRUE(player->Active());
+                find<QTimer>("Timer1")->stop();
+                window->Timer1Timer();
+                EXPECT_EQ(videotest::patternNumber(window->solutionPicture(), numberedFrames()),
+                          player->Position());
             }
             // The downloaded picture came from the kept copy, not from the server again.
             EXPECT_EQ(int(server.requests().size()), requests);
