@@ -340,8 +340,11 @@ sleep 0.5
 board_shot "$work/kept.png"
 quit_game
 [ -s "$kept" ] || fail "nothing was kept at Ctrl+X"
+kept_ms() { python3 -c 'import json, sys; print(int(json.load(open(sys.argv[1]))["milliseconds"]))' "$kept"; }
+clock_at_exit=$(kept_ms)
 start_game
 [ "$(title)" = "Pindrel" ] || fail "the kept game was restored on its own: '$(title)'"
+resumed_at=$(date +%s%3N)
 key alt+g l
 wait_for 20 "the resumed picture's title" sh -c "xprop -id $window _NET_WM_NAME | grep -q a.jpg"
 sleep 0.5
@@ -350,9 +353,10 @@ screenshot resumed
 compare -metric AE "$work/kept.png" "$work/resumed.png" null: >/dev/null 2>&1 ||
   fail "the resumed board differs from the one left"
 
-# Minimising pauses behind the cover and restoring plays on: the board shows again as it was.
+# Minimising pauses behind the cover and restoring plays on: the board shows again as it was,
+# and the four seconds spent minimised are not on the clock (checked in the game kept below).
 xdotool windowminimize --sync "$window"
-sleep 1
+sleep 4
 xdotool windowactivate --sync "$window"
 sleep 0.5
 board_shot "$work/restored.png"
@@ -383,4 +387,9 @@ wait "$game_pid" || fail "the game exited with status $? on SIGTERM"
 game_pid=""
 [ -s "$kept" ] || fail "nothing was kept at SIGTERM"
 grep -q '"moves": 3' "$kept" || fail "the game kept at SIGTERM is not the one played: $(grep moves "$kept")"
+# Since the resume the clock ran at most the time the game was up, less the time minimised.
+ran=$(( $(kept_ms) - clock_at_exit ))
+up=$(( $(date +%s%3N) - resumed_at ))
+[ "$ran" -ge 0 ] && [ "$ran" -le $(( up - 3000 )) ] ||
+  fail "the clock ran $ran ms of the $up ms since the resume, 4000 of them minimised"
 echo "X11 smoke test passed"
