@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A video puzzle played in a shown window: its CPU time against FFmpeg decoding the same
 // file alone (with --full-screen, in full-screen mode), and with --memory its resident set
-// after 1 and after 10 minutes of looping.
+// after 1 and after 10 minutes of looping. The grid is 15 x 15 in a window and the game's
+// default in full screen; --grid N sets N x N.
 //
 // A second baseline decodes the same frames to full-size BGRA through the game's media layer
 // paced at the frame rate, as any player must: here the pauses alone make the same decoding
 // cost about twice the CPU time of decoding back to back, so that ratio shows what the puzzle
-// itself adds.
+// itself adds. In a window the puzzle is to cost at most 1.1 times that.
+//
+// In full screen on an X11 display with VLC installed, a third baseline is VLC's own plain
+// full-screen playback of the clip (cvlc, no sound, X11 output), which the puzzle is not to
+// exceed. VLC refuses to run as root, so there it runs as nobody.
 #include "app/pindrel_application.h"
 #include "app/window/mainform.h"
 #include "support/process_status.h"
@@ -14,7 +19,11 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
@@ -23,6 +32,7 @@
 #include <ctime>
 #include <sys/resource.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -82,6 +92,40 @@ double pacedDecodeCpu(const QString &path)
     return threadCpuSeconds() - start;
 }
 
+// VLC's CPU time for playing the clip through in full screen, or 0 where it cannot run here.
+double vlcFullScreenCpu(const QString &path)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb") ||
+        QStandardPaths::findExecutable(QStringLiteral("cvlc")).isEmpty())
+        return 0;
+    QTemporaryDir home;
+    QStringList command{
+        "cvlc", "-q", "--no-audio", "--vout=xcb_x11", "--fullscreen", "--play-and-exit", path};
+    if (geteuid() == 0) {
+        if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            return 0;
+        QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                               QFileDevice::WriteOther | QFileDevice::ExeOther);
+        // The clip's folder and the clip readable by nobody too.
+        const QString folder = QFileInfo(path).absolutePath();
+        QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::ExeOther);
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ReadOther);
+        command =
+            QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} + command;
+    }
+    QProcess vlc;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    vlc.setProcessEnvironment(environment);
+    vlc.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const double before = cpuSeconds(RUSAGE_CHILDREN);
+    vlc.start(command.takeFirst(), command);
+    const bool played =
+        vlc.waitForFinished(-1) && vlc.exitStatus() == QProcess::NormalExit && vlc.exitCode() == 0;
+    return played ? cpuSeconds(RUSAGE_CHILDREN) - before : 0;
+}
+
 void playFor(int milliseconds)
 {
     QEventLoop loop;
@@ -89,16 +133,17 @@ void playFor(int milliseconds)
     loop.exec();
 }
 
-void openVideoPuzzle(TfrmMain &window, const QString &path, bool fullScreen = false)
+void openVideoPuzzle(TfrmMain &window, const QString &path, int grid, bool fullScreen = false)
 {
     window.show();
     if (fullScreen)
         window.findChild<QAction *>(QStringLiteral("mnuFullScreen"))->trigger();
     window.openChosenFile(path);
-    window.applyOptions(game::SwapBlocks, 15, 15, false);
+    if (grid > 0)
+        window.applyOptions(game::SwapBlocks, grid, grid, false);
 }
 
-int measureCpu(TfrmMain &window, const QString &path, bool fullScreen)
+int measureCpu(TfrmMain &window, const QString &path, int grid, bool fullScreen)
 {
     const double before = cpuSeconds(RUSAGE_CHILDREN);
     if (!runFfmpeg({"-threads", "1", "-i", path, "-pix_fmt", "bgra", "-f", "null", "-"}))
@@ -108,8 +153,9 @@ int measureCpu(TfrmMain &window, const QString &path, bool fullScreen)
     const double paced = pacedDecodeCpu(path);
     if (paced <= 0)
         return 2;
+    const double vlc = fullScreen ? vlcFullScreenCpu(path) : 0;
 
-    openVideoPuzzle(window, path, fullScreen);
+    openVideoPuzzle(window, path, grid, fullScreen);
     rusage startUsage{};
     getrusage(RUSAGE_SELF, &startUsage);
     const double start = cpuSeconds(RUSAGE_SELF);
@@ -124,19 +170,36 @@ int measureCpu(TfrmMain &window, const QString &path, bool fullScreen)
     const double ratio = game / baseline;
     const double target = fullScreen ? 2.0 : 1.5;
     const QSize shown = window.size();
-    std::printf("ffmpeg decode alone: %.2f s CPU; 20 s of the 15x15 video puzzle in a %dx%d "
+    const game::GameState &state = window.state();
+    std::printf("ffmpeg decode alone: %.2f s CPU; 20 s of the %dx%d video puzzle in a %dx%d "
                 "window: %.2f s CPU\nratio %.2f (target <= %.2f) %s\n",
-                baseline, shown.width(), shown.height(), game, ratio, target,
-                ratio <= target ? "met" : "MISSED");
+                baseline, state.rows, state.cols, shown.width(), shown.height(), game, ratio,
+                target, ratio <= target ? "met" : "MISSED");
+    bool met = ratio <= target;
+    const double pacedRatio = game / paced;
     std::printf("the same frames decoded paced at the frame rate: %.2f s CPU; the puzzle costs "
-                "%.2f times that\n",
-                paced, game / paced);
-    return ratio <= target ? 0 : 1;
+                "%.2f times that",
+                paced, pacedRatio);
+    if (fullScreen) {
+        std::printf("\n");
+    } else {
+        std::printf(" (target <= 1.10) %s\n", pacedRatio <= 1.1 ? "met" : "MISSED");
+        met = met && pacedRatio <= 1.1;
+    }
+    if (vlc > 0) {
+        std::printf("VLC playing the clip full screen: %.2f s CPU; the puzzle costs %.2f times "
+                    "that (target <= 1.00) %s\n",
+                    vlc, game / vlc, game <= vlc ? "met" : "MISSED");
+        met = met && game <= vlc;
+    } else if (fullScreen) {
+        std::printf("VLC's full-screen playback not measured: it needs cvlc on an X11 display\n");
+    }
+    return met ? 0 : 1;
 }
 
 int measureMemory(TfrmMain &window, const QString &path)
 {
-    openVideoPuzzle(window, path);
+    openVideoPuzzle(window, path, 15);
     playFor(60 * 1000);
     const qint64 atOneMinute = statusBytes("VmRSS:");
     playFor(9 * 60 * 1000);
@@ -164,8 +227,13 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot make the test video with the ffmpeg command\n");
         return 2;
     }
+    const QStringList arguments = app.arguments();
+    const bool fullScreen = arguments.contains(QStringLiteral("--full-screen"));
+    const qsizetype gridAt = arguments.indexOf(QStringLiteral("--grid"));
+    // 0 keeps the grid the window opens with.
+    const int grid = gridAt > 0 && gridAt + 1 < arguments.size() ? arguments[gridAt + 1].toInt()
+                     : fullScreen                                ? 0
+                                                                 : 15;
     TfrmMain window;
-    return memory ? measureMemory(window, path)
-                  : measureCpu(window, path,
-                               app.arguments().contains(QStringLiteral("--full-screen")));
+    return memory ? measureMemory(window, path) : measureCpu(window, path, grid, fullScreen);
 }

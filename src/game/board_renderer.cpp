@@ -214,8 +214,8 @@ const QImage &asRgb32(const QImage &image, QImage &converted)
 
 } // namespace
 
-void drawBitmap(GameState &state, const QImage &solutionPicture, const QImage &dimPicture,
-                const BoardLook &look, QImage &board)
+void drawBoard(const GameState &state, const QImage &solutionPicture, const QImage &dimPicture,
+               const BoardLook &look, QImage &board)
 {
     QImage convertedSolution, convertedDim;
     const QImage &solution = asRgb32(solutionPicture, convertedSolution);
@@ -242,7 +242,7 @@ void drawBitmap(GameState &state, const QImage &solutionPicture, const QImage &d
         Cell &target = cells[std::size_t(d)];
         target.from = cellTopLeft(tileNumber - 1, state.cols, tile);
 
-        if (state.dimAllOnce || cell == state.dimmedCell || cell == state.dimmedTarget) {
+        if (look.dimAll || cell == state.dimmedCell || cell == state.dimmedTarget) {
             target.picture = &dimSource;
             continue;
         }
@@ -265,6 +265,14 @@ void drawBitmap(GameState &state, const QImage &solutionPicture, const QImage &d
         for (const int d : bevelledCells)
             paintBevel(board, cellTopLeft(d, state.cols, tile), tile, look.bevelWidth,
                        cells[std::size_t(d)].bevel == Bevel::Sunken);
+}
+
+void drawBitmap(GameState &state, const QImage &solution, const QImage &dimSource,
+                const BoardLook &look, QImage &board)
+{
+    BoardLook drawn = look;
+    drawn.dimAll = look.dimAll || state.dimAllOnce;
+    drawBoard(state, solution, dimSource, drawn, board);
     state.dimAllOnce = false;
 }
 

@@ -13,10 +13,16 @@ struct BoardLook
     bool gridOverlay = false;
     bool dimIncorrect = false;
     int bevelWidth = 3; // less on a picture decoded reduced, to look the same on the screen
+    bool dimAll = false;
 };
 
 // Redraws every cell of board (the picture's size, 32-bit RGB) from the solution picture or
-// its dimmed copy, then the bevels. Clears dimAllOnce.
+// its dimmed copy, then the bevels. A board of that size and format that owns its memory
+// alone is drawn in place, even where the memory belongs to someone else, such as a screen.
+void drawBoard(const GameState &state, const QImage &solution, const QImage &dimSource,
+               const BoardLook &look, QImage &board);
+
+// drawBoard with every tile dimmed while dimAllOnce is set, which it then clears.
 void drawBitmap(GameState &state, const QImage &solution, const QImage &dimSource,
                 const BoardLook &look, QImage &board);
 

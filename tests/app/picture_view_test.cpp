@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The picture control: smooth scaling from a cached copy that follows every rebuild.
+// The picture control: smooth scaling from a cached copy that follows every rebuild, and a
+// picture shown one to one drawn straight into the screen.
 #include "window_fixture.h"
 
+#include "app/widgets/drawn_picture.h"
 #include "app/widgets/picture_view.h"
 
 #include <QPainter>
+#include <QPalette>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -28,6 +33,56 @@ QImage shownBy(PictureView &view)
 {
     return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
+
+// What the screen holds for a window: what was painted, not a fresh rendering.
+QImage onScreen(QWidget &window)
+{
+    return window.screen()
+        ->grabWindow(window.winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QRect inDevicePixels(QRect logical, qreal ratio)
+{
+    return QRectF(QRectF(logical).topLeft() * ratio, QSizeF(logical.size()) * ratio).toRect();
+}
+
+QImage noisePicture(QSize size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    std::uint32_t seed = 7;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            picture.setPixel(x, y, 0xff000000u | (seed >> 8));
+        }
+    return picture;
+}
+
+// Counts how it is asked for its pixels.
+class CountedPicture : public DrawnPicture
+{
+  public:
+    explicit CountedPicture(QImage picture) : m_picture(std::move(picture)) {}
+    QSize size() const override { return m_picture.size(); }
+    const QImage &picture() override
+    {
+        ++asked;
+        return m_picture;
+    }
+    void drawInto(QImage &target) override
+    {
+        ++drawnInto;
+        for (int y = 0; y < m_picture.height(); ++y)
+            std::memcpy(target.scanLine(y), m_picture.constScanLine(y),
+                        std::size_t(m_picture.width()) * sizeof(QRgb));
+    }
+    int asked = 0, drawnInto = 0;
+
+  private:
+    QImage m_picture;
+};
 
 } // namespace
 
@@ -132,6 +187,55 @@ TEST(PictureView, PicturesAreScaledForTheScreensDevicePixels)
                            smooth ? Qt::SmoothTransformation : Qt::FastTransformation);
         EXPECT_LT(meanDifference(shown, reference), smooth ? 8.0 : 40.0)
             << "smooth " << smooth << " at ratio " << ratio;
+    }
+}
+
+TEST(PictureView, APictureShownOneToOneIsDrawnStraightIntoTheScreen)
+{
+    struct Case
+    {
+        const char *name;
+        QSize viewDevicePixels;
+        bool coveredCorner; // an opaque control over the picture's corner
+        bool straight;
+    };
+    const Case cases[] = {
+        {"one to one, bars above and below", {300, 260}, false, true},
+        {"shrunk", {150, 130}, false, false},
+        {"one to one under another control", {300, 260}, true, false},
+    };
+    CountedPicture picture(noisePicture({300, 200}));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget window;
+        PictureView view(&window);
+        view.setPicture(&picture);
+        const qreal ratio = view.devicePixelRatioF();
+        window.resize((QSizeF(c.viewDevicePixels) / ratio).toSize());
+        view.resize(window.size());
+        QWidget cover(&view);
+        cover.setAutoFillBackground(true);
+        cover.setPalette(QPalette(Qt::green));
+        cover.setGeometry(view.pictureRect().topLeft().x(), view.pictureRect().y(), 20, 20);
+        cover.setVisible(c.coveredCorner);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        picture.asked = picture.drawnInto = 0;
+        view.repaint();
+        EXPECT_EQ(picture.drawnInto > 0, c.straight);
+        EXPECT_EQ(picture.asked > 0, !c.straight);
+
+        const QRect shown = inDevicePixels(view.pictureRect(), ratio);
+        const QImage screen = onScreen(window);
+        QImage expected =
+            picture.picture().scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (c.coveredCorner) {
+            QPainter painter(&expected);
+            painter.fillRect(QRectF(QPointF(0, 0), QSizeF(20, 20) * ratio), Qt::green);
+        }
+        EXPECT_EQ(screen.copy(shown), expected);
+        EXPECT_EQ(screen.pixel(0, 0), qRgb(0, 0, 0));
+        EXPECT_EQ(screen.pixel(screen.width() - 1, screen.height() - 1), qRgb(0, 0, 0));
     }
 }
 

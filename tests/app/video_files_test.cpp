@@ -11,6 +11,7 @@
 #include "video/AVIPlay.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -93,6 +94,39 @@ TEST_F(WindowTest, EveryContainerPlaysItsFramesOnTheBoard)
                       player->Position());
             seen += (player->Position() - before + pattern.frames) % pattern.frames;
         }
+    }
+}
+
+TEST_F(WindowTest, TheFullScreenVideoBoardOnTheScreenIsTheBoardAsDrawn)
+{
+    PINDREL_REQUIRE_FFMPEG();
+    QTemporaryDir folder;
+    // Larger than the screen, so frames are made at the size they are shown.
+    const videotest::Pattern pattern{{1024, 768}, 16, 30};
+    const QString path = videotest::makeContainerSample(
+        folder.path(), {"numbers.avi", "mjpeg", {"-c:v", "mjpeg", "-q:v", "2"}}, pattern);
+    ASSERT_FALSE(path.isEmpty());
+    action("mnuFullScreen")->trigger();
+    window->openChosenFile(path);
+    ASSERT_TRUE(window->isVideoPuzzle());
+    window->applyOptions(game::SwapBlocks, 4, 5, false);
+    action("mnuShowGrid")->setChecked(true);
+    find<QTimer>("Timer1")->stop();
+    // A swap: its red frame is drawn over the board on the next refreshes.
+    pressCell(2);
+    pressCell(7);
+    const auto *player = find<TDCAviPlayer>("avi");
+    for (int tick = 0; tick < 3; ++tick) {
+        const qint32 before = player->Position();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return player->Position() != before; }, 5000));
+        window->Timer1Timer();
+        board()->repaint();
+        const QRect shown =
+            board()->pictureRect().translated(board()->mapTo(window.get(), QPoint()));
+        ASSERT_EQ(shown.size(), window->boardPicture().size()) << "shown one to one";
+        const QImage screen = window->screen()->grabWindow(window->winId()).toImage();
+        EXPECT_EQ(screen.copy(shown).convertToFormat(QImage::Format_RGB32),
+                  window->boardPicture().convertToFormat(QImage::Format_RGB32));
     }
 }
 

@@ -51,13 +51,13 @@ bool BoardOverlay::eventFilter(QObject *watched, QEvent *event)
 
 QRectF BoardOverlay::cellRect(int cell) const
 {
-    const QImage *picture = m_board->picture();
+    const QSize picture = m_board->pictureSize();
     const QRect shown = m_board->pictureRect();
-    if (!picture || picture->isNull() || shown.isEmpty() || cell < 1)
+    if (picture.isEmpty() || shown.isEmpty() || cell < 1)
         return {};
-    const QSize tile = game::tileSizeFor(picture->size(), m_rows, m_cols);
-    const double scaleX = double(shown.width()) / picture->width();
-    const double scaleY = double(shown.height()) / picture->height();
+    const QSize tile = game::tileSizeFor(picture, m_rows, m_cols);
+    const double scaleX = double(shown.width()) / picture.width();
+    const double scaleY = double(shown.height()) / picture.height();
     const int index = cell - 1;
     const QRectF inPicture((index % m_cols) * tile.width(), (index / m_cols) * tile.height(),
                            tile.width(), tile.height());

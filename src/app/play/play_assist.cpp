@@ -168,11 +168,11 @@ void PlayAssist::showHint(const game::Hint &hint)
 void PlayAssist::pressCell(int cell)
 {
     const game::GameState &state = m_host.playState();
-    const QImage *picture = m_board->picture();
-    if (!picture || picture->isNull())
+    const QSize picture = m_board->pictureSize();
+    if (picture.isEmpty())
         return;
     const game::ScreenLayout layout =
-        game::screenLayoutFor(m_board->size(), picture->size(), state.rows, state.cols);
+        game::screenLayoutFor(m_board->size(), picture, state.rows, state.cols);
     m_host.pressBoardAt(game::pressPointOf(layout, m_board->size(),
                                            {(cell - 1) / state.cols, (cell - 1) % state.cols}));
 }

@@ -4,9 +4,12 @@
 // changes the pixels drawn, never where they go.
 #include "app/widgets/picture_view.h"
 
+#include "app/widgets/drawn_picture.h"
 #include "game/geometry.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
+#include <QPaintEvent>
 #include <QPainter>
 
 PictureView::PictureView(QWidget *parent) : QWidget(parent)
@@ -17,16 +20,55 @@ PictureView::PictureView(QWidget *parent) : QWidget(parent)
 void PictureView::setPicture(const QImage *picture)
 {
     m_picture = picture;
+    m_drawn = nullptr;
     m_scaled = QImage();
     update();
 }
 
+void PictureView::setPicture(DrawnPicture *picture)
+{
+    m_picture = nullptr;
+    m_drawn = picture;
+    m_scaled = QImage();
+    update();
+}
+
+QSize PictureView::pictureSize() const
+{
+    if (m_drawn)
+        return m_drawn->size();
+    return m_picture ? m_picture->size() : QSize();
+}
+
+const QImage &PictureView::currentPicture()
+{
+    return m_drawn ? m_drawn->picture() : *m_picture;
+}
+
 QRect PictureView::pictureRect() const
 {
-    if (!m_picture || m_picture->isNull())
+    const QSize picture = pictureSize();
+    if (picture.isEmpty())
         return {};
-    const game::ScreenLayout layout = game::screenLayoutFor(size(), m_picture->size(), 1, 1);
+    const game::ScreenLayout layout = game::screenLayoutFor(size(), picture, 1, 1);
     return QRect(layout.offX, layout.offY, width() - 2 * layout.offX, height() - 2 * layout.offY);
+}
+
+QRect PictureView::changedArea() const
+{
+    // The bars beside a picture of the same size stay as they are: a video board repaints
+    // many times a second.
+    return pictureSize() == m_shownPictureSize ? pictureRect() : rect();
+}
+
+void PictureView::updatePicture()
+{
+    update(changedArea());
+}
+
+void PictureView::repaintPicture()
+{
+    repaint(changedArea());
 }
 
 void PictureView::setSmoothScaling(bool smooth)
@@ -40,19 +82,49 @@ const QImage &PictureView::smoothlyScaled(QSize size)
 {
     // Every write to a picture's pixels (bits(), scanLine(), a painter) gives it a new
     // cacheKey(), so a picture rebuilt in the same memory is noticed.
-    if (m_scaled.size() != size || m_scaledKey != m_picture->cacheKey()) {
-        m_scaled = m_picture->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        m_scaledKey = m_picture->cacheKey();
+    const QImage &picture = currentPicture();
+    if (m_scaled.size() != size || m_scaledKey != picture.cacheKey()) {
+        m_scaled = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaledKey = picture.cacheKey();
     }
     return m_scaled;
 }
 
-void PictureView::paintEvent(QPaintEvent *)
+bool PictureView::drawStraight(QPainter &painter, QRect shown, const QRegion &painted)
+{
+    // Only where every pixel of the picture is to be painted: outside the painted region the
+    // screen holds what other controls drew over this one.
+    if (!m_drawn || !QRegion(shown).subtracted(painted).isEmpty())
+        return false;
+    QPaintEngine *const engine = painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice() ||
+        engine->paintDevice()->devType() != QInternal::Image)
+        return false;
+    auto *const screen = static_cast<QImage *>(engine->paintDevice());
+    const QImage::Format format = screen->format();
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+        format != QImage::Format_ARGB32_Premultiplied)
+        return false;
+    const QTransform toDevice = painter.deviceTransform();
+    const QRectF mapped = toDevice.mapRect(QRectF(shown));
+    const QRect target = mapped.toRect();
+    if (toDevice.type() > QTransform::TxScale || QRectF(target) != mapped ||
+        target.size() != m_drawn->size() || !screen->rect().contains(target))
+        return false;
+    // Opaque pixels read the same in all three formats.
+    QImage inPlace(screen->bits() + target.y() * screen->bytesPerLine() +
+                       target.x() * qsizetype(sizeof(QRgb)),
+                   target.width(), target.height(), screen->bytesPerLine(), QImage::Format_RGB32);
+    m_drawn->drawInto(inPlace);
+    return true;
+}
+
+void PictureView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QRect shown = pictureRect();
-    // Only the bars beside the picture: a video board repaints many times a second.
-    for (const QRect &bar : QRegion(rect()).subtracted(shown))
+    m_shownPictureSize = pictureSize();
+    for (const QRect &bar : event->region().subtracted(shown))
         painter.fillRect(bar, Qt::black);
     if (shown.isEmpty())
         return;
@@ -60,10 +132,10 @@ void PictureView::paintEvent(QPaintEvent *)
     // picture's own detail instead of a logical-size copy grown again.
     const qreal ratio = devicePixelRatioF();
     const QSize devicePixels = (QSizeF(shown.size()) * ratio).toSize();
-    if (m_smooth && devicePixels != m_picture->size())
+    if (m_smooth && devicePixels != m_shownPictureSize)
         painter.drawImage(QRectF(shown), smoothlyScaled(devicePixels));
-    else
-        painter.drawImage(shown, *m_picture);
+    else if (!drawStraight(painter, shown, event->region()))
+        painter.drawImage(shown, currentPicture());
 }
 
 void PictureView::mousePressEvent(QMouseEvent *event)

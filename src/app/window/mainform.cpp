@@ -52,7 +52,7 @@ game::PressButton pressButtonOf(Qt::MouseButton button)
 
 TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
 {
-    m_boardPicture = startupPicture();
+    m_board.showPicture(startupPicture());
     createWidgets();
     createMenus();
     QMenu *const gameMenu = findChild<QMenu *>(QStringLiteral("mnuGame"));
@@ -94,7 +94,7 @@ void TfrmMain::FormCreate()
     isVideo = false;
     m_state.solutionShown = true;
     openCount = 0;
-    m_solutionPicture = m_boardPicture;
+    m_solutionPicture = m_board.picture();
     rebuildDimSource();
     m_state.rows = m_state.cols = 4;
     m_state.tileCount = 16;
@@ -205,10 +205,11 @@ void TfrmMain::drawBitmap()
         return;
     imgSolution->hide();
     ProEffectImage1->hide();
-    game::drawBitmap(m_state, m_solutionPicture, m_dimPicture,
-                     {mnuShowGrid->isChecked(), mnuDimTiles->isChecked(), lineWidth(3)},
-                     m_boardPicture);
-    Image2->update();
+    m_board.showGame(
+        m_state, m_solutionPicture, m_dimPicture,
+        {mnuShowGrid->isChecked(), mnuDimTiles->isChecked(), lineWidth(3), m_state.dimAllOnce});
+    m_state.dimAllOnce = false;
+    Image2->updatePicture();
 }
 
 void TfrmMain::leaveGame()
@@ -283,7 +284,7 @@ void TfrmMain::Image2MouseDown(Qt::MouseButton button, QPoint position)
                             position.y(),
                             Image2->size(),
                             m_solutionPicture.size(),
-                            m_boardPicture.size(),
+                            m_board.size(),
                             FadeBlocks1->isChecked(),
                             isVideo};
     // A paused game takes no move, whatever reaches the board under its cover.
@@ -349,8 +350,8 @@ void TfrmMain::redraw()
 
 void TfrmMain::showFrame(QRgb colour)
 {
-    game::drawSelectionFrame(m_boardPicture, m_state, colour, lineWidth(5));
-    Image2->repaint();
+    m_board.showSelectionFrame(colour, lineWidth(5));
+    Image2->repaintPicture();
 }
 
 void TfrmMain::holdSwapFrame()

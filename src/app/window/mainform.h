@@ -5,6 +5,7 @@
 #include "app/keep/keep_host.h"
 #include "app/play/pause_host.h"
 #include "app/play/play_host.h"
+#include "app/window/board_picture.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
 #include "game/press_rules.h"
@@ -50,7 +51,7 @@ class TfrmMain : public QMainWindow,
     // Game state, read by tests and by the dialogs.
     const game::GameState &state() const { return m_state; }
     const QImage &solutionPicture() const { return m_solutionPicture; }
-    const QImage &boardPicture() const { return m_boardPicture; }
+    const QImage &boardPicture() const { return m_board.picture(); }
     const QImage &dimPicture() const { return m_dimPicture; }
     bool clockRunning() const { return m_clock.clockRunning(); }
     qint64 elapsedMilliseconds() const { return m_clock.elapsedMilliseconds(); }
@@ -259,7 +260,7 @@ class TfrmMain : public QMainWindow,
 
     // The three pictures, all of one size: the picture's own, or a video's as the board shows it.
     QImage m_solutionPicture;
-    QImage m_boardPicture;
+    mutable BoardPicture m_board; // drawn when shown or looked at
     QImage m_dimPicture;
 
     // Tool strip.

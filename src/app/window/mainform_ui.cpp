@@ -233,7 +233,7 @@ void TfrmMain::createPictureArea(QWidget *parent)
     ProEffectImage1->hide();
     ProEffectImage1->setPicture(&m_dimPicture);
     imgSolution->setPicture(&m_solutionPicture);
-    Image2->setPicture(&m_boardPicture);
+    Image2->setPicture(&m_board);
 
     txtInfoShadow = addCaptionLabel(fraSolution, "txtInfoShadow", Qt::black);
     txtInfo = addCaptionLabel(fraSolution, "txtInfo", Qt::white);

@@ -159,7 +159,8 @@ void TfrmMain::sizeVideoPictures(QSize size)
     QImage blank(size, QImage::Format_RGB32);
     blank.fill(Qt::black);
     // The board drawing gives a shared board memory of its own, in large pages when it is big.
-    m_solutionPicture = m_boardPicture = m_dimPicture = blank;
+    m_solutionPicture = m_dimPicture = blank;
+    m_board.showPicture(blank);
     // A selection frame follows its cell to the new size.
     const QSize tile = game::tileSizeFor(size, m_state.rows, m_state.cols);
     m_state.tileWidth = tile.width();
@@ -171,12 +172,11 @@ void TfrmMain::Timer1Timer()
     // The window was resized, went full screen or moved to a screen of another density.
     if (const QSize shown = shownVideoSize(); shown != avi->size())
         sizeVideoPictures(shown);
-    // The board's copy shows only in the solution view; otherwise the rebuild below
-    // overwrites all of it.
     avi->PaintTo(m_dimPicture, 0, 0);
-    if (m_state.solutionShown)
-        avi->PaintTo(m_boardPicture, 0, 0);
     avi->PaintTo(m_solutionPicture, 0, 0);
+    // In the solution view the board is the plain frame; otherwise it is drawn below.
+    if (m_state.solutionShown)
+        m_board.showPicture(m_solutionPicture);
     imgSolution->repaint();
     ProEffectImage1->repaint();
     drawBitmap();
@@ -185,9 +185,8 @@ void TfrmMain::Timer1Timer()
     if (m_state.gameType == game::MoveBlocks ||
         (m_state.dimmedCell == -1 && m_state.swapFlash <= 0))
         return;
-    game::drawSelectionFrame(m_boardPicture, m_state,
-                             m_state.swapFlash > 0 ? game::red : game::yellow);
-    Image2->repaint();
+    m_board.showSelectionFrame(m_state.swapFlash > 0 ? game::red : game::yellow, 5);
+    Image2->repaintPicture();
 }
 
 void TfrmMain::mnuPlaySoundClick()

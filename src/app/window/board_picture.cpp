@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/window/board_picture.h"
+
+#include <cstring>
+
+void BoardPicture::showPicture(const QImage &picture)
+{
+    m_game.reset();
+    m_frame.reset();
+    m_picture = picture;
+    m_drawn = true;
+}
+
+void BoardPicture::showGame(const game::GameState &state, const QImage &solution, const QImage &dim,
+                            const game::BoardLook &look)
+{
+    m_game = Game{&state, &solution, &dim, look};
+    m_frame.reset();
+    m_drawn = false;
+}
+
+void BoardPicture::showSelectionFrame(QRgb colour, int width)
+{
+    if (!m_game)
+        return;
+    m_frame = Frame{colour, width};
+    m_drawn = false;
+}
+
+QSize BoardPicture::size() const
+{
+    return m_game ? m_game->solution->size() : m_picture.size();
+}
+
+const QImage &BoardPicture::picture()
+{
+    if (!m_drawn) {
+        drawInto(m_picture);
+        m_drawn = true;
+    }
+    return m_picture;
+}
+
+void BoardPicture::drawInto(QImage &target)
+{
+    if (!m_game) {
+        if (&target == &m_picture)
+            return;
+        const QImage rgb = m_picture.convertToFormat(QImage::Format_RGB32);
+        const auto rowBytes = std::size_t(rgb.width()) * sizeof(QRgb);
+        for (int y = 0; y < rgb.height(); ++y)
+            std::memcpy(target.scanLine(y), rgb.constScanLine(y), rowBytes);
+        return;
+    }
+    game::drawBoard(*m_game->state, *m_game->solution, *m_game->dim, m_game->look, target);
+    if (m_frame)
+        game::drawSelectionFrame(target, *m_game->state, m_frame->colour, m_frame->width);
+}
