@@ -14,6 +14,9 @@ struct BoardLook
     bool dimIncorrect = false;
     int bevelWidth = 3; // less on a picture decoded reduced, to look the same on the screen
     bool dimAll = false;
+    // The board is read next by someone else, such as a screen, not by us: its pixels are
+    // written past our caches.
+    bool forAnotherReader = false;
 };
 
 // Redraws every cell of board (the picture's size, 32-bit RGB) from the solution picture or

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <vector>
 
 using namespace game;
 
@@ -141,13 +142,29 @@ TEST(DrawBitmap, MatchesThePlainDrawingPixelForPixel)
         randomBlocks(state, 99);
         state.dimmedCell = c.dimmedCell;
         const QImage expected = plainBoard(state, picture, dim, c.look);
+        const auto mismatches = [&](const QImage &board) {
+            int count = 0;
+            for (int y = 0; y < board.height(); ++y)
+                for (int x = 0; x < board.width(); ++x)
+                    count += board.pixel(x, y) != expected.pixel(x, y);
+            return count;
+        };
         QImage board = flatPicture(picture.size(), 0xff445566);
         drawBitmap(state, picture, dim, c.look, board);
-        int mismatches = 0;
-        for (int y = 0; y < board.height(); ++y)
-            for (int x = 0; x < board.width(); ++x)
-                mismatches += board.pixel(x, y) != expected.pixel(x, y);
-        EXPECT_EQ(mismatches, 0);
+        EXPECT_EQ(mismatches(board), 0);
+
+        // Straight into a screen's wider memory, three pixels into a line, past the caches.
+        const int screenWidth = c.picture.width() + 7;
+        std::vector<QRgb> screen(std::size_t(screenWidth * (c.picture.height() + 1)), 0xff445566);
+        QImage inPlace(reinterpret_cast<uchar *>(screen.data() + screenWidth + 3),
+                       c.picture.width(), c.picture.height(), screenWidth * qsizetype(sizeof(QRgb)),
+                       QImage::Format_RGB32);
+        BoardLook forScreen = c.look;
+        forScreen.forAnotherReader = true;
+        drawBoard(state, picture, dim, forScreen, inPlace);
+        ASSERT_EQ(inPlace.constBits(), reinterpret_cast<uchar *>(screen.data() + screenWidth + 3));
+        EXPECT_EQ(mismatches(inPlace), 0);
+        EXPECT_EQ(screen[std::size_t(screenWidth + 2)], 0xff445566) << "left of the board";
     }
 }
 

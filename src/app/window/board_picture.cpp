@@ -52,7 +52,10 @@ void BoardPicture::drawInto(QImage &target)
             std::memcpy(target.scanLine(y), rgb.constScanLine(y), rowBytes);
         return;
     }
-    game::drawBoard(*m_game->state, *m_game->solution, *m_game->dim, m_game->look, target);
+    game::BoardLook look = m_game->look;
+    // Drawn into a screen, the board is next read by the display, not by us.
+    look.forAnotherReader = &target != &m_picture;
+    game::drawBoard(*m_game->state, *m_game->solution, *m_game->dim, look, target);
     if (m_frame)
         game::drawSelectionFrame(target, *m_game->state, m_frame->colour, m_frame->width);
 }
