@@ -121,9 +121,15 @@ void copyPixels(QRgb *out, const QRgb *in, int count)
 
 // The same with stores that bypass the caches, for a board that someone else reads next:
 // each cache line is written without first being fetched, which halves the memory traffic.
+// Spans of a few cache lines are copied the usual way: lines only partly written past the
+// caches are each a slow trip to memory, and such small tiles make a board that fits in them.
 void streamPixels(QRgb *out, const QRgb *in, int count)
 {
 #if defined(__SSE2__)
+    if (count < 64) {
+        copyPixels(out, in, count);
+        return;
+    }
     for (; count > 0 && reinterpret_cast<std::uintptr_t>(out) % 16 != 0; --count)
         *out++ = *in++;
     for (; count >= 4; count -= 4, out += 4, in += 4)
