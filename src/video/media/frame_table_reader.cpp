@@ -3,6 +3,10 @@
 // player's own keeps its place in the file.
 #include "video/media/frame_table_reader.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "video/media/media_container.h"
 
 namespace video {
@@ -32,6 +36,12 @@ void FrameTableReader::read()
     if (format && m_streamIndex >= 0 && unsigned(m_streamIndex) < format->nb_streams &&
         !table.scan(*format, *format->streams[m_streamIndex], {}, [this] { return m_stop.load(); }))
         table = FrameTable();
+    format.reset();
+#if defined(__GLIBC__)
+    // The container's own index of a long file, megabytes of it, was freed into this thread's
+    // heap, which the C library would otherwise keep for the thread's next allocations.
+    malloc_trim(0);
+#endif
     const std::lock_guard lock(m_mutex);
     m_table = std::move(table);
     m_done.notify_all();
