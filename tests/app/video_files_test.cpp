@@ -102,7 +102,7 @@ TEST_F(WindowTest, TheFullScreenVideoBoardOnTheScreenIsTheBoardAsDrawn)
     PINDREL_REQUIRE_FFMPEG();
     QTemporaryDir folder;
     // Larger than the screen, so frames are made at the size they are shown.
-    const videotest::Pattern pattern{{1024, 768}, 16, 30};
+    const videotest::Pattern pattern{{1024, 768}, 256, 30};
     const QString path = videotest::makeContainerSample(
         folder.path(), {"numbers.avi", "mjpeg", {"-c:v", "mjpeg", "-q:v", "2"}}, pattern);
     ASSERT_FALSE(path.isEmpty());
