@@ -68,10 +68,16 @@ QImage FrameConverter::convert(const AVFrame &decoded, QSize size)
     const AVFrame &frame = shrunk ? *shrunk : decoded;
     // A shrunk frame comes at the picture's width, and its height or one row more.
     const int rows = shrunk ? frame.height : size.height();
-    // sws_getCachedContext frees the old context when it cannot reuse it, also on failure.
-    m_scaler.reset(sws_getCachedContext(m_scaler.release(), frame.width, frame.height, format,
-                                        size.width(), rows, AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr,
-                                        nullptr, nullptr));
+    // Made again only when what it converts changes. sws_getCachedContext cannot tell: for an
+    // odd width libswscale adds a flag of its own to the context, which then never matches the
+    // flags asked for, and a new context was made for every frame.
+    const ScalerKey key{frame.width, frame.height, format, size.width(), rows};
+    if (!m_scaler || !(key == m_scalerKey)) {
+        m_scaler.reset(sws_getContext(key.fromWidth, key.fromHeight, format, key.toWidth,
+                                      key.toHeight, AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr,
+                                      nullptr));
+        m_scalerKey = key;
+    }
     if (!m_scaler)
         return {};
     QImage &image = freeBuffer(size);

@@ -25,8 +25,17 @@ class FrameConverter
     // taken; alternating between a few keeps the writes in memory that is warm in the cache.
     QImage &freeBuffer(QSize size);
 
+    struct ScalerKey
+    {
+        int fromWidth, fromHeight;
+        AVPixelFormat format;
+        int toWidth, toHeight;
+        bool operator==(const ScalerKey &) const = default;
+    };
+
     PlaneShrinker m_shrinker;
     ScalerPtr m_scaler;
+    ScalerKey m_scalerKey{};
     std::array<QImage, 3> m_buffers;
     std::size_t m_nextBuffer = 0;
 };
