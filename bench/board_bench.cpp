@@ -40,7 +40,7 @@ void fullFrameCopy(benchmark::State &state, int width, int height)
 
 // A 1920 x 1080 board of 15 x 15 with the grid, timed against one copy of the frame,
 // interleaved: a Google Benchmark of each alone swung between 4x and 8x from run to run.
-bool drawBitmapAgainstCopy()
+bool drawBoardAgainstCopy()
 {
     const QImage solution = noisePicture(1920, 1080);
     QImage dim = solution;
@@ -54,7 +54,7 @@ bool drawBitmapAgainstCopy()
     QImage copy = game::imageInLargePages(solution.size());
     const PairedTiming timing = timePaired(
         [&] {
-            game::drawBitmap(game, solution, dim, {true, false}, board);
+            game::drawBoard(game, solution, dim, {true, false}, board);
             benchmark::DoNotOptimize(board.bits());
         },
         [&] {
@@ -62,7 +62,7 @@ bool drawBitmapAgainstCopy()
             benchmark::DoNotOptimize(copy.bits());
         },
         301);
-    return reportPaired("drawBitmap 1080p 15x15 grid", "full-frame copy", timing, 1.5);
+    return reportPaired("drawBoard 1080p 15x15 grid", "full-frame copy", timing, 1.5);
 }
 
 void BM_FullFrameCopy_24MP(benchmark::State &state)
@@ -92,7 +92,7 @@ BENCHMARK(BM_Darken_24MP)->Unit(benchmark::kMillisecond);
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const bool drawMet = drawBitmapAgainstCopy();
+    const bool drawMet = drawBoardAgainstCopy();
     const int darkenMissed =
         runWithRatios(argc, argv, {{"BM_Darken_24MP", "BM_FullFrameCopy_24MP", 1.5}});
     return drawMet && darkenMissed == 0 ? 0 : 1;

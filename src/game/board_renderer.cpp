@@ -311,13 +311,11 @@ void drawBoard(const GameState &state, const QImage &solutionPicture, const QIma
                        cells[std::size_t(d)].bevel == Bevel::Sunken);
 }
 
-void drawBitmap(GameState &state, const QImage &solution, const QImage &dimSource,
-                const BoardLook &look, QImage &board)
+BoardLook takeDimAllOnce(GameState &state, BoardLook look)
 {
-    BoardLook drawn = look;
-    drawn.dimAll = look.dimAll || state.dimAllOnce;
-    drawBoard(state, solution, dimSource, drawn, board);
+    look.dimAll = look.dimAll || state.dimAllOnce;
     state.dimAllOnce = false;
+    return look;
 }
 
 void drawSelectionFrame(QImage &board, const GameState &state, QRgb colour, int width)

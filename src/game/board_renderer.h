@@ -25,9 +25,9 @@ struct BoardLook
 void drawBoard(const GameState &state, const QImage &solution, const QImage &dimSource,
                const BoardLook &look, QImage &board);
 
-// drawBoard with every tile dimmed while dimAllOnce is set, which it then clears.
-void drawBitmap(GameState &state, const QImage &solution, const QImage &dimSource,
-                const BoardLook &look, QImage &board);
+// The look of the board's next drawing: every tile dimmed while dimAllOnce is set, which this
+// clears, so that only one drawing shows it.
+BoardLook takeDimAllOnce(GameState &state, BoardLook look);
 
 // The frame, 5 pixels wide unless the picture was decoded reduced, around the clicked cell.
 void drawSelectionFrame(QImage &board, const GameState &state, QRgb colour, int width = 5);

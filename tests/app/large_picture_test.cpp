@@ -53,7 +53,7 @@ QImage shownAtFullSize(const game::GameState &played, const QImage &full, bool g
 {
     game::GameState state = played;
     QImage fullBoard;
-    game::drawBitmap(state, full, full, {grid, false}, fullBoard);
+    game::drawBoard(state, full, full, {grid, false}, fullBoard);
     PictureView fullView;
     fullView.setSmoothScaling(smooth);
     fullView.resize(control);

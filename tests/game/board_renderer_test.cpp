@@ -70,7 +70,7 @@ QImage plainBoard(const GameState &state, const QImage &solution, const QImage &
     for (int t = 1; t <= state.tileCount; ++t) {
         const int d = state.blockList[std::size_t(t - 1)] - 1;
         const bool selected =
-            state.dimAllOnce || d + 1 == state.dimmedCell || d + 1 == state.dimmedTarget;
+            look.dimAll || d + 1 == state.dimmedCell || d + 1 == state.dimmedTarget;
         const bool gap = !selected && d == state.gapCell;
         const bool slidingGap = gap && state.gameType == MoveBlocks;
         const QImage *from =
@@ -150,7 +150,7 @@ TEST(DrawBitmap, MatchesThePlainDrawingPixelForPixel)
             return count;
         };
         QImage board = flatPicture(picture.size(), 0xff445566);
-        drawBitmap(state, picture, dim, c.look, board);
+        drawBoard(state, picture, dim, c.look, board);
         EXPECT_EQ(mismatches(board), 0);
 
         // Straight into a screen's wider memory, three pixels into a line, past the caches.
@@ -173,7 +173,7 @@ TEST(DrawBitmap, SolvedBoardIsTheShrunkPictureWithABlackStrip)
     const QImage picture = patternPicture(640, 200);
     GameState state = solvedState(3, 3);
     QImage board;
-    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {}, board);
+    drawBoard(state, picture, flatPicture(picture.size(), dimColour), {}, board);
     ASSERT_EQ(board.size(), picture.size());
 
     const QSize tile = tileSizeFor(picture.size(), 3, 3);
@@ -208,14 +208,14 @@ TEST(DrawBitmap, TilesGoToTheCellsTheArrangementNames)
     GameState state = solvedState(2, 3);
     state.blockList = {6, 2, 3, 4, 5, 1}; // tiles 1 and 6 exchanged
     QImage board;
-    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {}, board);
+    drawBoard(state, picture, flatPicture(picture.size(), dimColour), {}, board);
     // Cell 1 shows tile 6 (home at x 60, y 30) and cell 6 shows tile 1.
     EXPECT_EQ(board.pixel(0, 0), picture.pixel(60, 30));
     EXPECT_EQ(board.pixel(60, 30), picture.pixel(0, 0));
     EXPECT_EQ(board.pixel(30, 0), picture.pixel(30, 0));
 
     // Dim Incorrect Tiles draws the two strays from the dim source only.
-    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {false, true}, board);
+    drawBoard(state, picture, flatPicture(picture.size(), dimColour), {false, true}, board);
     EXPECT_EQ(board.pixel(5, 5), dimColour);
     EXPECT_EQ(board.pixel(65, 35), dimColour);
     EXPECT_EQ(board.pixel(35, 5), picture.pixel(35, 5));
@@ -227,7 +227,7 @@ TEST(DrawBitmap, GridOverlayRaisesEveryTileButDimmedSelections)
     GameState state = solvedState(3, 3);
     state.dimmedCell = 5;
     QImage board;
-    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {true, false}, board);
+    drawBoard(state, picture, flatPicture(picture.size(), dimColour), {true, false}, board);
 
     const int x0 = 100, y0 = 0; // cell 2
     EXPECT_EQ(board.pixel(x0, y0), white);
@@ -254,7 +254,7 @@ TEST(DrawBitmap, MoveBlocksGapIsSunkenAndDark)
     state.blockList = {1, 2, 3, 4, 9, 6, 7, 8, 5}; // the gap tile lies in the centre cell
     state.gapCell = 4;
     QImage board;
-    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {}, board);
+    drawBoard(state, picture, flatPicture(picture.size(), dimColour), {}, board);
 
     EXPECT_EQ(board.pixel(150, 150), dimColour);
     EXPECT_EQ(board.pixel(100, 100), black);       // top band, sunken
@@ -272,12 +272,14 @@ TEST(DrawBitmap, DimAllOnceDimsEverythingOnce)
     GameState state = solvedState(3, 3);
     state.dimAllOnce = true;
     QImage board;
-    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {true, false}, board);
+    drawBoard(state, picture, flatPicture(picture.size(), dimColour),
+              takeDimAllOnce(state, {true, false}), board);
     EXPECT_FALSE(state.dimAllOnce);
     EXPECT_EQ(board.pixel(0, 0), dimColour); // no bevel either
     EXPECT_EQ(board.pixel(88, 88), dimColour);
 
-    drawBitmap(state, picture, flatPicture(picture.size(), dimColour), {}, board);
+    drawBoard(state, picture, flatPicture(picture.size(), dimColour), takeDimAllOnce(state, {}),
+              board);
     EXPECT_EQ(board.pixel(45, 45), 0xff808080u);
 }
 
@@ -289,7 +291,7 @@ TEST(DrawBitmap, SourcesOfOtherFormatsAndSizesAreSafe)
     state.blockList = {9, 2, 3, 4, 5, 6, 7, 8, 1};
     state.dimmedCell = 9;
     QImage board;
-    drawBitmap(state, picture, flatPicture({10, 10}, dimColour), {}, board);
+    drawBoard(state, picture, flatPicture({10, 10}, dimColour), {}, board);
     EXPECT_EQ(board.size(), QSize(50, 40));
     EXPECT_EQ(board.pixel(1, 1), picture.pixel(35, 27)); // tile 9 (home 34,26) in cell 1
     EXPECT_EQ(board.pixel(36, 28), dimColour);
@@ -301,7 +303,7 @@ TEST(SelectionFrame, FiveWideAroundTheClickedCell)
     const QImage picture = flatPicture({300, 300}, 0xff808080);
     GameState state = solvedState(3, 3);
     QImage board;
-    drawBitmap(state, picture, picture, {}, board);
+    drawBoard(state, picture, picture, {}, board);
     state.clickedCol = 1;
     state.clickedRow = 2;
     state.tileWidth = state.tileHeight = 100;
@@ -315,7 +317,7 @@ TEST(SelectionFrame, FiveWideAroundTheClickedCell)
     EXPECT_EQ(board.pixel(99, 250), 0xff808080u);
 
     // Narrowed over a picture decoded reduced.
-    drawBitmap(state, picture, picture, {}, board);
+    drawBoard(state, picture, picture, {}, board);
     drawSelectionFrame(board, state, yellow, 2);
     EXPECT_EQ(board.pixel(101, 250), yellow);
     EXPECT_EQ(board.pixel(102, 250), 0xff808080u);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window/board_picture.h"
 
-#include <cstring>
+#include <QPainter>
 
 void BoardPicture::showPicture(const QImage &picture)
 {
@@ -44,12 +44,8 @@ const QImage &BoardPicture::picture()
 void BoardPicture::drawInto(QImage &target)
 {
     if (!m_game) {
-        if (&target == &m_picture)
-            return;
-        const QImage rgb = m_picture.convertToFormat(QImage::Format_RGB32);
-        const auto rowBytes = std::size_t(rgb.width()) * sizeof(QRgb);
-        for (int y = 0; y < rgb.height(); ++y)
-            std::memcpy(target.scanLine(y), rgb.constScanLine(y), rowBytes);
+        if (&target != &m_picture)
+            QPainter(&target).drawImage(0, 0, m_picture);
         return;
     }
     game::BoardLook look = m_game->look;

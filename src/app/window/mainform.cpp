@@ -205,10 +205,9 @@ void TfrmMain::drawBitmap()
         return;
     imgSolution->hide();
     ProEffectImage1->hide();
-    m_board.showGame(
-        m_state, m_solutionPicture, m_dimPicture,
-        {mnuShowGrid->isChecked(), mnuDimTiles->isChecked(), lineWidth(3), m_state.dimAllOnce});
-    m_state.dimAllOnce = false;
+    m_board.showGame(m_state, m_solutionPicture, m_dimPicture,
+                     game::takeDimAllOnce(m_state, {mnuShowGrid->isChecked(),
+                                                    mnuDimTiles->isChecked(), lineWidth(3)}));
     Image2->updatePicture();
 }
 
