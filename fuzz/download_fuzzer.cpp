@@ -34,6 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     game::Effect_Darkness(picture, 100, true, dimSource);
     QImage board;
     state.solutionShown = false;
-    game::drawBitmap(state, picture, dimSource, {true, true}, board);
+    game::drawBoard(state, picture, dimSource, {true, true}, board);
     return 0;
 }

@@ -52,7 +52,7 @@ int sourceOffset(int offset, int size)
 constexpr QRgb dimColour = 0xff102030;
 
 // The board drawn the plain way: each tile pixel by pixel into its cell, then each bevel
-// band over the whole board in order. drawBitmap must match it pixel for pixel.
+// band over the whole board in order. drawBoard must match it pixel for pixel.
 QImage plainBoard(const GameState &state, const QImage &solution, const QImage &dim,
                   const BoardLook &look)
 {
