@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Board drawing and darkening against one full-frame copy of the same picture.
-#include "app/widgets/event_pump.h"
 #include "bench_ratios.h"
 #include "game/board_memory.h"
 #include "game/board_renderer.h"
@@ -74,12 +73,11 @@ void BM_Darken_24MP(benchmark::State &state)
 {
     const QImage source = noisePicture(6000, 4000);
     QImage work(source.size(), source.format());
-    const game::RowBreak pump = eventPumpBetweenRows();
     for (auto _ : state) {
         state.PauseTiming();
         std::memcpy(work.bits(), source.constBits(), std::size_t(source.sizeInBytes()));
         state.ResumeTiming();
-        game::darkenBitmap(work, 100, pump);
+        game::darkenBitmap(work, 100);
         benchmark::DoNotOptimize(work.bits());
     }
 }

@@ -3,6 +3,7 @@
 #include "game/board_renderer.h"
 
 #include "game/board_memory.h"
+#include "game/darkness.h"
 #include "game/geometry.h"
 #include "game/image_fill.h"
 
@@ -31,10 +32,12 @@ enum class Bevel
     Sunken
 };
 
-// Where a cell's pixels come from (no source leaves the cell as it is) and its bevel.
+// Where a cell's pixels come from (no source leaves the cell as it is), darkened on the way
+// when a darkener is given, and its bevel.
 struct Cell
 {
     const QImage *picture = nullptr;
+    const Darkener *darkener = nullptr;
     QPoint from;
     Bevel bevel = Bevel::None;
 };
@@ -76,6 +79,7 @@ struct CellRows
     qsizetype stride = 0;
     int rowsInside = 0; // source rows inside the picture; below them the cell is black
     int leftCopied = 0, leftWidth = 0, rightCopied = 0, rightWidth = 0;
+    const Darkener *darkener = nullptr;
     Bevel bevel = Bevel::None;
 
     int visibleWidth() const { return leftWidth + rightWidth; }
@@ -85,6 +89,7 @@ CellRows cellRowsOf(const Cell &cell, QSize tile, int visibleWidth)
 {
     CellRows rows;
     rows.bevel = cell.bevel;
+    rows.darkener = cell.darkener;
     const int skippedColumn = tile.width() / 2;
     rows.leftWidth = std::min(skippedColumn, visibleWidth);
     rows.rightWidth = std::max(visibleWidth - skippedColumn, 0);
@@ -142,9 +147,12 @@ void streamPixels(QRgb *out, const QRgb *in, int count)
 #endif
 }
 
-template <bool Streaming> void copySpan(QRgb *out, const QRgb *in, int count)
+// Dimmed tiles are few, and darkened in ordinary stores.
+template <bool Streaming> void copySpan(QRgb *out, const QRgb *in, int count, const Darkener *darkener)
 {
-    if constexpr (Streaming)
+    if (darkener)
+        (*darkener)(in, out, count);
+    else if constexpr (Streaming)
         streamPixels(out, in, count);
     else
         copyPixels(out, in, count);
@@ -158,10 +166,10 @@ template <bool Streaming> void copyRow(const CellRows &cell, QSize tile, int y, 
         return;
     }
     const auto *in = reinterpret_cast<const QRgb *>(cell.topLeft + sourceRow * cell.stride);
-    copySpan<Streaming>(out, in, cell.leftCopied);
+    copySpan<Streaming>(out, in, cell.leftCopied, cell.darkener);
     std::fill(out + cell.leftCopied, out + cell.leftWidth, black);
     out += cell.leftWidth;
-    copySpan<Streaming>(out, in + cell.leftWidth + 1, cell.rightCopied);
+    copySpan<Streaming>(out, in + cell.leftWidth + 1, cell.rightCopied, cell.darkener);
     std::fill(out + cell.rightCopied, out + cell.rightWidth, black);
 }
 
@@ -251,12 +259,18 @@ const QImage &asRgb32(const QImage &image, QImage &converted)
 
 } // namespace
 
-void drawBoard(const GameState &state, const QImage &solutionPicture, const QImage &dimPicture,
+void drawBoard(const GameState &state, const QImage &solutionPicture, const DimTiles &dim,
                const BoardLook &look, QImage &board)
 {
     QImage convertedSolution, convertedDim;
     const QImage &solution = asRgb32(solutionPicture, convertedSolution);
-    const QImage &dimSource = asRgb32(dimPicture, convertedDim);
+    const QImage &dimSource = asRgb32(dim.picture, convertedDim);
+    const std::optional<Darkener> darkener =
+        dim.darkenBy ? std::optional<Darkener>(*dim.darkenBy) : std::nullopt;
+    const auto showDimmed = [&](Cell &cell) {
+        cell.picture = &dimSource;
+        cell.darkener = darkener ? &*darkener : nullptr;
+    };
     // A board shared with another picture gets new memory rather than a copy of what
     // is about to be overwritten.
     if (board.size() != solution.size() || board.format() != QImage::Format_RGB32 ||
@@ -280,17 +294,15 @@ void drawBoard(const GameState &state, const QImage &solutionPicture, const QIma
         target.from = cellTopLeft(tileNumber - 1, state.cols, tile);
 
         if (look.dimAll || cell == state.dimmedCell || cell == state.dimmedTarget) {
-            target.picture = &dimSource;
+            showDimmed(target);
             continue;
         }
         const bool isGap = d == state.gapCell;
-        if (!isGap) {
-            const bool dim = look.dimIncorrect && cell != tileNumber;
-            target.picture = dim ? &dimSource : &solution;
-        }
         const bool slidingGap = isGap && state.gameType == MoveBlocks;
-        if (slidingGap)
-            target.picture = &dimSource;
+        if (slidingGap || (!isGap && look.dimIncorrect && cell != tileNumber))
+            showDimmed(target);
+        else if (!isGap)
+            target.picture = &solution;
         if (look.gridOverlay || slidingGap) {
             target.bevel = isGap ? Bevel::Sunken : Bevel::Raised;
             bevelledCells.push_back(d);

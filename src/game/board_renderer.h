@@ -6,6 +6,8 @@
 
 #include <QImage>
 
+#include <optional>
+
 namespace game {
 
 struct BoardLook
@@ -19,11 +21,26 @@ struct BoardLook
     bool forAnotherReader = false;
 };
 
+// What dimmed tiles and the gap show: the picture, darkened by darkenBy as each tile is drawn
+// when that is set, so that no darkened copy of a whole picture is needed for a few tiles.
+struct DimTiles
+{
+    QImage picture;
+    std::optional<int> darkenBy;
+};
+
 // Redraws every cell of board (the picture's size, 32-bit RGB) from the solution picture or
-// its dimmed copy, then the bevels. A board of that size and format that owns its memory
-// alone is drawn in place, even where the memory belongs to someone else, such as a screen.
-void drawBoard(const GameState &state, const QImage &solution, const QImage &dimSource,
+// the dimmed tiles' picture, then the bevels. A board of that size and format that owns its
+// memory alone is drawn in place, even where the memory belongs to someone else, such as a
+// screen.
+void drawBoard(const GameState &state, const QImage &solution, const DimTiles &dim,
                const BoardLook &look, QImage &board);
+// Dimmed tiles from a picture of their own, as it is.
+inline void drawBoard(const GameState &state, const QImage &solution, const QImage &dimSource,
+                      const BoardLook &look, QImage &board)
+{
+    drawBoard(state, solution, DimTiles{dimSource, std::nullopt}, look, board);
+}
 
 // The look of the board's next drawing: every tile dimmed while dimAllOnce is set, which this
 // clears, so that only one drawing shows it.

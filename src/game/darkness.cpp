@@ -43,52 +43,54 @@ void darkenRowTable(const QRgb *in, QRgb *out, int count,
 }
 
 // Darkens source into target row by row; the two may be the same picture.
-void darken(const QImage &source, QImage &target, int amount, const RowBreak &betweenRows)
+void darken(const QImage &source, QImage &target, int amount)
 {
-    const bool fast = amount >= 0 && amount <= 255;
-    std::array<std::uint8_t, 256> table{};
-    if (!fast) {
-        for (int v = 0; v < 256; ++v)
-            table[std::size_t(v)] = std::uint8_t(clampByte(v - v * amount / 255));
-    }
+    const Darkener darkener(amount);
     const int width = source.width();
     const qsizetype inStride = source.bytesPerLine();
     const qsizetype outStride = target.bytesPerLine();
     const uchar *inBits = source.constBits();
     uchar *outBits = target.bits();
-    for (int y = 0; y < source.height(); ++y) {
-        if (betweenRows)
-            betweenRows();
-        const auto *in = reinterpret_cast<const QRgb *>(inBits + y * inStride);
-        auto *out = reinterpret_cast<QRgb *>(outBits + y * outStride);
-        if (fast)
-            darkenRowFast(in, out, width, std::uint16_t(amount));
-        else
-            darkenRowTable(in, out, width, table);
-    }
+    for (int y = 0; y < source.height(); ++y)
+        darkener(reinterpret_cast<const QRgb *>(inBits + y * inStride),
+                 reinterpret_cast<QRgb *>(outBits + y * outStride), width);
 }
 
 } // namespace
 
-void darkenBitmap(QImage &bitmap, int amount, const RowBreak &betweenRows)
+Darkener::Darkener(int amount) : m_amount(amount), m_fast(amount >= 0 && amount <= 255)
+{
+    if (!m_fast)
+        for (int v = 0; v < 256; ++v)
+            m_table[std::size_t(v)] = std::uint8_t(clampByte(v - v * amount / 255));
+}
+
+void Darkener::operator()(const QRgb *in, QRgb *out, int count) const
+{
+    if (m_fast)
+        darkenRowFast(in, out, count, std::uint16_t(m_amount));
+    else
+        darkenRowTable(in, out, count, m_table);
+}
+
+void darkenBitmap(QImage &bitmap, int amount)
 {
     if (bitmap.format() != QImage::Format_RGB32)
         bitmap = bitmap.convertToFormat(QImage::Format_RGB32);
     bitmap.detach();
-    darken(bitmap, bitmap, amount, betweenRows);
+    darken(bitmap, bitmap, amount);
 }
 
-void darkenedCopy(const QImage &picture, int amount, QImage &target, const RowBreak &betweenRows)
+void darkenedCopy(const QImage &picture, int amount, QImage &target)
 {
     const QImage source = picture.convertToFormat(QImage::Format_RGB32);
     if (target.size() != source.size() || target.format() != QImage::Format_RGB32 ||
         !target.isDetached())
         target = QImage(source.size(), QImage::Format_RGB32);
-    darken(source, target, amount, betweenRows);
+    darken(source, target, amount);
 }
 
-void Effect_Darkness(const QImage &solution, int amount, bool dimSelected, QImage &dimSource,
-                     const RowBreak &betweenRows)
+void Effect_Darkness(const QImage &solution, int amount, bool dimSelected, QImage &dimSource)
 {
     if (!dimSelected) {
         dimSource = solution.convertToFormat(QImage::Format_RGB32);
@@ -97,7 +99,7 @@ void Effect_Darkness(const QImage &solution, int amount, bool dimSelected, QImag
     // The old dim source lends its memory to the new one, which takes its place only
     // once it is complete.
     QImage work = std::exchange(dimSource, QImage());
-    darkenedCopy(solution, amount, work, betweenRows);
+    darkenedCopy(solution, amount, work);
     dimSource = std::move(work);
 }
 

@@ -2,6 +2,7 @@
 // Pixels of drawn boards: tile copies, black strips, bevels, the gap, dimming and the frame.
 #include "game/board_renderer.h"
 
+#include "game/darkness.h"
 #include "game/geometry.h"
 #include "game/shuffle.h"
 
@@ -141,30 +142,43 @@ TEST(DrawBitmap, MatchesThePlainDrawingPixelForPixel)
         state.gameType = c.type;
         randomBlocks(state, 99);
         state.dimmedCell = c.dimmedCell;
-        const QImage expected = plainBoard(state, picture, dim, c.look);
-        const auto mismatches = [&](const QImage &board) {
-            int count = 0;
-            for (int y = 0; y < board.height(); ++y)
-                for (int x = 0; x < board.width(); ++x)
-                    count += board.pixel(x, y) != expected.pixel(x, y);
-            return count;
-        };
-        QImage board = flatPicture(picture.size(), 0xff445566);
-        drawBoard(state, picture, dim, c.look, board);
-        EXPECT_EQ(mismatches(board), 0);
+        // Into a board of its own, and straight into a screen's wider memory, three pixels
+        // into a line, past the caches.
+        const auto drawnBothWays = [&](const QImage &expected, const DimTiles &dimTiles) {
+            const auto mismatches = [&](const QImage &board) {
+                int count = 0;
+                for (int y = 0; y < board.height(); ++y)
+                    for (int x = 0; x < board.width(); ++x)
+                        count += board.pixel(x, y) != expected.pixel(x, y);
+                return count;
+            };
+            QImage board = flatPicture(picture.size(), 0xff445566);
+            drawBoard(state, picture, dimTiles, c.look, board);
+            EXPECT_EQ(mismatches(board), 0);
 
-        // Straight into a screen's wider memory, three pixels into a line, past the caches.
-        const int screenWidth = c.picture.width() + 7;
-        std::vector<QRgb> screen(std::size_t(screenWidth * (c.picture.height() + 1)), 0xff445566);
-        QImage inPlace(reinterpret_cast<uchar *>(screen.data() + screenWidth + 3),
-                       c.picture.width(), c.picture.height(), screenWidth * qsizetype(sizeof(QRgb)),
-                       QImage::Format_RGB32);
-        BoardLook forScreen = c.look;
-        forScreen.forAnotherReader = true;
-        drawBoard(state, picture, dim, forScreen, inPlace);
-        ASSERT_EQ(inPlace.constBits(), reinterpret_cast<uchar *>(screen.data() + screenWidth + 3));
-        EXPECT_EQ(mismatches(inPlace), 0);
-        EXPECT_EQ(screen[std::size_t(screenWidth + 2)], 0xff445566) << "left of the board";
+            const int screenWidth = c.picture.width() + 7;
+            std::vector<QRgb> screen(std::size_t(screenWidth * (c.picture.height() + 1)),
+                                     0xff445566);
+            QImage inPlace(reinterpret_cast<uchar *>(screen.data() + screenWidth + 3),
+                           c.picture.width(), c.picture.height(),
+                           screenWidth * qsizetype(sizeof(QRgb)), QImage::Format_RGB32);
+            BoardLook forScreen = c.look;
+            forScreen.forAnotherReader = true;
+            drawBoard(state, picture, dimTiles, forScreen, inPlace);
+            ASSERT_EQ(inPlace.constBits(),
+                      reinterpret_cast<uchar *>(screen.data() + screenWidth + 3));
+            EXPECT_EQ(mismatches(inPlace), 0);
+            EXPECT_EQ(screen[std::size_t(screenWidth + 2)], 0xff445566) << "left of the board";
+        };
+        drawnBothWays(plainBoard(state, picture, dim, c.look), {dim, std::nullopt});
+        // Dimmed tiles darkened as they are drawn show what a darkened copy of the picture
+        // would, by either way of darkening (amounts within a byte, and past it).
+        for (const int amount : {100, 300}) {
+            SCOPED_TRACE(testing::Message() << "darkened by " << amount);
+            QImage darkened = picture;
+            darkenBitmap(darkened, amount);
+            drawnBothWays(plainBoard(state, picture, darkened, c.look), {picture, amount});
+        }
     }
 }
 

@@ -2,16 +2,10 @@
 // Keeping the window alive during long work on its own thread.
 #pragma once
 
-#include "game/darkness.h"
-
 #include <QEventLoop>
 #include <QObject>
 
 #include <functional>
-
-// A row break for long picture work: every 30 ms it lets the window repaint and its timers
-// run. User input waits until the work is done, so no command starts on a half-made picture.
-game::RowBreak eventPumpBetweenRows();
 
 // Runs the window's events, user input included, until done() holds, testing it whenever
 // sender emits wake. This is the pump of a download: Back and other commands run meanwhile,

@@ -11,8 +11,8 @@ void BoardPicture::showPicture(const QImage &picture)
     m_drawn = true;
 }
 
-void BoardPicture::showGame(const game::GameState &state, const QImage &solution, const QImage &dim,
-                            const game::BoardLook &look)
+void BoardPicture::showGame(const game::GameState &state, const QImage &solution,
+                            const DimmedPicture &dim, const game::BoardLook &look)
 {
     m_game = Game{&state, &solution, &dim, look};
     m_frame.reset();
@@ -51,7 +51,7 @@ void BoardPicture::drawInto(QImage &target)
     game::BoardLook look = m_game->look;
     // Drawn into a screen, the board is next read by the display, not by us.
     look.forAnotherReader = &target != &m_picture;
-    game::drawBoard(*m_game->state, *m_game->solution, *m_game->dim, look, target);
+    game::drawBoard(*m_game->state, *m_game->solution, m_game->dim->tiles(), look, target);
     if (m_frame)
         game::drawSelectionFrame(target, *m_game->state, m_frame->colour, m_frame->width);
 }

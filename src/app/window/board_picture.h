@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/widgets/drawn_picture.h"
+#include "app/window/dimmed_picture.h"
 #include "game/board_renderer.h"
 
 #include <optional>
@@ -16,7 +17,7 @@ class BoardPicture : public DrawnPicture
     void showPicture(const QImage &picture);
     // The state and both pictures are read when the board is drawn: they must stay until
     // the next show, and a change to them needs one.
-    void showGame(const game::GameState &state, const QImage &solution, const QImage &dim,
+    void showGame(const game::GameState &state, const QImage &solution, const DimmedPicture &dim,
                   const game::BoardLook &look);
     // Over the game's clicked cell, until the next show.
     void showSelectionFrame(QRgb colour, int width);
@@ -30,7 +31,7 @@ class BoardPicture : public DrawnPicture
     {
         const game::GameState *state;
         const QImage *solution;
-        const QImage *dim;
+        const DimmedPicture *dim;
         game::BoardLook look;
     };
     struct Frame

@@ -8,7 +8,6 @@
 #include "app/open/drop_opener.h"
 #include "app/play/pause_control.h"
 #include "app/play/play_assist.h"
-#include "app/widgets/event_pump.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
 #include "app/window/accessible_names.h"
@@ -16,7 +15,6 @@
 #include "app/window/settings.h"
 #include "app/window/startup_picture.h"
 #include "game/board_renderer.h"
-#include "game/darkness.h"
 #include "game/geometry.h"
 #include "game/shuffle.h"
 #include "sources/picture_cover.h"
@@ -168,8 +166,10 @@ void TfrmMain::hidePaneFrame()
 
 void TfrmMain::rebuildDimSource()
 {
-    game::Effect_Darkness(m_solutionPicture, 100, FadeBlocks1->isChecked(), m_dimPicture,
-                          eventPumpBetweenRows());
+    if (FadeBlocks1->isChecked())
+        m_dimPicture.showDarkened(m_solutionPicture, 100);
+    else
+        m_dimPicture.showAsIs(m_solutionPicture.convertToFormat(QImage::Format_RGB32));
 }
 
 void TfrmMain::randomBlocks()

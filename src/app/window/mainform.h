@@ -52,7 +52,7 @@ class TfrmMain : public QMainWindow,
     const game::GameState &state() const { return m_state; }
     const QImage &solutionPicture() const { return m_solutionPicture; }
     const QImage &boardPicture() const { return m_board.picture(); }
-    const QImage &dimPicture() const { return m_dimPicture; }
+    const QImage &dimPicture() const { return m_dimPicture.picture(); }
     bool clockRunning() const { return m_clock.clockRunning(); }
     qint64 elapsedMilliseconds() const { return m_clock.elapsedMilliseconds(); }
     int videoRefreshInterval() const;
@@ -261,7 +261,7 @@ class TfrmMain : public QMainWindow,
     // The three pictures, all of one size: the picture's own, or a video's as the board shows it.
     QImage m_solutionPicture;
     mutable BoardPicture m_board; // drawn when shown or looked at
-    QImage m_dimPicture;
+    mutable DimmedPicture m_dimPicture; // what dimmed tiles show, darkened when looked at
 
     // Tool strip.
     QWidget *toolStrip = nullptr;

@@ -9,7 +9,6 @@
 #include "app/open/recent_menu.h"
 #include "app/open/video_file.h"
 #include "app/play/play_assist.h"
-#include "app/widgets/event_pump.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
 #include "game/puzzle_size.h"

@@ -159,7 +159,8 @@ void TfrmMain::sizeVideoPictures(QSize size)
     QImage blank(size, QImage::Format_RGB32);
     blank.fill(Qt::black);
     // The board drawing gives a shared board memory of its own, in large pages when it is big.
-    m_solutionPicture = m_dimPicture = blank;
+    m_solutionPicture = blank;
+    m_dimPicture.showAsIs(blank);
     m_board.showPicture(blank);
     // A selection frame follows its cell to the new size.
     const QSize tile = game::tileSizeFor(size, m_state.rows, m_state.cols);
@@ -172,8 +173,8 @@ void TfrmMain::Timer1Timer()
     // The window was resized, went full screen or moved to a screen of another density.
     if (const QSize shown = shownVideoSize(); shown != avi->size())
         sizeVideoPictures(shown);
-    avi->PaintTo(m_dimPicture, 0, 0);
     avi->PaintTo(m_solutionPicture, 0, 0);
+    m_dimPicture.showAsIs(m_solutionPicture);
     // In the solution view the board is the plain frame; otherwise it is drawn below.
     if (m_state.solutionShown)
         m_board.showPicture(m_solutionPicture);
