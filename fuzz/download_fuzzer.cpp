@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Downloaded bytes all the way into a dealt, drawn and dimmed puzzle board.
 #include "game/board_renderer.h"
-#include "game/darkness.h"
 #include "game/shuffle.h"
 #include "sources/jpeg_decoder.h"
 
@@ -30,10 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     state.gameType = size % 2 ? game::SwapBlocks : game::MoveBlocks;
     game::randomBlocks(state, std::uint32_t(size));
 
-    QImage dimSource;
-    game::Effect_Darkness(picture, 100, true, dimSource);
+    // Dimmed tiles darkened as they are drawn, as the window draws a still's board.
     QImage board;
     state.solutionShown = false;
-    game::drawBoard(state, picture, dimSource, {true, true}, board);
+    game::drawBoard(state, picture, game::DimTiles{picture, 100}, {true, true}, board);
     return 0;
 }
