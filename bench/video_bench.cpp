@@ -191,14 +191,13 @@ int measureCpu(TfrmMain &window, const QString &path, const QString &still, int 
         // round's baselines.
         window.openChosenFile(still);
         pacedRatios.push_back(games.back() / paceds.back());
-        std::printf("round %d: puzzle %.2f s CPU (user %.2f s, system %.2f s, page faults %ld); "
-                    "paced decode %.2f s%s\n",
-                    round + 1, games.back(),
-                    seconds(endUsage.ru_utime) - seconds(startUsage.ru_utime),
-                    seconds(endUsage.ru_stime) - seconds(startUsage.ru_stime),
-                    endUsage.ru_minflt - startUsage.ru_minflt, paceds.back(),
-                    fullScreen ? qPrintable(QStringLiteral("; VLC %1 s").arg(vlcs.back(), 0, 'f', 2))
-                               : "");
+        std::printf(
+            "round %d: puzzle %.2f s CPU (user %.2f s, system %.2f s, page faults %ld); "
+            "paced decode %.2f s%s\n",
+            round + 1, games.back(), seconds(endUsage.ru_utime) - seconds(startUsage.ru_utime),
+            seconds(endUsage.ru_stime) - seconds(startUsage.ru_stime),
+            endUsage.ru_minflt - startUsage.ru_minflt, paceds.back(),
+            fullScreen ? qPrintable(QStringLiteral("; VLC %1 s").arg(vlcs.back(), 0, 'f', 2)) : "");
         std::fflush(stdout);
     }
     const double baseline = median(baselines), paced = median(paceds), game = median(games);
@@ -228,8 +227,7 @@ int measureCpu(TfrmMain &window, const QString &path, const QString &still, int 
             vlcRatios.push_back(vlcs[i] > 0 ? games[i] / vlcs[i] : 0);
         std::printf("VLC playing the clip full screen: %.2f s CPU; the puzzle costs %.2f times "
                     "that (rounds: %s) (target <= 1.00) %s\n",
-                    vlc, game / vlc, qPrintable(listed(vlcRatios)),
-                    game <= vlc ? "met" : "MISSED");
+                    vlc, game / vlc, qPrintable(listed(vlcRatios)), game <= vlc ? "met" : "MISSED");
         met = met && game <= vlc;
     } else if (fullScreen) {
         std::printf("VLC's full-screen playback not measured: it needs cvlc on an X11 display\n");

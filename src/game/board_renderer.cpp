@@ -148,7 +148,8 @@ void streamPixels(QRgb *out, const QRgb *in, int count)
 }
 
 // Dimmed tiles are few, and darkened in ordinary stores.
-template <bool Streaming> void copySpan(QRgb *out, const QRgb *in, int count, const Darkener *darkener)
+template <bool Streaming>
+void copySpan(QRgb *out, const QRgb *in, int count, const Darkener *darkener)
 {
     if (darkener)
         (*darkener)(in, out, count);

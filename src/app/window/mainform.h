@@ -260,7 +260,7 @@ class TfrmMain : public QMainWindow,
 
     // The three pictures, all of one size: the picture's own, or a video's as the board shows it.
     QImage m_solutionPicture;
-    mutable BoardPicture m_board; // drawn when shown or looked at
+    mutable BoardPicture m_board;       // drawn when shown or looked at
     mutable DimmedPicture m_dimPicture; // what dimmed tiles show, darkened when looked at
 
     // Tool strip.
