@@ -25,13 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     game::GameState state;
     state.rows = game::minGridSize + data[0] % (game::maxGridSize - game::minGridSize + 1);
     state.cols = game::minGridSize + data[size - 1] % (game::maxGridSize - game::minGridSize + 1);
-    state.tileCount = state.rows * state.cols;
     state.gameType = size % 2 ? game::SwapBlocks : game::MoveBlocks;
     game::randomBlocks(state, std::uint32_t(size));
 
     // Dimmed tiles darkened as they are drawn, as the window draws a still's board.
     QImage board;
-    state.solutionShown = false;
     game::drawBoard(state, picture, game::DimTiles{picture, 100}, {true, true}, board);
     return 0;
 }

@@ -288,7 +288,7 @@ void drawBoard(const GameState &state, const QImage &solutionPicture, const DimT
     std::vector<int> bevelledCells; // in the order of the tiles, which wins where bevels meet
     for (int tileNumber = 1; tileNumber <= int(state.blockList.size()); ++tileNumber) {
         const int cell = state.blockList[std::size_t(tileNumber - 1)];
-        if (cell < 1 || cell > state.tileCount || cell > int(cells.size()))
+        if (cell < 1 || cell > state.tileCount() || cell > int(cells.size()))
             continue;
         const int d = cell - 1;
         Cell &target = cells[std::size_t(d)];
@@ -324,18 +324,19 @@ void drawBoard(const GameState &state, const QImage &solutionPicture, const DimT
                        cells[std::size_t(d)].bevel == Bevel::Sunken);
 }
 
-BoardLook takeDimAllOnce(GameState &state, BoardLook look)
+BoardLook takeDimAllOnce(bool &dimAllOnce, BoardLook look)
 {
-    look.dimAll = look.dimAll || state.dimAllOnce;
-    state.dimAllOnce = false;
+    look.dimAll = look.dimAll || dimAllOnce;
+    dimAllOnce = false;
     return look;
 }
 
 void drawSelectionFrame(QImage &board, const GameState &state, QRgb colour, int width)
 {
-    const int x0 = state.clickedCol * state.tileWidth;
-    const int y0 = state.clickedRow * state.tileHeight;
-    const int w = state.tileWidth, h = state.tileHeight;
+    const QSize tile = tileSizeFor(board.size(), state.rows, state.cols);
+    const int x0 = state.clickedCol * tile.width();
+    const int y0 = state.clickedRow * tile.height();
+    const int w = tile.width(), h = tile.height();
     fillRect(board, QRect(x0, y0, w, width), colour);
     fillRect(board, QRect(x0 + w - width, y0 + 1, width, h - 1), colour);
     fillRect(board, QRect(x0, y0 + h - width, w, width), colour);

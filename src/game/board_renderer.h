@@ -44,7 +44,7 @@ inline void drawBoard(const GameState &state, const QImage &solution, const QIma
 
 // The look of the board's next drawing: every tile dimmed while dimAllOnce is set, which this
 // clears, so that only one drawing shows it.
-BoardLook takeDimAllOnce(GameState &state, BoardLook look);
+BoardLook takeDimAllOnce(bool &dimAllOnce, BoardLook look);
 
 // The frame, 5 pixels wide unless the picture was decoded reduced, around the clicked cell.
 void drawSelectionFrame(QImage &board, const GameState &state, QRgb colour, int width = 5);

@@ -19,7 +19,6 @@ struct GameState
 {
     int rows = 4;
     int cols = 4;
-    int tileCount = 16;
     int gameType = SwapBlocks;
 
     // Entry t - 1 holds the 1-based cell in which tile t lies now.
@@ -35,15 +34,7 @@ struct GameState
     int clickedCol = 0;
     int clickedRow = 0;
 
-    // Keeps the highlight frame red for a while after a swap of a playing video.
-    int swapFlash = 0;
-    // The next board drawing draws every tile dimmed.
-    bool dimAllOnce = false;
-    bool solutionShown = true;
-
-    // Tile size in picture pixels, as of the last press on the board.
-    int tileWidth = 0;
-    int tileHeight = 0;
+    int tileCount() const { return rows * cols; }
 
     void clearSelection()
     {

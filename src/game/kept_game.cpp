@@ -164,7 +164,6 @@ std::optional<KeptGame> KeptGame::fromJson(const QByteArray &text)
     GameState state;
     state.rows = kept.rows;
     state.cols = kept.cols;
-    state.tileCount = tileCount;
     state.gameType = kept.gameType;
     state.blockList = kept.blockList;
     if (isSolved(state) || (kept.gameType == MoveBlocks && !isSolvableSlide(state)))

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A press on the board, step by step: geometry, acceptance, the rule of the game type,
-// the highlight frame and the exchange in the arrangement.
+// A press on the board, step by step: geometry, acceptance, the rule of the game type and
+// the exchange in the arrangement.
 #include "game/press_rules.h"
 
-#include "game/board_renderer.h"
 #include "game/geometry.h"
 
 namespace game {
@@ -16,20 +15,16 @@ bool isLegalSlide(const GameState &state, int clickedCell, int clickedCol)
            clickedCell - state.cols == gap || clickedCell + state.cols == gap;
 }
 
-PressOutcome pressBoard(GameState &state, const Press &press, PressView &view)
+PressOutcome pressBoard(GameState &state, const Press &press)
 {
     if (press.button == PressButton::Right) {
         state.selectedCell = -1;
         state.dimmedCell = -1;
-        view.redraw();
-        return {};
+        return {PressResult::Deselected, false, {}};
     }
 
     const ScreenLayout layout =
         screenLayoutFor(press.control, press.picture, state.rows, state.cols);
-    const QSize tile = tileSizeFor(press.board, state.rows, state.cols);
-    state.tileWidth = tile.width();
-    state.tileHeight = tile.height();
     if (!pressInsidePicture(layout, press.control, press.x, press.y))
         return {};
 
@@ -38,53 +33,38 @@ PressOutcome pressBoard(GameState &state, const Press &press, PressView &view)
     state.clickedRow = cell.row;
     state.clickedCell = cell.row * state.cols + cell.col + 1;
 
-    bool moved = false;
-    QRgb frameColour = yellow;
+    PressOutcome outcome;
     if (state.selectedCell != -1) {
-        moved = true;
         state.dimmedTarget = press.dimSelected ? state.clickedCell : -1;
-        view.redraw();
-        state.swapFlash = 50;
-        frameColour = red;
-        state.dimmedTarget = -1;
+        outcome.result = PressResult::Swapped;
     } else if (state.gameType == MoveBlocks) {
         if (!isLegalSlide(state, state.clickedCell, cell.col)) {
             state.selectedCell = -1;
             state.dimmedCell = -1;
-            view.redraw();
-            return {};
+            return {PressResult::Refused, false, {}};
         }
         state.selectedCell = state.clickedCell;
         state.clickedCell = state.gapCell + 1;
         state.dimmedCell = press.dimSelected ? state.selectedCell : -1;
-        moved = true;
         state.dimmedTarget = -1;
-        view.redraw();
-        state.swapFlash = 0;
         state.gapCell = state.selectedCell - 1;
+        outcome.result = PressResult::Slid;
     } else {
         state.selectedCell = state.clickedCell;
         state.dimmedCell = press.dimSelected ? state.clickedCell : -1;
-        view.redraw();
-        state.swapFlash = 0;
+        return {PressResult::Picked, false, {}};
     }
-
-    if (state.gameType == SwapBlocks)
-        view.showFrame(frameColour);
-
-    PressOutcome outcome{true, false, {}};
-    if (moved) {
-        state.dimmedTarget = -1;
-        state.dimmedCell = -1;
-        outcome.exchange = {state.selectedCell, state.clickedCell};
-        exchangeCells(state, outcome.exchange);
-        if (state.gameType == SwapBlocks && !press.isVideo)
-            view.holdSwapFrame();
-        view.redraw();
-        outcome.countsMove = state.selectedCell != state.clickedCell;
-        state.selectedCell = -1;
-    }
+    outcome.exchange = {state.selectedCell, state.clickedCell};
+    outcome.countsMove = state.selectedCell != state.clickedCell;
     return outcome;
+}
+
+void finishExchange(GameState &state, const PressOutcome &outcome)
+{
+    state.dimmedTarget = -1;
+    state.dimmedCell = -1;
+    exchangeCells(state, outcome.exchange);
+    state.selectedCell = -1;
 }
 
 } // namespace game

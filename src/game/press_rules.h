@@ -5,7 +5,6 @@
 #include "game/game_state.h"
 #include "game/move_history.h"
 
-#include <QRgb>
 #include <QSize>
 
 namespace game {
@@ -24,35 +23,43 @@ struct Press
     int y = 0;
     QSize control;            // size of the board control
     QSize picture;            // size of the solution picture
-    QSize board;              // size of the board bitmap
     bool dimSelected = false; // the "Dim Selected Tiles" option
-    bool isVideo = false;
 };
 
-// What the window does for the rules while they run.
-class PressView
+// What a press did, for whoever shows it: a pick and a swap each have a frame of their own.
+enum class PressResult
 {
-  public:
-    virtual ~PressView() = default;
-    // Rebuild the board bitmap from the state.
-    virtual void redraw() = 0;
-    // Draw the highlight frame in the colour on the board and show it at once.
-    virtual void showFrame(QRgb colour) = 0;
-    // Keep the red frame of a swap on the screen for a moment, handling no input.
-    virtual void holdSwapFrame() = 0;
+    Outside,    // not on the picture: nothing changed
+    Deselected, // a right press: the pick, if any, is gone
+    Refused,    // a tile that cannot slide: the pick, if any, is gone
+    Picked,     // Swap Blocks' first tile
+    Swapped,    // Swap Blocks' second tile: the exchange follows
+    Slid        // Move Blocks: the exchange follows
 };
 
 struct PressOutcome
 {
-    // The press reached the rules, so the board is to be tested for completion.
-    bool ruled = false;
+    PressResult result = PressResult::Outside;
     // A swap or move of two different cells: the move count goes up by one.
     bool countsMove = false;
-    // The two cells whose tiles changed places, when the press carried out a swap or move.
+    // The two cells whose tiles change places, when the press swaps or slides.
     Exchange exchange;
+
+    // The press reached the rules, so the board is to be tested for completion.
+    bool ruled() const
+    {
+        return result == PressResult::Picked || result == PressResult::Swapped ||
+               result == PressResult::Slid;
+    }
+    bool exchanges() const { return result == PressResult::Swapped || result == PressResult::Slid; }
 };
 
-PressOutcome pressBoard(GameState &state, const Press &press, PressView &view);
+// Applies a press up to the exchange it makes: the state then shows the swap about to happen
+// (both tiles marked), which finishExchange carries out.
+PressOutcome pressBoard(GameState &state, const Press &press);
+
+// The tiles of a swap or a slide change places and the marks go.
+void finishExchange(GameState &state, const PressOutcome &outcome);
 
 // Whether the tile in clickedCell may slide into the gap.
 bool isLegalSlide(const GameState &state, int clickedCell, int clickedCol);

@@ -42,16 +42,15 @@ bool isSolvableSlide(const GameState &state)
 
 void randomBlocks(GameState &state, std::uint32_t seed)
 {
-    state.tileCount = state.cols * state.rows;
     state.blockList.clear();
-    state.blockList.reserve(std::size_t(state.tileCount));
+    state.blockList.reserve(std::size_t(state.tileCount()));
 
     ShuffleRandom random(seed);
-    std::vector<bool> dealt(std::size_t(state.tileCount) + 1, false);
-    for (int entry = 0; entry < state.tileCount; ++entry) {
+    std::vector<bool> dealt(std::size_t(state.tileCount()) + 1, false);
+    for (int entry = 0; entry < state.tileCount(); ++entry) {
         int cell;
         do {
-            cell = random.next(state.tileCount) + 1;
+            cell = random.next(state.tileCount()) + 1;
         } while (dealt[std::size_t(cell)]);
         dealt[std::size_t(cell)] = true;
         state.blockList.push_back(cell);

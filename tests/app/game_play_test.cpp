@@ -3,9 +3,13 @@
 #include "window_fixture.h"
 
 #include "app/widgets/picture_view.h"
+#include "game/board_renderer.h"
+#include "game/geometry.h"
 
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -62,7 +66,8 @@ TEST_F(WindowTest, APickIsMarkedAndCanBeCancelled)
     // The picked tile shows dimmed inside a yellow frame. Its middle pixel comes from just past
     // the middle of the tile's home, the shrink dropping the middle source row and column.
     const QImage &shown = window->boardPicture();
-    const int w = state.tileWidth, h = state.tileHeight;
+    const QSize tile = game::tileSizeFor(shown.size(), state.rows, state.cols);
+    const int w = tile.width(), h = tile.height();
     EXPECT_EQ(shown.pixel(0, 0), 0xffffff00u);
     EXPECT_EQ(shown.pixel(w / 2, h / 2),
               window->dimPicture().pixel((tileInCellOne - 1) % 4 * w + w / 2 + 1,
@@ -111,4 +116,53 @@ TEST_F(WindowTest, OnlyLeftMiddleAndRightPressesReachTheBoard)
     pressCell(2, Qt::BackButton); // no swap, no move
     EXPECT_EQ(state.selectedCell, 1);
     EXPECT_EQ(text("txtMoveCount"), "0");
+}
+
+// A swap's red frame shows for its time while the window goes on painting and answering:
+// nothing sleeps on its thread, and the tiles change places when the frame goes.
+TEST_F(WindowTest, TheWindowPaintsWhileASwapFrameShows)
+{
+    clickButton("btnRestart");
+    int tile = 1;
+    while (cellOf(window->state(), tile) == tile)
+        ++tile;
+    const int cell = cellOf(window->state(), tile);
+    pressCell(tile);
+
+    int paintsDuringFrame = 0;
+    bool eventLoopRan = false;
+    struct PaintCounter : QObject
+    {
+        std::function<void()> counted;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                counted();
+            return false;
+        }
+    } counter;
+    counter.counted = [&] { paintsDuringFrame += window->session().holding() ? 1 : 0; };
+    board()->installEventFilter(&counter);
+
+    const QRect shown = board()->pictureRect();
+    const int index = cell - 1;
+    const QPoint centre(shown.x() + (index % 4 * 2 + 1) * shown.width() / 8,
+                        shown.y() + (index / 4 * 2 + 1) * shown.height() / 8);
+    QTest::mousePress(board(), Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseRelease(board(), Qt::LeftButton, Qt::NoModifier, centre);
+    ASSERT_TRUE(window->session().holding());
+    const QSize tileSize = game::tileSizeFor(window->boardPicture().size(), 4, 4);
+    EXPECT_EQ(
+        window->boardPicture().pixel(index % 4 * tileSize.width(), index / 4 * tileSize.height()),
+        game::red);
+    EXPECT_EQ(cellOf(window->state(), tile), cell); // not yet
+    EXPECT_EQ(text("txtMoveCount"), "0");
+
+    QTimer::singleShot(0, [&] { eventLoopRan = window->session().holding(); });
+    board()->update();
+    waitForSwapFrame();
+    EXPECT_TRUE(eventLoopRan);
+    EXPECT_GT(paintsDuringFrame, 0);
+    EXPECT_EQ(cellOf(window->state(), tile), tile);
+    EXPECT_EQ(text("txtMoveCount"), "1");
 }

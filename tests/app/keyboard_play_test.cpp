@@ -26,6 +26,7 @@ class KeyboardPlayTest : public WindowTest
     void key(Qt::Key pressed, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(window->windowHandle(), pressed, modifiers);
+        waitForSwapFrame();
     }
 
     // Arrow keys until the cursor is on the 1-based cell.

@@ -16,9 +16,9 @@ TEST_F(WindowTest, StartsInTheSolutionViewOfTheBuiltInPicture)
     const game::GameState &state = window->state();
     EXPECT_EQ(state.rows, 4);
     EXPECT_EQ(state.cols, 4);
-    EXPECT_EQ(state.tileCount, 16);
+    EXPECT_EQ(state.tileCount(), 16);
     EXPECT_EQ(state.gameType, game::SwapBlocks);
-    EXPECT_TRUE(state.solutionShown);
+    EXPECT_TRUE(window->session().solutionShown());
     EXPECT_FALSE(window->clockRunning());
 
     EXPECT_EQ(window->solutionPicture().size(), QSize(329, 125));
@@ -100,7 +100,7 @@ TEST_F(WindowTest, RestartTurnsThePictureIntoAShuffledGame)
 {
     clickButton("btnRestart");
     const game::GameState &state = window->state();
-    EXPECT_FALSE(state.solutionShown);
+    EXPECT_FALSE(window->session().solutionShown());
     EXPECT_EQ(state.blockList.size(), 16u);
     EXPECT_FALSE(game::isSolved(state));
     EXPECT_TRUE(board()->isVisible());

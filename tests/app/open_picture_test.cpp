@@ -58,7 +58,7 @@ TEST_F(OpenPictureTest, AChosenJpegBecomesAShuffledGame)
     EXPECT_EQ(window->windowTitle(), "Pindrel - cat.jpg");
     EXPECT_EQ(window->solutionPicture().size(), QSize(120, 90));
     EXPECT_EQ(window->boardPicture().size(), QSize(120, 90));
-    EXPECT_FALSE(window->state().solutionShown);
+    EXPECT_FALSE(window->session().solutionShown());
     EXPECT_TRUE(board()->isVisible());
     EXPECT_TRUE(board()->isEnabled());
     EXPECT_EQ(text("txtMoveCount"), "0");
@@ -83,7 +83,7 @@ TEST_F(OpenPictureTest, CancellingChangesOnlyTheTimePanel)
     openThroughDialog(QString());
     EXPECT_EQ(window->windowTitle(), "Pindrel");
     EXPECT_EQ(text("txtStatus"), "00 : 00 : 00");
-    EXPECT_TRUE(window->state().solutionShown);
+    EXPECT_TRUE(window->session().solutionShown());
     EXPECT_TRUE(recentMenu()->actions().isEmpty());
 }
 

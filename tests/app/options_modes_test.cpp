@@ -45,6 +45,19 @@ class OptionsTest : public WindowTest
         action("mnuSetup")->trigger();
     }
 
+    // Plays moves until the count shows: a swap, then undo and redo, a move each.
+    void playMovesUntil(int count)
+    {
+        if (window->moveCount() == 0) {
+            const int tile = window->state().blockList[0] == 1 ? 2 : 1;
+            pressCell(tile);
+            pressCell(window->state().blockList[std::size_t(tile - 1)]);
+        }
+        for (bool undo = true; window->moveCount() < count; undo = !undo)
+            action(undo ? "mnuUndo" : "mnuRedo")->trigger();
+        ASSERT_EQ(text("txtMoveCount"), QString::number(count));
+    }
+
     static void choose(QDialog *dialog, const char *list, const QString &entry)
     {
         auto *box = dialog->findChild<QComboBox *>(list);
@@ -71,7 +84,7 @@ TEST_F(OptionsTest, OkAppliesTheGridAndGameTypeAndRestarts)
     const game::GameState &state = window->state();
     EXPECT_EQ(state.rows, 15);
     EXPECT_EQ(state.cols, 3);
-    EXPECT_EQ(state.tileCount, 45);
+    EXPECT_EQ(state.tileCount(), 45);
     EXPECT_EQ(state.gameType, game::MoveBlocks);
     EXPECT_EQ(state.gapCell, state.blockList.back() - 1);
     EXPECT_TRUE(board()->isVisible());
@@ -93,12 +106,11 @@ TEST_F(OptionsTest, OkAppliesTheGridAndGameTypeAndRestarts)
 TEST_F(OptionsTest, FiftyMovesAskBeforeTheGameIsLost)
 {
     clickButton("btnRestart");
-    auto *moves = find<QLabel>("txtMoveCount");
-    moves->setText("49");
+    playMovesUntil(49);
     runOptions([](QDialog *dialog) { choose(dialog, "cboRows", "5"); });
     EXPECT_EQ(window->state().rows, 5); // no question below 50
 
-    moves->setText("50");
+    playMovesUntil(50);
     QString caption, question;
     whenModal("QMessageBox", [&](QWidget *modal) {
         auto *box = static_cast<QMessageBox *>(modal);

@@ -3,6 +3,8 @@
 // selection frames, restart, completion and the failure path.
 #include "window_fixture.h"
 
+#include "game/geometry.h"
+
 #include "../video/fake_video.h"
 #include "game/board_renderer.h"
 #include "video/AVIPlay.h"
@@ -128,8 +130,8 @@ TEST_F(VideoPuzzleTest, SelectionFramesFollowTheRefreshTicks)
         ++first;
     const int firstCell = state.blockList[std::size_t(first - 1)];
     const auto frameCorner = [&] {
-        return QPoint(state.clickedCol * state.tileWidth + 1,
-                      state.clickedRow * state.tileHeight + 1);
+        const QSize tile = game::tileSizeFor(window->boardPicture().size(), state.rows, state.cols);
+        return QPoint(state.clickedCol * tile.width() + 1, state.clickedRow * tile.height() + 1);
     };
 
     pressCell(first);

@@ -53,7 +53,7 @@ TEST_F(WebDownloadTest, APictureBecomesAPuzzleCaptionedWithItsWholeAddress)
     EXPECT_EQ(window->windowTitle(), "Pindrel - " + address);
     EXPECT_EQ(window->solutionPicture().size(), QSize(120, 90));
     EXPECT_EQ(window->siblingPosition(), -2);
-    EXPECT_FALSE(window->state().solutionShown);
+    EXPECT_FALSE(window->session().solutionShown());
     EXPECT_EQ(window->state().blockList.size(), 16u);
     EXPECT_TRUE(board()->isVisible());
     EXPECT_TRUE(board()->isEnabled());

@@ -41,6 +41,12 @@ void WindowTest::clickButton(const char *name)
 void WindowTest::pressKeys(const QString &keys)
 {
     QTest::keySequence(window->windowHandle(), QKeySequence(keys));
+    waitForSwapFrame();
+}
+
+void WindowTest::waitForSwapFrame()
+{
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->session().holding(); }, 5000));
 }
 
 void WindowTest::solveBySwaps()
@@ -68,6 +74,7 @@ void WindowTest::pressCell(int cell, Qt::MouseButton button)
                         shown.y() + int((index / state.cols + 0.5) * h));
     QTest::mousePress(board(), button, Qt::NoModifier, centre);
     QTest::mouseRelease(board(), button, Qt::NoModifier, centre);
+    waitForSwapFrame();
 }
 
 void WindowTest::whenModal(const char *className, std::function<void(QWidget *)> act)

@@ -33,7 +33,10 @@ class WindowTest : public ::testing::Test
     // A key sequence typed at the window, as the window system delivers it: shortcuts work
     // even where a closed dialog kept the offscreen platform's focus.
     void pressKeys(const QString &keys);
-    // A real press in the middle of the 1-based cell as shown on the screen.
+    // A swap's red frame shows for a while before its tiles change places.
+    void waitForSwapFrame();
+    // A real press in the middle of the 1-based cell as shown on the screen, and its swap
+    // carried out.
     void pressCell(int cell, Qt::MouseButton button = Qt::LeftButton);
     // Plays a Swap Blocks game to the end by clicks, each tile swapped into its home in turn.
     void solveBySwaps();

@@ -38,8 +38,7 @@ GameState solvedState(int rows, int cols)
     GameState state;
     state.rows = rows;
     state.cols = cols;
-    state.tileCount = rows * cols;
-    state.blockList.resize(std::size_t(state.tileCount));
+    state.blockList.resize(std::size_t(state.tileCount()));
     std::iota(state.blockList.begin(), state.blockList.end(), 1);
     return state;
 }
@@ -68,7 +67,7 @@ QImage plainBoard(const GameState &state, const QImage &solution, const QImage &
                     board.setPixel(x, y, colour);
     };
     std::vector<std::pair<QPoint, bool>> bevels;
-    for (int t = 1; t <= state.tileCount; ++t) {
+    for (int t = 1; t <= state.tileCount(); ++t) {
         const int d = state.blockList[std::size_t(t - 1)] - 1;
         const bool selected =
             look.dimAll || d + 1 == state.dimmedCell || d + 1 == state.dimmedTarget;
@@ -284,16 +283,16 @@ TEST(DrawBitmap, DimAllOnceDimsEverythingOnce)
 {
     const QImage picture = flatPicture({90, 90}, 0xff808080);
     GameState state = solvedState(3, 3);
-    state.dimAllOnce = true;
+    bool dimAllOnce = true;
     QImage board;
     drawBoard(state, picture, flatPicture(picture.size(), dimColour),
-              takeDimAllOnce(state, {true, false}), board);
-    EXPECT_FALSE(state.dimAllOnce);
+              takeDimAllOnce(dimAllOnce, {true, false}), board);
+    EXPECT_FALSE(dimAllOnce);
     EXPECT_EQ(board.pixel(0, 0), dimColour); // no bevel either
     EXPECT_EQ(board.pixel(88, 88), dimColour);
 
-    drawBoard(state, picture, flatPicture(picture.size(), dimColour), takeDimAllOnce(state, {}),
-              board);
+    drawBoard(state, picture, flatPicture(picture.size(), dimColour),
+              takeDimAllOnce(dimAllOnce, {}), board);
     EXPECT_EQ(board.pixel(45, 45), 0xff808080u);
 }
 
@@ -320,7 +319,6 @@ TEST(SelectionFrame, FiveWideAroundTheClickedCell)
     drawBoard(state, picture, picture, {}, board);
     state.clickedCol = 1;
     state.clickedRow = 2;
-    state.tileWidth = state.tileHeight = 100;
     drawSelectionFrame(board, state, red);
     EXPECT_EQ(board.pixel(100, 200), red);
     EXPECT_EQ(board.pixel(199, 299), red);

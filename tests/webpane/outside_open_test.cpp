@@ -106,9 +106,10 @@ TEST_F(OutsideOpenTest, CommandLineWordsOpenAsTheOpenDialogAndOpenUrlWould)
         EXPECT_EQ(text, row.message) << label;
         EXPECT_EQ(window->solutionPicture().size(), row.size) << label;
         if (row.message.isEmpty())
-            EXPECT_FALSE(window->state().solutionShown) << label;
+            EXPECT_FALSE(window->session().solutionShown()) << label;
         else
-            EXPECT_TRUE(window->state().solutionShown && find<QWidget>("imgSolution")->isVisible())
+            EXPECT_TRUE(window->session().solutionShown() &&
+                        find<QWidget>("imgSolution")->isVisible())
                 << label;
     }
     // The file opened as the Open dialog's: its folder's siblings and the recent menu.

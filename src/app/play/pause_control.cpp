@@ -4,6 +4,8 @@
 // making it a shortcut, which would take it from those too.
 #include "app/play/pause_control.h"
 
+#include "session/game_session.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,9 +13,9 @@
 #include <QMainWindow>
 #include <QMenu>
 
-PauseControl::PauseControl(QMainWindow *window, PauseHost &host, QWidget *area, QWidget *coverUnder,
-                           QMenu *gameMenu)
-    : QObject(window), m_window(window), m_host(host), m_area(area),
+PauseControl::PauseControl(QMainWindow *window, GameSession &session, QWidget *area,
+                           QWidget *coverUnder, QMenu *gameMenu)
+    : QObject(window), m_window(window), m_session(session), m_area(area),
       //: Shown large over the board while the game is paused
       m_cover(new QLabel(tr("Paused"), area))
 {
@@ -37,7 +39,8 @@ PauseControl::PauseControl(QMainWindow *window, PauseHost &host, QWidget *area, 
     window->addAction(m_action);
     connect(m_action, &QAction::triggered, this, [this](bool checked) { setPaused(checked); });
     connect(gameMenu, &QMenu::aboutToShow, this,
-            [this] { m_action->setEnabled(m_paused || m_host.gameOnBoard()); });
+            [this] { m_action->setEnabled(m_session.paused() || m_session.onBoard()); });
+    connect(&m_session, &GameSession::pausedChanged, this, &PauseControl::showPaused);
     window->installEventFilter(this);
     qApp->installEventFilter(this);
 }
@@ -50,13 +53,13 @@ PauseControl::~PauseControl()
 void PauseControl::setPaused(bool paused)
 {
     m_byMinimising = false;
-    if (paused && !m_host.gameOnBoard())
-        paused = false;
+    m_session.setPaused(paused);
+    m_action->setChecked(m_session.paused());
+}
+
+void PauseControl::showPaused(bool paused)
+{
     m_action->setChecked(paused);
-    if (paused == m_paused)
-        return;
-    m_paused = paused;
-    m_host.holdGame(paused);
     m_cover->setGeometry(m_area->rect());
     m_cover->setVisible(paused);
 }
@@ -64,7 +67,7 @@ void PauseControl::setPaused(bool paused)
 void PauseControl::windowStateChanged()
 {
     if (m_window->isMinimized()) {
-        if (!m_paused && m_host.gameOnBoard()) {
+        if (!m_session.paused() && m_session.onBoard()) {
             setPaused(true);
             m_byMinimising = true;
         }
@@ -92,9 +95,9 @@ bool PauseControl::eventFilter(QObject *watched, QEvent *event)
         return false;
     const auto *press = static_cast<QKeyEvent *>(event);
     if (press->key() != Qt::Key_P || (press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier ||
-        !(m_paused || m_host.gameOnBoard()))
+        !(m_session.paused() || m_session.onBoard()))
         return false;
     if (!press->isAutoRepeat())
-        setPaused(!m_paused);
+        setPaused(!m_session.paused());
     return true;
 }

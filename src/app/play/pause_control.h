@@ -3,10 +3,9 @@
 // solution, so a paused picture cannot be studied for free; minimising the window pauses too.
 #pragma once
 
-#include "app/play/pause_host.h"
-
 #include <QObject>
 
+class GameSession;
 class QAction;
 class QLabel;
 class QMainWindow;
@@ -19,11 +18,10 @@ class PauseControl : public QObject
 
   public:
     // The cover lies over every child of area, under the one given.
-    PauseControl(QMainWindow *window, PauseHost &host, QWidget *area, QWidget *coverUnder,
+    PauseControl(QMainWindow *window, GameSession &session, QWidget *area, QWidget *coverUnder,
                  QMenu *gameMenu);
     ~PauseControl() override;
 
-    bool paused() const { return m_paused; }
     void setPaused(bool paused);
 
   protected:
@@ -31,12 +29,12 @@ class PauseControl : public QObject
 
   private:
     void windowStateChanged();
+    void showPaused(bool paused);
 
     QMainWindow *m_window;
-    PauseHost &m_host;
+    GameSession &m_session;
     QWidget *m_area;
     QLabel *m_cover;
     QAction *m_action;
-    bool m_paused = false;
     bool m_byMinimising = false;
 };

@@ -7,6 +7,7 @@
 #include "app/play/board_overlay.h"
 #include "app/widgets/picture_view.h"
 #include "game/geometry.h"
+#include "session/game_session.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,12 +47,11 @@ std::optional<game::Direction> arrowOf(int key)
 
 } // namespace
 
-PlayAssist::PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, QLabel *caption,
-                       QMenu *gameMenu, QMenu *helpMenu)
-    : QObject(window), m_window(window), m_host(host), m_board(board),
-      m_overlay(new BoardOverlay(board)), m_records(caption)
+PlayAssist::PlayAssist(QMainWindow *window, GameSession &session, PictureView *board,
+                       QLabel *caption, QMenu *gameMenu, QMenu *helpMenu, PressAt pressAt)
+    : QObject(window), m_window(window), m_session(session), m_board(board),
+      m_overlay(new BoardOverlay(board)), m_records(caption), m_pressAt(std::move(pressAt))
 {
-    setStartUpPicture();
     gameMenu->addSeparator();
     m_undo = addCommand(window, gameMenu, "mnuUndo", tr("&Undo", "Game menu"),
                         {QKeySequence(Qt::CTRL | Qt::Key_Z)});
@@ -64,11 +64,15 @@ PlayAssist::PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, 
                         tr("&Hint", "Game menu") + QStringLiteral("\tH"), {});
     QAction *records =
         addCommand(window, helpMenu, "mnuRecords", tr("Records...", "Help menu"), {});
-    connect(m_undo, &QAction::triggered, this, [this] { replay(&game::MoveHistory::undo); });
-    connect(m_redo, &QAction::triggered, this, [this] { replay(&game::MoveHistory::redo); });
-    connect(m_hint, &QAction::triggered, this, &PlayAssist::requestHint);
+    connect(m_undo, &QAction::triggered, &m_session, &GameSession::undo);
+    connect(m_redo, &QAction::triggered, &m_session, &GameSession::redo);
+    connect(m_hint, &QAction::triggered, &m_session, &GameSession::requestHint);
     connect(records, &QAction::triggered, this, [this] { m_records.showRecords(m_window); });
-    connect(&m_hints, &HintFinder::found, this, &PlayAssist::showHint);
+    connect(&m_session, &GameSession::commandsChanged, this, &PlayAssist::refreshCommands);
+    connect(&m_session, &GameSession::hintShown, m_overlay, &BoardOverlay::setHint);
+    connect(&m_session, &GameSession::completed, this,
+            [this](int, const QString &note) { m_records.showNote(note); });
+    connect(&m_session, &GameSession::dealt, this, &PlayAssist::newBoard);
     board->installEventFilter(this);
     qApp->installEventFilter(this);
     refreshCommands();
@@ -79,107 +83,37 @@ PlayAssist::~PlayAssist()
     qApp->removeEventFilter(this);
 }
 
-void PlayAssist::newGame()
+void PlayAssist::newBoard()
 {
-    const game::GameState &state = m_host.playState();
-    m_history.clear();
-    m_hints.reset();
-    m_records.newGame();
+    const game::GameState &state = m_session.state();
     m_cursor.reset();
     m_overlay->setGrid(state.rows, state.cols);
     m_overlay->setCursorCell(-1);
-    m_overlay->setHint(-1, -1);
-    refreshCommands();
-}
-
-void PlayAssist::moveMade(const game::Exchange &move)
-{
-    m_history.record(move);
-    boardChanged();
-}
-
-void PlayAssist::boardChanged()
-{
-    m_hints.boardChanged();
-    m_overlay->setHint(-1, -1);
-    refreshCommands();
-}
-
-void PlayAssist::completed(int moves, qint64 milliseconds)
-{
-    const game::GameState &state = m_host.playState();
-    m_records.completed(state.rows, state.cols, state.gameType, moves, milliseconds);
-    refreshCommands();
-}
-
-void PlayAssist::setPicture(RecordKeeper::Identity identity, const QString &name)
-{
-    m_records.setPicture(std::move(identity), name);
-}
-
-void PlayAssist::setStartUpPicture()
-{
-    //: Name of the game's own picture in the Records table
-    const QString name = tr("Start-up picture");
-    setPicture([] { return QStringLiteral("pindrel:start-up picture"); }, name);
 }
 
 void PlayAssist::refreshCommands()
 {
-    const bool inPlay = m_host.boardInPlay();
-    m_undo->setEnabled(inPlay && m_history.canUndo());
-    m_redo->setEnabled(inPlay && m_history.canRedo());
+    const bool inPlay = m_session.inPlay();
+    m_undo->setEnabled(inPlay && m_session.history().canUndo());
+    m_redo->setEnabled(inPlay && m_session.history().canRedo());
     m_hint->setEnabled(inPlay);
-}
-
-void PlayAssist::requestHint()
-{
-    if (m_host.boardInPlay())
-        m_hints.request(m_host.playState());
-}
-
-void PlayAssist::resumeGame(const game::KeptGame &kept)
-{
-    newGame();
-    m_history.restore(kept.done, kept.undone);
-    if (kept.hintUsed)
-        m_records.hintUsed();
-    refreshCommands();
-}
-
-void PlayAssist::replay(std::optional<game::Exchange> (game::MoveHistory::*step)())
-{
-    if (!m_host.boardInPlay())
-        return;
-    if (const std::optional<game::Exchange> move = (m_history.*step)()) {
-        m_host.exchangeByCommand(move->first, move->second);
-        boardChanged();
-    }
-}
-
-void PlayAssist::showHint(const game::Hint &hint)
-{
-    if (!hint.valid() || !m_host.boardInPlay())
-        return;
-    m_records.hintUsed();
-    m_overlay->setHint(hint.tileCell, hint.targetCell);
 }
 
 void PlayAssist::pressCell(int cell)
 {
-    const game::GameState &state = m_host.playState();
+    const game::GameState &state = m_session.state();
     const QSize picture = m_board->pictureSize();
     if (picture.isEmpty())
         return;
     const game::ScreenLayout layout =
         game::screenLayoutFor(m_board->size(), picture, state.rows, state.cols);
-    m_host.pressBoardAt(game::pressPointOf(layout, m_board->size(),
-                                           {(cell - 1) / state.cols, (cell - 1) % state.cols}));
+    m_pressAt(game::pressPointOf(layout, m_board->size(),
+                                 {(cell - 1) / state.cols, (cell - 1) % state.cols}));
 }
 
 bool PlayAssist::handleKey(int key, Qt::KeyboardModifiers modifiers)
 {
-    const game::GameState &state = m_host.playState();
+    const game::GameState &state = m_session.state();
     const std::optional<game::Direction> arrow = arrowOf(key);
     if (arrow && modifiers == Qt::NoModifier) {
         m_cursor.step(*arrow, state.rows, state.cols);
@@ -204,7 +138,7 @@ bool PlayAssist::handleKey(int key, Qt::KeyboardModifiers modifiers)
         return true;
     }
     if (key == Qt::Key_H && modifiers == Qt::NoModifier) {
-        requestHint();
+        m_session.requestHint();
         return true;
     }
     return false;
@@ -218,18 +152,13 @@ bool PlayAssist::eventFilter(QObject *watched, QEvent *event)
             m_cursor.hide();
             m_overlay->setCursorCell(-1);
             break;
-        case QEvent::ShowToParent:
-        case QEvent::HideToParent:
-        case QEvent::EnabledChange:
-            refreshCommands();
-            break;
         default:
             break;
         }
         return false;
     }
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
-        static_cast<QWidget *>(watched)->window() != m_window || !m_host.boardInPlay())
+        static_cast<QWidget *>(watched)->window() != m_window || !m_session.inPlay())
         return false;
     const auto *press = static_cast<QKeyEvent *>(event);
     return handleKey(press->key(), press->modifiers() & ~Qt::KeypadModifier);

@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Play beyond the mouse, owned by the main window: keyboard play with its cursor, undo and
-// redo, hints and personal records. A player who uses none of them sees no difference.
+// Play beyond the mouse, over the game session: keyboard play with its cursor, the Undo, Redo,
+// Hint and Records commands, the hint's frames and the new-record note. A player who uses
+// none of them sees no difference.
 #pragma once
 
-#include "app/play/hint_finder.h"
-#include "app/play/play_host.h"
 #include "app/play/record_keeper.h"
 #include "game/board_cursor.h"
-#include "game/kept_game.h"
-#include "game/move_history.h"
 
 #include <QObject>
+#include <QPoint>
+
+#include <functional>
 
 class BoardOverlay;
+class GameSession;
 class PictureView;
 class QAction;
 class QLabel;
@@ -24,27 +25,14 @@ class PlayAssist : public QObject
     Q_OBJECT
 
   public:
+    // A left press on the board control at the point, exactly as the mouse makes it.
+    using PressAt = std::function<void(QPoint)>;
+
     // Adds "&Undo", "&Redo" and "&Hint" to the game menu and "Records..." to the help menu, and
     // listens to the keyboard of the window.
-    PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, QLabel *caption,
-               QMenu *gameMenu, QMenu *helpMenu);
+    PlayAssist(QMainWindow *window, GameSession &session, PictureView *board, QLabel *caption,
+               QMenu *gameMenu, QMenu *helpMenu, PressAt pressAt);
     ~PlayAssist() override;
-
-    // Restart, a new picture or a new video.
-    void newGame();
-    // A counted move made by a press on the board.
-    void moveMade(const game::Exchange &move);
-    void completed(int moves, qint64 milliseconds);
-    // A kept game put back on the board: its history, and whether it used hints.
-    void resumeGame(const game::KeptGame &kept);
-    const game::MoveHistory &history() const { return m_history; }
-    bool hintUsed() const { return m_records.hintWasUsed(); }
-    // Commands follow whether a game is played (after a pause, for one).
-    void refreshCommands();
-    // The picture now played, for its records.
-    void setPicture(RecordKeeper::Identity identity, const QString &name);
-    // The game's own picture, under its name in the player's language.
-    void setStartUpPicture();
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,21 +41,18 @@ class PlayAssist : public QObject
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
     // A left press in the 1-based cell, as the mouse makes it.
     void pressCell(int cell);
-    // Undo or redo, by the history's step of that name.
-    void replay(std::optional<game::Exchange> (game::MoveHistory::*step)());
-    void showHint(const game::Hint &hint);
-    // After every change of the board: the hint goes, the commands follow the state.
-    void boardChanged();
-    void requestHint();
+    // Commands follow whether a game is played (after a pause, for one).
+    void refreshCommands();
+    // A new deal: the cursor starts over, on its grid.
+    void newBoard();
 
     QMainWindow *m_window;
-    PlayHost &m_host;
+    GameSession &m_session;
     PictureView *m_board;
     BoardOverlay *m_overlay;
     RecordKeeper m_records;
-    HintFinder m_hints;
+    PressAt m_pressAt;
     game::BoardCursor m_cursor;
-    game::MoveHistory m_history;
     QAction *m_undo;
     QAction *m_redo;
     QAction *m_hint;

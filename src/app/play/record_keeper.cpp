@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Records are read from the data folder at each completion and written back at once, so two
-// windows of the game never lose each other's records for long.
+// The note follows the caption: it hides and shows with it and keeps above it.
 #include "app/play/record_keeper.h"
 
 #include "app/play/records_dialog.h"
@@ -23,30 +22,11 @@ RecordKeeper::RecordKeeper(QLabel *caption)
     caption->installEventFilter(this);
 }
 
-void RecordKeeper::setPicture(Identity identity, const QString &name)
+void RecordKeeper::showNote(const QString &note)
 {
-    m_identify = std::move(identity);
-    m_identity.reset();
-    m_name = name;
-}
-
-void RecordKeeper::completed(int rows, int cols, int gameType, int moves, qint64 milliseconds)
-{
-    m_note->clear();
-    if (m_hintUsed)
+    m_note->setText(note);
+    if (note.isEmpty())
         return;
-    if (!m_identity)
-        m_identity = m_identify ? m_identify() : QString();
-    if (m_identity->isEmpty())
-        return;
-    const QString path = sources::recordsPath();
-    game::RecordBook book = sources::loadRecords(path);
-    const game::RecordNews news = book.offer({*m_identity, rows, cols, gameType}, m_name,
-                                             milliseconds, moves, QDateTime::currentDateTimeUtc());
-    // An unwritable data folder only means no records.
-    if (!news.any() || !sources::saveRecords(path, book))
-        return;
-    m_note->setText(game::recordNote(news));
     placeNote();
     if (m_caption->isVisible())
         m_note->show();

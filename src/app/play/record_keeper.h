@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Personal records: which picture is being played, keeping a completed game's records, the
-// note beside the completion caption, and the records dialog.
+// Personal records as the window shows them: the note beside the completion caption, and the
+// records dialog.
 #pragma once
-
-#include "game/records.h"
 
 #include <QObject>
 #include <QString>
-
-#include <functional>
-#include <optional>
 
 class QLabel;
 class QWidget;
@@ -22,19 +17,8 @@ class RecordKeeper : public QObject
     // The note lies beside the caption label and follows it: it hides when the caption hides.
     explicit RecordKeeper(QLabel *caption);
 
-    // Works out a picture's identity (empty: no records). Hashing a file costs a read of it,
-    // so it runs only when a completed game has something to keep.
-    using Identity = std::function<QString()>;
-
-    // The picture now played: how to know it again, and the name shown for it.
-    void setPicture(Identity identity, const QString &name);
-    // A new game starts: it has used no hint yet.
-    void newGame() { m_hintUsed = false; }
-    void hintUsed() { m_hintUsed = true; }
-    bool hintWasUsed() const { return m_hintUsed; }
-
-    // Keeps what the completed game improved and shows it; a game that used hints keeps none.
-    void completed(int rows, int cols, int gameType, int moves, qint64 milliseconds);
+    // What a completed game improved, shown with its caption; nothing clears it.
+    void showNote(const QString &note);
 
     // The "Records..." dialog.
     void showRecords(QWidget *parent);
@@ -49,8 +33,4 @@ class RecordKeeper : public QObject
 
     QLabel *m_caption;
     QLabel *m_note;
-    Identity m_identify;
-    std::optional<QString> m_identity; // once worked out
-    QString m_name;
-    bool m_hintUsed = false;
 };

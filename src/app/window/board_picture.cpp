@@ -14,7 +14,7 @@ void BoardPicture::showPicture(const QImage &picture)
 void BoardPicture::showGame(const game::GameState &state, const QImage &solution,
                             const DimmedPicture &dim, const game::BoardLook &look)
 {
-    m_game = Game{&state, &solution, &dim, look};
+    m_game = Game{&state, &solution, &dim, game::takeDimAllOnce(m_dimAllOnce, look)};
     m_frame.reset();
     m_drawn = false;
 }

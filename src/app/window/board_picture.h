@@ -19,6 +19,8 @@ class BoardPicture : public DrawnPicture
     // the next show, and a change to them needs one.
     void showGame(const game::GameState &state, const QImage &solution, const DimmedPicture &dim,
                   const game::BoardLook &look);
+    // The next game shown has every tile dimmed, as a picture is left.
+    void dimAllOnce() { m_dimAllOnce = true; }
     // Over the game's clicked cell, until the next show.
     void showSelectionFrame(QRgb colour, int width);
 
@@ -44,4 +46,5 @@ class BoardPicture : public DrawnPicture
     std::optional<Frame> m_frame;
     QImage m_picture; // the plain picture, or the game as last drawn
     bool m_drawn = true;
+    bool m_dimAllOnce = false;
 };

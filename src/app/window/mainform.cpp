@@ -16,7 +16,6 @@
 #include "app/window/startup_picture.h"
 #include "game/board_renderer.h"
 #include "game/geometry.h"
-#include "game/shuffle.h"
 #include "sources/picture_cover.h"
 #include "video/AVIPlay.h"
 
@@ -27,7 +26,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
@@ -48,18 +46,23 @@ game::PressButton pressButtonOf(Qt::MouseButton button)
 
 } // namespace
 
-TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
+TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent), m_session(new GameSession(this))
 {
     m_board.showPicture(startupPicture());
     createWidgets();
     createMenus();
     QMenu *const gameMenu = findChild<QMenu *>(QStringLiteral("mnuGame"));
     QMenu *const helpMenu = findChild<QMenu *>(QStringLiteral("mnuHelp"));
-    m_play = new PlayAssist(this, *this, Image2, txtInfo, gameMenu, helpMenu);
-    m_pause = new PauseControl(this, *this, fraSolution, fraBrowser, gameMenu);
-    m_keeper = new GameKeeper(this, *this, gameMenu);
+    m_play = new PlayAssist(this, *m_session, Image2, txtInfo, gameMenu, helpMenu,
+                            [this](QPoint at) { Image2MouseDown(Qt::LeftButton, at); });
+    m_pause = new PauseControl(this, *m_session, fraSolution, fraBrowser, gameMenu);
+    m_keeper = new GameKeeper(this, *m_session, gameMenu,
+                              [this](const game::KeptGame &kept, const QByteArray &downloaded) {
+                                  openKeptPicture(kept, downloaded);
+                              });
     addKeysCommand(this, helpMenu);
     connectCommands();
+    connectSession();
     nameControls(this);
     FormCreate();
     resize(331, 331 + menuBar()->sizeHint().height());
@@ -69,7 +72,6 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     connect(windowHandle(), &QWindow::screenChanged, this, &TfrmMain::updateMaximumSize);
     // The web pane's first opening re-creates the native window.
     new NativeWindowKeeper(this);
-    tmrTimer->start();
     new DropOpener(this, [this](const OpenRequest &request) { openRequested(request); });
 }
 
@@ -90,14 +92,12 @@ void TfrmMain::FormCreate()
     setWindowTitle(QStringLiteral("Pindrel"));
     restartVideo = true;
     isVideo = false;
-    m_state.solutionShown = true;
+    m_session->setSolutionShown(true);
     openCount = 0;
     m_solutionPicture = m_board.picture();
     rebuildDimSource();
-    m_state.rows = m_state.cols = 4;
-    m_state.tileCount = 16;
+    m_session->setShape(4, 4, game::SwapBlocks);
     mnuSolutionClick();
-    m_state.gameType = game::SwapBlocks;
     qApp->installEventFilter(this);
     Timer1->setInterval(settings::aviTimerFrom(settings::ReadSetting(QStringLiteral("avi_timer"))));
 }
@@ -113,22 +113,43 @@ void TfrmMain::setVideoRefreshInterval(int milliseconds)
     applyVideoRefreshInterval();
 }
 
-int TfrmMain::moveCount() const
+void TfrmMain::connectSession()
 {
-    return txtMoveCount->text().toInt();
+    connect(m_session, &GameSession::boardChanged, this, &TfrmMain::drawBitmap);
+    connect(m_session, &GameSession::frameShown, this, &TfrmMain::showFrame);
+    connect(m_session, &GameSession::movesChanged, this,
+            [this](int moves) { txtMoveCount->setText(QString::number(moves)); });
+    connect(m_session, &GameSession::completed, this, &TfrmMain::showCompletion);
+    connect(m_session, &GameSession::clockTicked, this, &TfrmMain::tmrTimerTimer);
+    connect(m_session, &GameSession::pausedChanged, this, &TfrmMain::holdGame);
+    connect(m_session, &GameSession::switchesChanged, this, &TfrmMain::showSwitches);
+    connect(m_session, &GameSession::commandsChanged, this,
+            [this] { mnuSolution->setEnabled(m_session->inProgress()); });
+    for (QAction *item : {FadeBlocks1, mnuDimTiles, mnuShowGrid})
+        connect(item, &QAction::toggled, this, &TfrmMain::switchesToggled);
+    switchesToggled();
 }
 
-bool TfrmMain::gameInProgress() const
+void TfrmMain::switchesToggled()
 {
-    return mnuSolution->isEnabled();
+    m_session->setSwitches(
+        {FadeBlocks1->isChecked(), mnuDimTiles->isChecked(), mnuShowGrid->isChecked()});
+}
+
+void TfrmMain::showSwitches()
+{
+    const GameSession::Switches switches = m_session->switches();
+    const bool dimChanged = FadeBlocks1->isChecked() != switches.dimSelected;
+    FadeBlocks1->setChecked(switches.dimSelected);
+    if (dimChanged)
+        FadeBlocks1Click();
+    mnuDimTiles->setChecked(switches.dimIncorrect);
+    mnuShowGrid->setChecked(switches.grid);
 }
 
 void TfrmMain::applyOptions(int gameType, int rows, int cols, bool restartVideoOption)
 {
-    m_state.gameType = gameType;
-    m_state.rows = rows;
-    m_state.cols = cols;
-    m_state.tileCount = cols * rows;
+    m_session->setShape(rows, cols, gameType);
     if (isVideo && restartVideoOption)
         restartVideoPlayback();
     restartVideo = restartVideoOption;
@@ -176,8 +197,7 @@ void TfrmMain::randomBlocks()
 {
     //: In the clock's place on the tool bar, 88 pixels wide: keep it short
     setStatusText(tr("Randomizing"));
-    game::randomBlocks(m_state, game::clockSeed());
-    m_dealtShape = {m_state.rows, m_state.cols, m_state.gameType};
+    m_session->deal();
 }
 
 void TfrmMain::placeInfoLabels()
@@ -201,31 +221,29 @@ int TfrmMain::lineWidth(int fullWidth) const
 void TfrmMain::drawBitmap()
 {
     placeInfoLabels();
-    if (m_state.solutionShown)
+    if (m_session->solutionShown())
         return;
     imgSolution->hide();
     ProEffectImage1->hide();
-    m_board.showGame(m_state, m_solutionPicture, m_dimPicture,
-                     game::takeDimAllOnce(m_state, {mnuShowGrid->isChecked(),
-                                                    mnuDimTiles->isChecked(), lineWidth(3)}));
+    const GameSession::Switches &switches = m_session->switches();
+    m_board.showGame(m_session->state(), m_solutionPicture, m_dimPicture,
+                     {switches.grid, switches.dimIncorrect, lineWidth(3)});
     Image2->updatePicture();
 }
 
 void TfrmMain::leaveGame()
 {
     m_pause->setPaused(false);
-    m_keeper->keepNow();
+    m_session->leave();
 }
 
 void TfrmMain::mnuSolutionClick()
 {
-    leaveGame();
-    m_clock.StopTimer();
+    m_pause->setPaused(false);
+    m_session->showSolution();
     hidePaneFrame();
-    m_state.solutionShown = true;
     imgSolution->show();
     imgSolution->update();
-    mnuSolution->setEnabled(false);
     Image2->hide();
     placeInfoLabels();
     txtInfoShadow->adjustSize();
@@ -251,19 +269,11 @@ void TfrmMain::btnRestartClick()
     {
         WaitCursor busy;
         Image2->hide();
-        m_state.solutionShown = false;
-        m_state.clearSelection();
         randomBlocks();
-        drawBitmap();
-        mnuSolution->setEnabled(true);
         setStatusText(QStringLiteral("00 : 00 : 00"));
-        txtMoveCount->setText(QStringLiteral("0"));
-        m_play->newGame();
         Image2->show();
         txtInfo->clear();
         txtInfoShadow->clear();
-        m_clock.StopTimer();
-        m_clock.StartTimer();
     }
     if (isVideo && restartVideo)
         restartVideoPlayback();
@@ -278,91 +288,31 @@ void TfrmMain::Restart1Click()
 
 void TfrmMain::Image2MouseDown(Qt::MouseButton button, QPoint position)
 {
-    const game::Press press{pressButtonOf(button),
-                            position.x(),
-                            position.y(),
-                            Image2->size(),
-                            m_solutionPicture.size(),
-                            m_board.size(),
-                            FadeBlocks1->isChecked(),
-                            isVideo};
-    // A paused game takes no move, whatever reaches the board under its cover.
-    if (m_pause->paused())
-        return;
-    const game::PressOutcome outcome = game::pressBoard(m_state, press, *this);
-    if (outcome.countsMove)
-        m_play->moveMade(outcome.exchange);
-    countMoveAndTestCompletion(outcome.ruled, outcome.countsMove);
+    m_session->press({pressButtonOf(button), position.x(), position.y(), Image2->size(),
+                      m_solutionPicture.size(), false});
 }
 
-void TfrmMain::countMoveAndTestCompletion(bool ruled, bool countsMove)
+void TfrmMain::showCompletion(int moves)
 {
-    if (countsMove)
-        txtMoveCount->setText(QString::number(txtMoveCount->text().toInt() + 1));
-    if (ruled && game::isSolved(m_state))
-        showCompletion();
-}
-
-bool TfrmMain::gameOnBoard() const
-{
-    return !m_state.solutionShown && !Image2->isHidden() && Image2->isEnabled() &&
-           fraBrowser->isHidden();
-}
-
-bool TfrmMain::boardInPlay() const
-{
-    return gameOnBoard() && !m_pause->paused();
-}
-
-void TfrmMain::pressBoardAt(QPoint position)
-{
-    Image2MouseDown(Qt::LeftButton, position);
-}
-
-void TfrmMain::exchangeByCommand(int firstCell, int secondCell)
-{
-    // A pending pick is forgotten, as a right press would.
-    m_state.clearSelection();
-    m_state.swapFlash = 0;
-    game::exchangeCells(m_state, {firstCell, secondCell});
-    drawBitmap();
-    countMoveAndTestCompletion(true, true);
-}
-
-void TfrmMain::showCompletion()
-{
-    const QString message =
-        tr("Puzzle Completed! (%n moves)", nullptr, txtMoveCount->text().toInt());
+    const QString message = tr("Puzzle Completed! (%n moves)", nullptr, moves);
     txtInfo->setText(message);
     txtInfoShadow->setText(message);
-    m_play->completed(txtMoveCount->text().toInt(), m_clock.elapsedMilliseconds());
-    m_keeper->completed();
     txtInfo->show();
     txtInfoShadow->show();
     mnuSolutionClick();
 }
 
-void TfrmMain::redraw()
+void TfrmMain::showFrame(GameSession::Frame frame)
 {
-    drawBitmap();
-}
-
-void TfrmMain::showFrame(QRgb colour)
-{
-    m_board.showSelectionFrame(colour, lineWidth(5));
+    m_board.showSelectionFrame(frame == GameSession::Frame::Swapped ? game::red : game::yellow,
+                               lineWidth(5));
     Image2->repaintPicture();
-}
-
-void TfrmMain::holdSwapFrame()
-{
-    // Blocking on purpose: the red frame stays up and no other press is handled meanwhile.
-    QThread::msleep(150);
 }
 
 void TfrmMain::tmrTimerTimer()
 {
-    if (m_clock.clockRunning())
-        txtStatus->setText(m_clock.elapsedText());
+    if (m_session->clock().clockRunning())
+        txtStatus->setText(m_session->clock().elapsedText());
 }
 
 void TfrmMain::mnuShowGridClick()
@@ -379,7 +329,7 @@ void TfrmMain::FadeBlocks1Click()
 void TfrmMain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    m_state.clearSelection();
+    m_session->deselect();
     drawBitmap();
 }
 
@@ -387,6 +337,10 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == fraSolution && event->type() == QEvent::Resize)
         placeInfoLabels();
+    if ((watched == Image2 || watched == fraBrowser) &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent ||
+         event->type() == QEvent::EnabledChange))
+        boardShownChanged();
     if (handleAppMessage(event))
         return true;
     return QMainWindow::eventFilter(watched, event);
@@ -395,7 +349,7 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 void TfrmMain::mnuExitClick()
 {
     leaveGame();
-    m_state.solutionShown = true;
+    m_session->setSolutionShown(true);
     closeVideo();
     QCoreApplication::quit();
 }
@@ -405,6 +359,6 @@ void TfrmMain::closeEvent(QCloseEvent *event)
     leaveGame();
     closeVideo();
     QCoreApplication::quit();
-    m_state.solutionShown = true;
+    m_session->setSolutionShown(true);
     event->accept();
 }

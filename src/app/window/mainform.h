@@ -2,13 +2,8 @@
 // The main window: the wiring of the game, its widgets, menus, timers and handlers.
 #pragma once
 
-#include "app/keep/keep_host.h"
-#include "app/play/pause_host.h"
-#include "app/play/play_host.h"
 #include "app/window/board_picture.h"
-#include "game/game_clock.h"
-#include "game/game_state.h"
-#include "game/press_rules.h"
+#include "session/game_session.h"
 #include "web/browser.h"
 #include "web/link_rules.h"
 
@@ -36,11 +31,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 
-class TfrmMain : public QMainWindow,
-                 private game::PressView,
-                 private PlayHost,
-                 private KeepHost,
-                 private PauseHost
+class TfrmMain : public QMainWindow
 {
     Q_OBJECT
 
@@ -48,13 +39,14 @@ class TfrmMain : public QMainWindow,
     explicit TfrmMain(QWidget *parent = nullptr);
     ~TfrmMain() override;
 
-    // Game state, read by tests and by the dialogs.
-    const game::GameState &state() const { return m_state; }
+    // The game as played, and what the board shows of it, read by tests and by the dialogs.
+    GameSession &session() const { return *m_session; }
+    const game::GameState &state() const { return m_session->state(); }
     const QImage &solutionPicture() const { return m_solutionPicture; }
     const QImage &boardPicture() const { return m_board.picture(); }
     const QImage &dimPicture() const { return m_dimPicture.picture(); }
-    bool clockRunning() const { return m_clock.clockRunning(); }
-    qint64 elapsedMilliseconds() const { return m_clock.elapsedMilliseconds(); }
+    bool clockRunning() const { return m_session->clock().clockRunning(); }
+    qint64 elapsedMilliseconds() const { return m_session->clock().elapsedMilliseconds(); }
     int videoRefreshInterval() const;
 
     void btnRestartClick();
@@ -72,10 +64,10 @@ class TfrmMain : public QMainWindow,
     void openRequested(const OpenRequest &request);
 
     // What the options dialog reads and sets.
-    int moveCount() const;
+    int moveCount() const { return m_session->moves(); }
     bool isVideoPuzzle() const { return isVideo; }
     bool restartsVideo() const { return restartVideo; }
-    bool gameInProgress() const;
+    bool gameInProgress() const { return m_session->inProgress(); }
     void setVideoRefreshInterval(int milliseconds);
     void applyOptions(int gameType, int rows, int cols, bool restartVideoOption);
 
@@ -116,10 +108,15 @@ class TfrmMain : public QMainWindow,
     void FadeBlocks1Click();
     void mnuExitClick();
     void randomBlocks();
-    void showCompletion();
+    void showCompletion(int moves);
     void placeInfoLabels();
     void setStatusText(const QString &text);
     void rebuildDimSource();
+    void connectSession();
+    // The menu's switches as the session keeps them, and back after a resume.
+    void switchesToggled();
+    void showSwitches();
+    void showFrame(GameSession::Frame frame);
     // A bevel or frame `fullWidth` pixels wide over the full picture, over the picture built.
     int lineWidth(int fullWidth) const;
     // Small view switches several handlers make alike.
@@ -129,24 +126,13 @@ class TfrmMain : public QMainWindow,
     void hidePaneFrame();
     // The game on the board is left: a pause ends, and the game is kept.
     void leaveGame();
-    // How the press rules reach the window.
-    void redraw() override;
-    void showFrame(QRgb colour) override;
-    void holdSwapFrame() override;
-    // How keyboard play, undo and hints reach the window.
-    const game::GameState &playState() const override { return m_state; }
-    bool boardInPlay() const override;
-    void pressBoardAt(QPoint position) override;
-    void exchangeByCommand(int firstCell, int secondCell) override;
 
-    // mainform_keep.cpp: how the keeper of the game in progress and Pause reach the window.
-    bool gameToKeep(game::KeptGame &kept) const override;
-    void resumeGame(const game::KeptGame &kept, const QByteArray &downloaded) override;
+    // mainform_keep.cpp: a kept game's picture opened for its resume, and Pause's hold on the
+    // video.
     void openKeptPicture(const game::KeptGame &kept, const QByteArray &downloaded);
-    bool gameOnBoard() const override;
-    void holdGame(bool held) override;
-    // After a move on the board: the move count and the completion test.
-    void countMoveAndTestCompletion(bool ruled, bool countsMove);
+    void holdGame(bool held);
+    // Whether the board control shows the game, as the session is told.
+    void boardShownChanged();
 
     // mainform_ui.cpp: widgets, menus and their connections.
     void createWidgets();
@@ -234,16 +220,7 @@ class TfrmMain : public QMainWindow,
     void downloadFailed();
     bool cancelDownload();
 
-    game::GameState m_state;
-    game::GameClock m_clock;
-    // The grid and game type the board was dealt for: changed options make it another game.
-    struct Shape
-    {
-        int rows = 0;
-        int cols = 0;
-        int gameType = 0;
-        bool operator==(const Shape &) const = default;
-    } m_dealtShape;
+    GameSession *m_session;
     bool isVideo = false;
     bool restartVideo = true;
     // The board follows the video while a video puzzle is open (when its interval allows).
@@ -315,6 +292,5 @@ class TfrmMain : public QMainWindow,
     PauseControl *m_pause = nullptr;
     sources::PictureDownload *Client = nullptr;
     TDCAviPlayer *avi = nullptr;
-    QTimer *tmrTimer = nullptr;
     QTimer *Timer1 = nullptr;
 };

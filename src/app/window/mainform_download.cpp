@@ -58,15 +58,13 @@ TfrmMain::WebPicture TfrmMain::openImageFromWeb(const QString &address, web::Lin
         setStatusText(tr("Processing"));
         hidePaneFrame();
         fraImages->raise();
-        m_play->setPicture([address] { return address; }, address);
-        m_keeper->downloadOpened(address, bytes);
+        m_session->pictureOpened(game::KeptGame::Source::Download, address, address, bytes);
         buildPuzzle(picture);
         siblingIndex = webSiblingIndex;
         // Back leads to the page that held the link, even the first page of the history.
         setBackForwardEnabled(true, false);
         progressBar->hide();
         showPuzzleTitle(address);
-        m_clock.StartTimer();
         return WebPicture::Opened;
     } catch (const std::exception &) {
         busy.reset();

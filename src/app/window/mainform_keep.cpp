@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game in progress as the keeper takes it and puts it back, and Pause's hold on the game.
+// A kept game's picture opened for its resume, what the session is told of the board, and
+// Pause's hold on a video.
 #include "app/window/mainform.h"
 
 #include "app/keep/game_keeper.h"
-#include "app/play/pause_control.h"
-#include "app/play/play_assist.h"
 #include "app/widgets/picture_view.h"
 #include "app/window/startup_picture.h"
-#include "game/shuffle.h"
 #include "sources/jpeg_decoder.h"
 #include "video/AVIPlay.h"
 
@@ -21,26 +19,9 @@ void TfrmMain::resumeLastGame()
     m_keeper->resume();
 }
 
-bool TfrmMain::gameToKeep(game::KeptGame &kept) const
+void TfrmMain::boardShownChanged()
 {
-    if (!gameOnBoard() || game::isSolved(m_state) || moveCount() == 0 ||
-        m_dealtShape != Shape{m_state.rows, m_state.cols, m_state.gameType})
-        return false;
-    kept.videoFrame = isVideo ? avi->Position() : 0;
-    kept.rows = m_state.rows;
-    kept.cols = m_state.cols;
-    kept.gameType = m_state.gameType;
-    kept.blockList = m_state.blockList;
-    kept.gapCell = m_state.gapCell;
-    kept.dimSelected = FadeBlocks1->isChecked();
-    kept.dimIncorrect = mnuDimTiles->isChecked();
-    kept.grid = mnuShowGrid->isChecked();
-    kept.moves = moveCount();
-    kept.milliseconds = m_clock.elapsedMilliseconds();
-    kept.done = m_play->history().done();
-    kept.undone = m_play->history().undone();
-    kept.hintUsed = m_play->hintUsed();
-    return true;
+    m_session->setBoardShown(!Image2->isHidden() && Image2->isEnabled() && fraBrowser->isHidden());
 }
 
 void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &downloaded)
@@ -54,6 +35,7 @@ void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &dow
         return;
     case Source::Video:
         openVideo(kept.path);
+        avi->Play(0, avi->FrameCount() - 1, 0, kept.videoFrame);
         return;
     case Source::StartUp:
     case Source::Download:
@@ -65,12 +47,10 @@ void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &dow
     hidePaneFrame();
     fraImages->raise();
     if (kept.source == Source::StartUp) {
-        m_play->setStartUpPicture();
-        m_keeper->startUpPictureOpened();
+        m_session->startUpPictureOpened();
         setWindowTitle(QStringLiteral("Pindrel"));
     } else {
-        m_play->setPicture([address = kept.path] { return address; }, kept.path);
-        m_keeper->downloadOpened(kept.path, downloaded);
+        m_session->pictureOpened(Source::Download, kept.path, kept.path, downloaded);
         showPuzzleTitle(kept.path);
     }
     buildPuzzle(picture);
@@ -79,49 +59,18 @@ void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &dow
     setBackForwardEnabled(false, false);
 }
 
-void TfrmMain::resumeGame(const game::KeptGame &kept, const QByteArray &downloaded)
-{
-    // The picture is opened for the kept grid, so a video's pictures are built for it.
-    m_state.rows = kept.rows;
-    m_state.cols = kept.cols;
-    m_state.tileCount = kept.rows * kept.cols;
-    m_state.gameType = kept.gameType;
-    openKeptPicture(kept, downloaded);
-
-    m_state.blockList = kept.blockList;
-    m_state.gapCell = kept.gapCell;
-    m_state.clearSelection();
-    m_dealtShape = {kept.rows, kept.cols, kept.gameType};
-    if (FadeBlocks1->isEnabled() && FadeBlocks1->isChecked() != kept.dimSelected) {
-        FadeBlocks1->setChecked(kept.dimSelected);
-        FadeBlocks1Click();
-    }
-    mnuDimTiles->setChecked(kept.dimIncorrect);
-    mnuShowGrid->setChecked(kept.grid);
-    txtMoveCount->setText(QString::number(kept.moves));
-    m_play->resumeGame(kept);
-    m_clock.startAt(kept.milliseconds);
-    setStatusText(m_clock.elapsedText());
-    if (isVideo)
-        avi->Play(0, avi->FrameCount() - 1, 0, kept.videoFrame);
-    drawBitmap();
-}
-
 void TfrmMain::holdGame(bool held)
 {
     if (held) {
-        m_clock.hold();
         if (isVideo) {
             avi->Stop();
             stopVideoRefresh();
         }
     } else {
-        m_clock.resume();
         tmrTimerTimer();
         if (isVideo && !avi->Active()) {
             avi->Play(0, avi->FrameCount() - 1, 0, avi->Position());
             startVideoRefresh();
         }
     }
-    m_play->refreshCommands();
 }

@@ -64,8 +64,8 @@ void TfrmMain::stepThroughSiblings(int step)
 
 void TfrmMain::playLeavingEffect(bool dimmedSolution)
 {
-    if (mnuSolution->isEnabled()) {
-        m_state.dimAllOnce = true;
+    if (m_session->inProgress()) {
+        m_board.dimAllOnce();
         drawBitmap();
         Image2->repaint();
     } else {

@@ -32,10 +32,10 @@ void TfrmMain::openPuzzle(const QString &path)
 {
     // However this ends, the puzzle showing until now is gone: nothing of it runs on.
     abandonShownPuzzle();
-    m_state.dimmedTarget = m_state.dimmedCell = m_state.selectedCell = -1;
+    m_session->deselect();
     //: In the clock's place on the tool bar, 88 pixels wide: keep it short
     setStatusText(tr("Loadng"));
-    mnuSolution->setEnabled(true);
+    m_session->setInProgress(true);
 
     QImage picture;
     const QSize screen = sources::largestScreenPixels();
@@ -48,18 +48,13 @@ void TfrmMain::openPuzzle(const QString &path)
     // A local picture, of either kind, puts the web pane away: it would cover the board.
     fraImages->raise();
     fraBrowser->hide();
-    m_clock.StopTimer();
-    m_clock.StartTimer();
 
-    m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
-                       QFileInfo(path).fileName());
-    m_keeper->fileOpened(path);
+    m_session->pictureOpened(game::KeptGame::Source::File, path, QFileInfo(path).fileName());
     ++openCount;
     QAction *recent = recentmenu::addRecentPicture(mnuImageFiles, path, openCount);
     connect(recent, &QAction::triggered, this, [this, recent] { openPuzzleFromMenu(recent); });
 
     buildPuzzle(picture);
-    txtMoveCount->setText(QStringLiteral("0"));
 }
 
 void TfrmMain::buildPuzzle(const QImage &picture)
@@ -67,14 +62,11 @@ void TfrmMain::buildPuzzle(const QImage &picture)
     //: In the clock's place on the tool bar, 88 pixels wide: keep it short
     setStatusText(tr("Processing"));
     // A picture smaller than its grid would be cut into empty tiles.
-    m_solutionPicture = game::upscaledForGrid(picture, m_state.rows, m_state.cols);
+    m_solutionPicture = game::upscaledForGrid(picture, state().rows, state().cols);
     // The board and the dim source are rebuilt from the solution picture in full, in the
     // memory of the previous ones where it fits.
     rebuildDimSource();
-    m_state.solutionShown = false;
     randomBlocks();
-    m_play->newGame();
-    drawBitmap();
     imgSolution->hide();
     ProEffectImage1->hide();
     Image2->show();
@@ -82,14 +74,12 @@ void TfrmMain::buildPuzzle(const QImage &picture)
     txtInfo->clear();
     txtInfoShadow->clear();
     setStatusText(QStringLiteral("00:00:00"));
-    mnuSolution->setEnabled(true);
     btnRestart->setEnabled(true);
     hideCaptions();
 }
 
 void TfrmMain::mnuOpenClick()
 {
-    m_state.swapFlash = 0;
     const bool chosen = openDialog()->exec() == QDialog::Accepted;
     // Without a window manager nothing hands the focus back, and the menu shortcuts with it.
     activateWindow();

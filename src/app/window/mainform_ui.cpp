@@ -123,9 +123,6 @@ void TfrmMain::createWidgets()
     Client = new sources::PictureDownload(this);
     Client->setObjectName(QStringLiteral("Client"));
 
-    tmrTimer = new QTimer(this);
-    tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
-    tmrTimer->setInterval(500);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(40);
@@ -324,7 +321,6 @@ void TfrmMain::connectCommands()
     connect(FadeBlocks1, &QAction::triggered, this, &TfrmMain::FadeBlocks1Click);
     connect(mnuExit, &QAction::triggered, this, &TfrmMain::mnuExitClick);
     connect(Image2, &PictureView::pressed, this, &TfrmMain::Image2MouseDown);
-    connect(tmrTimer, &QTimer::timeout, this, &TfrmMain::tmrTimerTimer);
     connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
 
     connect(mnuOpen, &QAction::triggered, this, &TfrmMain::mnuOpenClick);

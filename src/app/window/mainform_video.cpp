@@ -57,9 +57,8 @@ void TfrmMain::openVideo(const QString &path)
     if (avi->FrameCount() <= 0)
         throw sources::DecodeError(tr("%1: not a playable video").arg(path));
     isVideo = true;
-    m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
-                       QFileInfo(path).fileName());
-    m_keeper->videoOpened(path);
+    m_session->pictureOpened(game::KeptGame::Source::Video, path, QFileInfo(path).fileName());
+    m_session->setVideo([this] { return avi->Position(); });
     FadeBlocks1->setEnabled(false);
     FadeBlocks1->setChecked(true);
 
@@ -118,6 +117,7 @@ void TfrmMain::leaveVideoPuzzle()
     if (!isVideo)
         return;
     isVideo = false;
+    m_session->setStill();
     setSmoothPictures(true);
     FadeBlocks1->setEnabled(true);
     // The last frame stays as an ordinary still picture, which Restart deals with dimmed tiles.
@@ -128,7 +128,7 @@ void TfrmMain::abandonShownPuzzle()
 {
     leaveGame();
     leaveVideoPuzzle();
-    m_clock.StopTimer();
+    m_session->stopClock();
     for (PictureView *view : {Image2, imgSolution, ProEffectImage1})
         view->hide();
 }
@@ -148,9 +148,9 @@ QSize TfrmMain::shownVideoSize() const
         game::shownPictureSize(fraSolution->size(), frame, fraSolution->devicePixelRatioF());
     // In a window too small for the grid, tiles keep the frame's pixels, and frames smaller
     // than the grid are grown (smoothly, by the frame conversion) so that every tile shows some.
-    return game::fitsGrid(shown, m_state.rows, m_state.cols)
+    return game::fitsGrid(shown, state().rows, state().cols)
                ? shown
-               : game::upscaledForGrid(frame, m_state.rows, m_state.cols);
+               : game::upscaledForGrid(frame, state().rows, state().cols);
 }
 
 void TfrmMain::sizeVideoPictures(QSize size)
@@ -162,10 +162,6 @@ void TfrmMain::sizeVideoPictures(QSize size)
     m_solutionPicture = blank;
     m_dimPicture.showAsIs(blank);
     m_board.showPicture(blank);
-    // A selection frame follows its cell to the new size.
-    const QSize tile = game::tileSizeFor(size, m_state.rows, m_state.cols);
-    m_state.tileWidth = tile.width();
-    m_state.tileHeight = tile.height();
 }
 
 void TfrmMain::Timer1Timer()
@@ -176,17 +172,15 @@ void TfrmMain::Timer1Timer()
     avi->PaintTo(m_solutionPicture, 0, 0);
     m_dimPicture.showAsIs(m_solutionPicture);
     // In the solution view the board is the plain frame; otherwise it is drawn below.
-    if (m_state.solutionShown)
+    if (m_session->solutionShown())
         m_board.showPicture(m_solutionPicture);
     imgSolution->repaint();
     ProEffectImage1->repaint();
     drawBitmap();
-    if (m_state.swapFlash > 1)
-        m_state.swapFlash -= 10;
-    if (m_state.gameType == game::MoveBlocks ||
-        (m_state.dimmedCell == -1 && m_state.swapFlash <= 0))
+    const GameSession::Frame frame = m_session->videoTick();
+    if (frame == GameSession::Frame::None)
         return;
-    m_board.showSelectionFrame(m_state.swapFlash > 0 ? game::red : game::yellow, 5);
+    m_board.showSelectionFrame(frame == GameSession::Frame::Swapped ? game::red : game::yellow, 5);
     Image2->repaintPicture();
 }
 

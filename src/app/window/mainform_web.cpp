@@ -79,9 +79,8 @@ void TfrmMain::enterBrowsing()
     leaveGame();
     cancelDownload();
     leaveVideoPuzzle();
-    m_clock.StopTimer();
+    m_session->endGame();
     setStatusText(tr("Browsing"));
-    txtMoveCount->setText(QStringLiteral("0"));
     createBrowser();
     setBackForwardEnabled(WebBrowser1->canGoBack(), WebBrowser1->canGoForward());
 }
@@ -92,9 +91,9 @@ void TfrmMain::PuzzlesontheWeb1Click()
         enterBrowsing();
         setWindowTitle(QStringLiteral("Pindrel"));
         const QString startPage = web::homeSitePages(settings::homeSiteBase()).constFirst();
-        mnuSolution->setEnabled(false);
+        m_session->setInProgress(false);
         siblingIndex = webSiblingIndex;
-        m_state.selectedCell = -1;
+        m_session->deselect();
         WebBrowser1->widget()->setEnabled(true);
         Image2->setEnabled(false);
         WebBrowser1->navigate(startPage);
@@ -120,7 +119,6 @@ void TfrmMain::openTypedAddress(const QString &typed)
     setWindowTitle(QStringLiteral("Pindrel"));
     // A failure to load the engine reaches the default error report.
     enterBrowsing();
-    m_state.swapFlash = 0;
     WebBrowser1->widget()->setEnabled(true);
     fraBrowser->setEnabled(true);
     siblingIndex = webSiblingIndex;
@@ -246,8 +244,7 @@ void TfrmMain::browseForward()
 
 void TfrmMain::browseBack()
 {
-    m_clock.StopTimer();
-    txtMoveCount->setText(QStringLiteral("0"));
+    m_session->endGame();
     setStatusText(QStringLiteral("00 : 00 : 00"));
     if (browserEnabled()) {
         setStatusText(tr("Browsing"));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The search thread works on a copy of the board and hands its plan back to the window
 // thread as a queued call; a plan for a board that has changed since is dropped.
-#include "app/play/hint_finder.h"
+#include "session/hint_finder.h"
 
 #include "game/optimal_search.h"
 #include "game/row_solver.h"
