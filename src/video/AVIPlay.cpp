@@ -3,7 +3,6 @@
 #include "video/AVIPlay.h"
 
 #include "video/media_loader.h"
-#include "video/player_list.h"
 #include "video/transparent_drawing.h"
 
 #include <QPainter>
@@ -44,7 +43,7 @@ class FlagScope
 } // namespace
 
 TDCAviPlayer::TDCAviPlayer(QWidget *parent)
-    : QWidget(parent), m_opener([this](const QString &path) {
+    : video::PlayerWidget(parent), m_opener([this](const QString &path) {
           return video::openMediaFile(path, [this](int percent) { emit Scanning(percent); });
       }),
       m_audio(std::make_unique<TAudioPlay>(video::createMediaWaveOutput()))

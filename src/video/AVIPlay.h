@@ -5,16 +5,16 @@
 
 #include "video/audio_play.h"
 #include "video/frame_ticker.h"
+#include "video/player_list.h"
 #include "video/video_source.h"
 #include "video/wave_output.h"
 
 #include <QColor>
 #include <QImage>
-#include <QWidget>
 
 #include <memory>
 
-class TDCAviPlayer : public QWidget
+class TDCAviPlayer : public video::PlayerWidget
 {
     Q_OBJECT
     Q_PROPERTY(bool Active READ Active WRITE SetActive)
@@ -47,7 +47,7 @@ class TDCAviPlayer : public QWidget
     int StartFrame() const { return m_startFrame; }
     int StopFrame() const { return m_stopFrame; }
     bool Stretch() const { return m_stretch; }
-    bool Transparent() const { return m_transparent; }
+    bool Transparent() const override { return m_transparent; }
     int Position() const { return m_position; }
     QColor Color() const;
     bool ParentColor() const { return m_parentColor; }
@@ -91,8 +91,7 @@ class TDCAviPlayer : public QWidget
 
     // The background of a transparent player must be captured again before its next draw.
     bool BackgroundStale() const { return m_backgroundStale; }
-    // Marks the background stale and repaints.
-    void InvalidateBackground();
+    void InvalidateBackground() override;
     void FreeBackground() { m_background = QImage(); }
 
   signals:

@@ -3,8 +3,6 @@
 // behind as stale: a player's parent, or a sibling that is not itself a player.
 #include "video/player_list.h"
 
-#include "video/AVIPlay.h"
-
 #include <QCoreApplication>
 #include <QEvent>
 
@@ -24,7 +22,7 @@ class BackgroundWatch : public QObject
   public:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    QList<TDCAviPlayer *> players;
+    QList<PlayerWidget *> players;
     int capturing = 0;
 
   private:
@@ -49,9 +47,9 @@ bool BackgroundWatch::eventFilter(QObject *watched, QEvent *event)
 void BackgroundWatch::changed(QWidget &widget, bool painted)
 {
     // A player's own window concerns nobody.
-    if (qobject_cast<TDCAviPlayer *>(&widget))
+    if (qobject_cast<PlayerWidget *>(&widget))
         return;
-    for (TDCAviPlayer *player : players) {
+    for (PlayerWidget *player : players) {
         QWidget *owner = player->parentWidget();
         if (!owner || !player->Transparent() || !player->testAttribute(Qt::WA_WState_Created))
             continue;
@@ -70,7 +68,7 @@ void BackgroundWatch::changed(QWidget &widget, bool painted)
 
 } // namespace
 
-void PlayerList::add(TDCAviPlayer *player)
+void PlayerList::add(PlayerWidget *player)
 {
     BackgroundWatch &list = watch();
     if (list.players.isEmpty() && QCoreApplication::instance())
@@ -78,7 +76,7 @@ void PlayerList::add(TDCAviPlayer *player)
     list.players.append(player);
 }
 
-void PlayerList::remove(TDCAviPlayer *player)
+void PlayerList::remove(PlayerWidget *player)
 {
     BackgroundWatch &list = watch();
     list.players.removeOne(player);
@@ -86,9 +84,9 @@ void PlayerList::remove(TDCAviPlayer *player)
         QCoreApplication::instance()->removeEventFilter(&list);
 }
 
-bool PlayerList::contains(const TDCAviPlayer *player)
+bool PlayerList::contains(const PlayerWidget *player)
 {
-    return watch().players.contains(const_cast<TDCAviPlayer *>(player));
+    return watch().players.contains(const_cast<PlayerWidget *>(player));
 }
 
 PlayerList::CaptureScope::CaptureScope()

@@ -66,7 +66,8 @@ TEST_F(WindowTest, TheOptionsTitleReadsUnderADarkPalette)
     dark.setColor(QPalette::ButtonText, Qt::white);
     QApplication::setPalette(dark);
     {
-        TfrmOptions options(window.get());
+        TfrmOptions options({{game::SwapBlocks, 4, 4, true}, 40, false, [] { return 0; }},
+                            window.get());
         options.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&options));
         QLabel *title = nullptr;

@@ -129,7 +129,8 @@ TEST_P(TranslatedWindow, SpeaksTheLanguageWithNoTextCut)
     }
     EXPECT_FALSE(find<QToolButton>("qt_menubar_ext_button")->isVisible());
 
-    TfrmOptions options(window.get());
+    TfrmOptions options({{game::SwapBlocks, 4, 4, true}, 40, false, [] { return 0; }},
+                        window.get());
     EXPECT_EQ(options.windowTitle(), QString::fromUtf8(language.optionsTitle));
     options.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&options));

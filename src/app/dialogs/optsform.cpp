@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The options dialog. It keeps no state of its own: every opening reads the main window
-// again, and only OK writes back (the refresh rate applies as soon as it moves).
+// The options dialog. It keeps no state of its own: every opening is handed the current
+// options, and only OK hands them back (the refresh rate is sent as soon as it moves).
 #include "app/dialogs/optsform.h"
 
 #include "app/widgets/widget_colour.h"
-#include "app/window/mainform.h"
+#include "game/game_state.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,7 +40,8 @@ QComboBox *sizeList(const char *name, QWidget *parent)
 
 } // namespace
 
-TfrmOptions::TfrmOptions(TfrmMain *main) : QDialog(main), m_main(main)
+TfrmOptions::TfrmOptions(const OptionsAtOpening &opening, QWidget *parent)
+    : QDialog(parent), m_movesAtStake(opening.movesAtStake)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(tr("Options"));
@@ -71,7 +72,7 @@ TfrmOptions::TfrmOptions(TfrmMain *main) : QDialog(main), m_main(main)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(300, 275);
 
-    FormCreate();
+    FormCreate(opening);
 }
 
 QWidget *TfrmOptions::createHeader()
@@ -130,22 +131,22 @@ QWidget *TfrmOptions::createVideoPage()
     return page;
 }
 
-void TfrmOptions::FormCreate()
+void TfrmOptions::FormCreate(const OptionsAtOpening &opening)
 {
-    const game::GameState &state = m_main->state();
-    cboRows->setCurrentIndex(state.rows - game::minGridSize);
-    cboColumns->setCurrentIndex(state.cols - game::minGridSize);
+    const GameOptions &current = opening.current;
+    cboRows->setCurrentIndex(current.rows - game::minGridSize);
+    cboColumns->setCurrentIndex(current.cols - game::minGridSize);
     // The list opens at the game type being played, so OK without a change keeps it.
-    cboGameType->setCurrentIndex(state.gameType - 1);
-    chkRestartVideo->setEnabled(m_main->isVideoPuzzle());
-    chkRestartVideo->setChecked(m_main->restartsVideo());
-    trackRefresh->setValue(m_main->videoRefreshInterval());
-    connect(trackRefresh, &QSlider::valueChanged, m_main, &TfrmMain::setVideoRefreshInterval);
+    cboGameType->setCurrentIndex(current.gameType - 1);
+    chkRestartVideo->setEnabled(opening.videoPuzzle);
+    chkRestartVideo->setChecked(current.restartVideo);
+    trackRefresh->setValue(opening.refreshInterval);
+    connect(trackRefresh, &QSlider::valueChanged, this, &TfrmOptions::refreshIntervalChanged);
 }
 
 void TfrmOptions::btnOKClick()
 {
-    if (m_main->moveCount() >= 50 && m_main->gameInProgress()) {
+    if (m_movesAtStake() >= 50) {
         const auto answer = QMessageBox::question(
             this, tr("Confirm"),
             tr("You're current game will be lost.\n\nAre you sure you want to restart?"),
@@ -156,7 +157,7 @@ void TfrmOptions::btnOKClick()
         }
     }
     hide();
-    m_main->applyOptions(cboGameType->currentIndex() + 1, cboRows->currentText().toInt(),
-                         cboColumns->currentText().toInt(), chkRestartVideo->isChecked());
+    emit optionsChosen({cboGameType->currentIndex() + 1, cboRows->currentText().toInt(),
+                        cboColumns->currentText().toInt(), chkRestartVideo->isChecked()});
     accept();
 }

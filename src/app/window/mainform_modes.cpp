@@ -19,7 +19,16 @@
 
 void TfrmMain::mnuSetupClick()
 {
-    TfrmOptions options(this);
+    const OptionsAtOpening opening{{m_state.gameType, m_state.rows, m_state.cols, restartVideo},
+                                   videoRefreshInterval(),
+                                   isVideo,
+                                   [this] { return gameInProgress() ? moveCount() : 0; }};
+    TfrmOptions options(opening, this);
+    connect(&options, &TfrmOptions::refreshIntervalChanged, this,
+            &TfrmMain::setVideoRefreshInterval);
+    connect(&options, &TfrmOptions::optionsChosen, this, [this](const GameOptions &chosen) {
+        applyOptions(chosen.gameType, chosen.rows, chosen.cols, chosen.restartVideo);
+    });
     options.exec();
 }
 
