@@ -4,6 +4,8 @@
 #include "app/dialogs/abourform.h"
 #include "app/dialogs/optsform.h"
 #include "app/translations.h"
+#include "app/window/settings.h"
+#include "app/window/startup_picture.h"
 #include "web/OpenURL.h"
 #include "window_fixture.h"
 
@@ -141,7 +143,7 @@ TEST_P(TranslatedWindow, SpeaksTheLanguageWithNoTextCut)
     }
 
     TfrmOpenURL address(window.get());
-    TfrmAbout about(window.get());
+    TfrmAbout about(startupPicture(), settings::onlineSite(), window.get());
     for (QDialog *dialog : {static_cast<QDialog *>(&address), static_cast<QDialog *>(&about)}) {
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));

@@ -3,8 +3,6 @@
 #include "app/dialogs/abourform.h"
 
 #include "app/widgets/widget_colour.h"
-#include "app/window/settings.h"
-#include "app/window/startup_picture.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,7 +10,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
+TfrmAbout::TfrmAbout(const QImage &picture, const QUrl &contact, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(tr("About Pindrel"));
@@ -25,8 +23,7 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
     setBackground(side, Qt::white);
     side->setAlignment(Qt::AlignCenter);
     side->setPixmap(
-        QPixmap::fromImage(startupPicture()
-                               .copy(0, 0, 125, 125)
+        QPixmap::fromImage(picture.copy(0, 0, 125, 125)
                                .scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     row->addWidget(side);
 
@@ -50,7 +47,7 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
            "Written in C++ with Qt. Pictures are decoded by libjpeg-turbo, videos by FFmpeg.\n\n"
            "Thanks to everyone who played the early versions and sent in their best times.\n\n"
            "Contact: %1")
-            .arg(settings::onlineSite().toString()));
+            .arg(contact.toString()));
     column->addWidget(text, 1);
     auto *ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("btnOK"));

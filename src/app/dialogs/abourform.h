@@ -3,11 +3,14 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
+#include <QUrl>
 
 class TfrmAbout : public QDialog
 {
     Q_OBJECT
 
   public:
-    explicit TfrmAbout(QWidget *parent = nullptr);
+    // The game's own picture beside the text, and where the player may write.
+    TfrmAbout(const QImage &picture, const QUrl &contact, QWidget *parent = nullptr);
 };

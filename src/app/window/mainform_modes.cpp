@@ -8,6 +8,7 @@
 #include "app/widgets/picture_view.h"
 #include "app/widgets/widget_colour.h"
 #include "app/window/settings.h"
+#include "app/window/startup_picture.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -19,7 +20,7 @@
 
 void TfrmMain::mnuSetupClick()
 {
-    const OptionsAtOpening opening{{m_state.gameType, m_state.rows, m_state.cols, restartVideo},
+    const OptionsAtOpening opening{{state().gameType, state().rows, state().cols, restartVideo},
                                    videoRefreshInterval(),
                                    isVideo,
                                    [this] { return gameInProgress() ? moveCount() : 0; }};
@@ -133,7 +134,7 @@ void TfrmMain::updateMaximumSize()
 
 void TfrmMain::mnuAboutClick()
 {
-    TfrmAbout about(this);
+    TfrmAbout about(startupPicture(), settings::onlineSite(), this);
     about.exec();
 }
 
