@@ -3,6 +3,7 @@
 // power cut loses little; the same text is never written twice.
 #include "app/keep/game_keeper.h"
 
+#include "app/commands/command_set.h"
 #include "sources/kept_game_file.h"
 #include "sources/records_file.h"
 
@@ -19,17 +20,14 @@ constexpr int keepIntervalMs = 5000;
 
 } // namespace
 
-GameKeeper::GameKeeper(QWidget *window, KeepHost &host, QMenu *gameMenu)
+GameKeeper::GameKeeper(QWidget *window, KeepHost &host, const commands::CommandSet &commands)
     : QObject(window), m_window(window), m_host(host), m_timer(new QTimer(this)),
       m_path(sources::keptGamePath())
 {
-    gameMenu->addSeparator();
-    //: Brings back the game in progress when the game last ended or another picture was opened
-    m_resume = gameMenu->addAction(tr("Resume &Last Game", "Game menu"));
-    m_resume->setObjectName(QStringLiteral("mnuResume"));
-    window->addAction(m_resume);
+    m_resume = commands.action(commands::Command::Resume);
     connect(m_resume, &QAction::triggered, this, &GameKeeper::resume);
-    connect(gameMenu, &QMenu::aboutToShow, this, &GameKeeper::refreshCommand);
+    connect(commands.menu(commands::Menu::Game), &QMenu::aboutToShow, this,
+            &GameKeeper::refreshCommand);
     connect(m_timer, &QTimer::timeout, this, &GameKeeper::keepNow);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &GameKeeper::keepNow);
     m_timer->start(keepIntervalMs);

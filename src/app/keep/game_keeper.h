@@ -9,8 +9,10 @@
 #include <QObject>
 #include <QString>
 
+namespace commands {
+class CommandSet;
+}
 class QAction;
-class QMenu;
 class QTimer;
 class QWidget;
 
@@ -19,9 +21,9 @@ class GameKeeper : public QObject
     Q_OBJECT
 
   public:
-    // Adds "Resume Last Game" to the end of the game menu; keeps the game every few seconds
-    // while it changes, and when the program quits.
-    GameKeeper(QWidget *window, KeepHost &host, QMenu *gameMenu);
+    // Runs the command "Resume Last Game"; keeps the game every few seconds while it changes,
+    // and when the program quits.
+    GameKeeper(QWidget *window, KeepHost &host, const commands::CommandSet &commands);
 
     // Where the picture now played came from.
     void startUpPictureOpened();

@@ -4,6 +4,8 @@
 // making it a shortcut, which would take it from those too.
 #include "app/play/pause_control.h"
 
+#include "app/commands/command_set.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -12,7 +14,7 @@
 #include <QMenu>
 
 PauseControl::PauseControl(QMainWindow *window, PauseHost &host, QWidget *area, QWidget *coverUnder,
-                           QMenu *gameMenu)
+                           const commands::CommandSet &commands)
     : QObject(window), m_window(window), m_host(host), m_area(area),
       //: Shown large over the board while the game is paused
       m_cover(new QLabel(tr("Paused"), area))
@@ -30,13 +32,9 @@ PauseControl::PauseControl(QMainWindow *window, PauseHost &host, QWidget *area, 
     m_cover->installEventFilter(this);
     area->installEventFilter(this);
 
-    //: Stops the clock and covers the board until chosen again
-    m_action = gameMenu->addAction(tr("&Pause", "Game menu") + QStringLiteral("\tP"));
-    m_action->setObjectName(QStringLiteral("mnuPause"));
-    m_action->setCheckable(true);
-    window->addAction(m_action);
+    m_action = commands.action(commands::Command::Pause);
     connect(m_action, &QAction::triggered, this, [this](bool checked) { setPaused(checked); });
-    connect(gameMenu, &QMenu::aboutToShow, this,
+    connect(commands.menu(commands::Menu::Game), &QMenu::aboutToShow, this,
             [this] { m_action->setEnabled(m_paused || m_host.gameOnBoard()); });
     window->installEventFilter(this);
     qApp->installEventFilter(this);

@@ -7,10 +7,12 @@
 
 #include <QObject>
 
+namespace commands {
+class CommandSet;
+}
 class QAction;
 class QLabel;
 class QMainWindow;
-class QMenu;
 class QWidget;
 
 class PauseControl : public QObject
@@ -20,7 +22,7 @@ class PauseControl : public QObject
   public:
     // The cover lies over every child of area, under the one given.
     PauseControl(QMainWindow *window, PauseHost &host, QWidget *area, QWidget *coverUnder,
-                 QMenu *gameMenu);
+                 const commands::CommandSet &commands);
     ~PauseControl() override;
 
     bool paused() const { return m_paused; }

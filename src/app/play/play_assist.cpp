@@ -4,6 +4,7 @@
 // toolbar its Space when no board shows.
 #include "app/play/play_assist.h"
 
+#include "app/commands/command_set.h"
 #include "app/play/board_overlay.h"
 #include "app/widgets/picture_view.h"
 #include "game/geometry.h"
@@ -13,20 +14,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMenu>
 
 namespace {
-
-QAction *addCommand(QMainWindow *window, QMenu *menu, const char *name, const QString &caption,
-                    const QList<QKeySequence> &shortcuts)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcuts(shortcuts);
-    // Held by the window too, so the shortcut works in full screen without the menu bar.
-    window->addAction(action);
-    return action;
-}
 
 std::optional<game::Direction> arrowOf(int key)
 {
@@ -47,23 +36,16 @@ std::optional<game::Direction> arrowOf(int key)
 } // namespace
 
 PlayAssist::PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, QLabel *caption,
-                       QMenu *gameMenu, QMenu *helpMenu)
+                       const commands::CommandSet &commands)
     : QObject(window), m_window(window), m_host(host), m_board(board),
       m_overlay(new BoardOverlay(board)), m_records(caption)
 {
     setStartUpPicture();
-    gameMenu->addSeparator();
-    m_undo = addCommand(window, gameMenu, "mnuUndo", tr("&Undo", "Game menu"),
-                        {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    m_redo = addCommand(
-        window, gameMenu, "mnuRedo", tr("&Redo", "Game menu"),
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_undo = commands.action(commands::Command::Undo);
+    m_redo = commands.action(commands::Command::Redo);
     // H is taken only while a game is played (see handleKey); the menu only shows it.
-    //: Shows which tile to move next on the board
-    m_hint = addCommand(window, gameMenu, "mnuHint",
-                        tr("&Hint", "Game menu") + QStringLiteral("\tH"), {});
-    QAction *records =
-        addCommand(window, helpMenu, "mnuRecords", tr("Records...", "Help menu"), {});
+    m_hint = commands.action(commands::Command::Hint);
+    QAction *records = commands.action(commands::Command::Records);
     connect(m_undo, &QAction::triggered, this, [this] { replay(&game::MoveHistory::undo); });
     connect(m_redo, &QAction::triggered, this, [this] { replay(&game::MoveHistory::redo); });
     connect(m_hint, &QAction::triggered, this, &PlayAssist::requestHint);

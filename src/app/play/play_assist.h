@@ -12,22 +12,23 @@
 
 #include <QObject>
 
+namespace commands {
+class CommandSet;
+}
 class BoardOverlay;
 class PictureView;
 class QAction;
 class QLabel;
 class QMainWindow;
-class QMenu;
 
 class PlayAssist : public QObject
 {
     Q_OBJECT
 
   public:
-    // Adds "&Undo", "&Redo" and "&Hint" to the game menu and "Records..." to the help menu, and
-    // listens to the keyboard of the window.
+    // Runs the commands Undo, Redo, Hint and Records, and listens to the keyboard of the window.
     PlayAssist(QMainWindow *window, PlayHost &host, PictureView *board, QLabel *caption,
-               QMenu *gameMenu, QMenu *helpMenu);
+               const commands::CommandSet &commands);
     ~PlayAssist() override;
 
     // Restart, a new picture or a new video.

@@ -3,7 +3,7 @@
 // the clock tick, the menu switches and shutdown.
 #include "app/window/mainform.h"
 
-#include "app/dialogs/keys_dialog.h"
+#include "app/commands/command_set.h"
 #include "app/keep/game_keeper.h"
 #include "app/open/drop_opener.h"
 #include "app/play/pause_control.h"
@@ -25,12 +25,13 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
+
+using commands::Command;
 
 namespace {
 
@@ -53,12 +54,9 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     m_board.showPicture(startupPicture());
     createWidgets();
     createMenus();
-    QMenu *const gameMenu = findChild<QMenu *>(QStringLiteral("mnuGame"));
-    QMenu *const helpMenu = findChild<QMenu *>(QStringLiteral("mnuHelp"));
-    m_play = new PlayAssist(this, *this, Image2, txtInfo, gameMenu, helpMenu);
-    m_pause = new PauseControl(this, *this, fraSolution, fraBrowser, gameMenu);
-    m_keeper = new GameKeeper(this, *this, gameMenu);
-    addKeysCommand(this, helpMenu);
+    m_play = new PlayAssist(this, *this, Image2, txtInfo, *m_commands);
+    m_pause = new PauseControl(this, *this, fraSolution, fraBrowser, *m_commands);
+    m_keeper = new GameKeeper(this, *this, *m_commands);
     connectCommands();
     nameControls(this);
     FormCreate();
@@ -120,7 +118,7 @@ int TfrmMain::moveCount() const
 
 bool TfrmMain::gameInProgress() const
 {
-    return mnuSolution->isEnabled();
+    return command(Command::Solution)->isEnabled();
 }
 
 void TfrmMain::applyOptions(int gameType, int rows, int cols, bool restartVideoOption)
@@ -150,7 +148,7 @@ void TfrmMain::hideCaptions()
 void TfrmMain::switchForwardOff()
 {
     btnForward->setEnabled(false);
-    Next1->setEnabled(false);
+    command(Command::Next)->setEnabled(false);
 }
 
 void TfrmMain::showPuzzleTitle(const QString &name)
@@ -166,7 +164,7 @@ void TfrmMain::hidePaneFrame()
 
 void TfrmMain::rebuildDimSource()
 {
-    if (FadeBlocks1->isChecked())
+    if (command(Command::FadeBlocks)->isChecked())
         m_dimPicture.showDarkened(m_solutionPicture, 100);
     else
         m_dimPicture.showAsIs(m_solutionPicture.convertToFormat(QImage::Format_RGB32));
@@ -205,9 +203,10 @@ void TfrmMain::drawBitmap()
         return;
     imgSolution->hide();
     ProEffectImage1->hide();
-    m_board.showGame(m_state, m_solutionPicture, m_dimPicture,
-                     game::takeDimAllOnce(m_state, {mnuShowGrid->isChecked(),
-                                                    mnuDimTiles->isChecked(), lineWidth(3)}));
+    m_board.showGame(
+        m_state, m_solutionPicture, m_dimPicture,
+        game::takeDimAllOnce(m_state, {command(Command::ShowGrid)->isChecked(),
+                                       command(Command::DimTiles)->isChecked(), lineWidth(3)}));
     Image2->updatePicture();
 }
 
@@ -225,7 +224,7 @@ void TfrmMain::mnuSolutionClick()
     m_state.solutionShown = true;
     imgSolution->show();
     imgSolution->update();
-    mnuSolution->setEnabled(false);
+    command(Command::Solution)->setEnabled(false);
     Image2->hide();
     placeInfoLabels();
     txtInfoShadow->adjustSize();
@@ -255,7 +254,7 @@ void TfrmMain::btnRestartClick()
         m_state.clearSelection();
         randomBlocks();
         drawBitmap();
-        mnuSolution->setEnabled(true);
+        command(Command::Solution)->setEnabled(true);
         setStatusText(QStringLiteral("00 : 00 : 00"));
         txtMoveCount->setText(QStringLiteral("0"));
         m_play->newGame();
@@ -284,7 +283,7 @@ void TfrmMain::Image2MouseDown(Qt::MouseButton button, QPoint position)
                             Image2->size(),
                             m_solutionPicture.size(),
                             m_board.size(),
-                            FadeBlocks1->isChecked(),
+                            command(Command::FadeBlocks)->isChecked(),
                             isVideo};
     // A paused game takes no move, whatever reaches the board under its cover.
     if (m_pause->paused())
@@ -372,7 +371,7 @@ void TfrmMain::mnuShowGridClick()
 
 void TfrmMain::FadeBlocks1Click()
 {
-    if (FadeBlocks1->isChecked())
+    if (command(Command::FadeBlocks)->isChecked())
         rebuildDimSource();
 }
 

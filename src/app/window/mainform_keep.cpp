@@ -2,6 +2,7 @@
 // The game in progress as the keeper takes it and puts it back, and Pause's hold on the game.
 #include "app/window/mainform.h"
 
+#include "app/commands/command_set.h"
 #include "app/keep/game_keeper.h"
 #include "app/play/pause_control.h"
 #include "app/play/play_assist.h"
@@ -15,6 +16,8 @@
 #include <QLabel>
 #include <QTimer>
 #include <QToolButton>
+
+using commands::Command;
 
 void TfrmMain::resumeLastGame()
 {
@@ -32,9 +35,9 @@ bool TfrmMain::gameToKeep(game::KeptGame &kept) const
     kept.gameType = m_state.gameType;
     kept.blockList = m_state.blockList;
     kept.gapCell = m_state.gapCell;
-    kept.dimSelected = FadeBlocks1->isChecked();
-    kept.dimIncorrect = mnuDimTiles->isChecked();
-    kept.grid = mnuShowGrid->isChecked();
+    kept.dimSelected = command(Command::FadeBlocks)->isChecked();
+    kept.dimIncorrect = command(Command::DimTiles)->isChecked();
+    kept.grid = command(Command::ShowGrid)->isChecked();
     kept.moves = moveCount();
     kept.milliseconds = m_clock.elapsedMilliseconds();
     kept.done = m_play->history().done();
@@ -92,12 +95,13 @@ void TfrmMain::resumeGame(const game::KeptGame &kept, const QByteArray &download
     m_state.gapCell = kept.gapCell;
     m_state.clearSelection();
     m_dealtShape = {kept.rows, kept.cols, kept.gameType};
-    if (FadeBlocks1->isEnabled() && FadeBlocks1->isChecked() != kept.dimSelected) {
-        FadeBlocks1->setChecked(kept.dimSelected);
+    QAction *const dimSelected = command(Command::FadeBlocks);
+    if (dimSelected->isEnabled() && dimSelected->isChecked() != kept.dimSelected) {
+        dimSelected->setChecked(kept.dimSelected);
         FadeBlocks1Click();
     }
-    mnuDimTiles->setChecked(kept.dimIncorrect);
-    mnuShowGrid->setChecked(kept.grid);
+    command(Command::DimTiles)->setChecked(kept.dimIncorrect);
+    command(Command::ShowGrid)->setChecked(kept.grid);
     txtMoveCount->setText(QString::number(kept.moves));
     m_play->resumeGame(kept);
     m_clock.startAt(kept.milliseconds);

@@ -3,6 +3,7 @@
 // a file, reopening recent pictures, and what the command line and drops ask to open.
 #include "app/window/mainform.h"
 
+#include "app/commands/command_set.h"
 #include "app/dialogs/error_report.h"
 #include "app/keep/game_keeper.h"
 #include "app/open/open_request.h"
@@ -28,6 +29,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+using commands::Command;
+
 void TfrmMain::openPuzzle(const QString &path)
 {
     // However this ends, the puzzle showing until now is gone: nothing of it runs on.
@@ -35,7 +38,7 @@ void TfrmMain::openPuzzle(const QString &path)
     m_state.dimmedTarget = m_state.dimmedCell = m_state.selectedCell = -1;
     //: In the clock's place on the tool bar, 88 pixels wide: keep it short
     setStatusText(tr("Loadng"));
-    mnuSolution->setEnabled(true);
+    command(Command::Solution)->setEnabled(true);
 
     QImage picture;
     const QSize screen = sources::largestScreenPixels();
@@ -82,7 +85,7 @@ void TfrmMain::buildPuzzle(const QImage &picture)
     txtInfo->clear();
     txtInfoShadow->clear();
     setStatusText(QStringLiteral("00:00:00"));
-    mnuSolution->setEnabled(true);
+    command(Command::Solution)->setEnabled(true);
     btnRestart->setEnabled(true);
     hideCaptions();
 }

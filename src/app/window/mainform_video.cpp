@@ -3,6 +3,7 @@
 // video, restarting and closing the video.
 #include "app/window/mainform.h"
 
+#include "app/commands/command_set.h"
 #include "app/keep/game_keeper.h"
 #include "app/play/play_assist.h"
 #include "app/widgets/picture_view.h"
@@ -19,6 +20,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
+
+using commands::Command;
 
 void TfrmMain::createVideoPlayer()
 {
@@ -60,8 +63,8 @@ void TfrmMain::openVideo(const QString &path)
     m_play->setPicture([path] { return sources::pictureFileIdentity(path); },
                        QFileInfo(path).fileName());
     m_keeper->videoOpened(path);
-    FadeBlocks1->setEnabled(false);
-    FadeBlocks1->setChecked(true);
+    command(Command::FadeBlocks)->setEnabled(false);
+    command(Command::FadeBlocks)->setChecked(true);
 
     sizeVideoPictures(shownVideoSize());
     // Smoothing a picture that changes every tick would cost a full rescale each time.
@@ -119,7 +122,7 @@ void TfrmMain::leaveVideoPuzzle()
         return;
     isVideo = false;
     setSmoothPictures(true);
-    FadeBlocks1->setEnabled(true);
+    command(Command::FadeBlocks)->setEnabled(true);
     // The last frame stays as an ordinary still picture, which Restart deals with dimmed tiles.
     rebuildDimSource();
 }
@@ -192,5 +195,5 @@ void TfrmMain::Timer1Timer()
 
 void TfrmMain::mnuPlaySoundClick()
 {
-    avi->SetPlaySound(mnuPlaySound->isChecked());
+    avi->SetPlaySound(command(Command::PlaySound)->isChecked());
 }
