@@ -2,6 +2,7 @@
 // The main window's start-up state, its commands and menus.
 #include "window_fixture.h"
 
+#include "app/commands/command_table.h"
 #include "app/widgets/picture_view.h"
 #include "game/darkness.h"
 
@@ -9,6 +10,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+#include <map>
+#include <string>
 
 TEST_F(WindowTest, StartsInTheSolutionViewOfTheBuiltInPicture)
 {
@@ -48,36 +52,51 @@ TEST_F(WindowTest, MenusCarryTheirCaptionsShortcutsAndStates)
 {
     struct Item
     {
-        const char *name;
         const char *caption;
-        const char *shortcut;
+        const char *shortcuts;
         bool checked;
+        bool enabled;
     };
-    const Item items[] = {
-        {"mnuOpen", "&Open...", "Ctrl+O", false},
-        {"mnuOpenURL", "Open &URL...", "Ctrl+U", false},
-        {"mnuWeb", "Puzzles on the &Web", "Ctrl+W", false},
-        {"mnuExit", "&Exit", "Ctrl+X", false},
-        {"Restart1", "&Restart/Refresh", "F5", false},
-        {"Back1", "&Back", "Ctrl+Alt+B", false},
-        {"Next1", "&Next", "Ctrl+Alt+N", false},
-        {"mnuSolution", "Show &Solution", "F4", false},
-        {"mnuFullScreen", "&Full Screen", "F11", false},
-        {"mnuSetup", "&Setup...", "Ctrl+S", false},
-        {"mnuShowToolbar", "&Show Toolbar", "Ctrl+T", true},
-        {"FadeBlocks1", "&Dim Selected Tiles", "Ctrl+F", true},
-        {"mnuDimTiles", "Dim Incorrect Tiles", "", false},
-        {"mnuShowGrid", "&Grid Overlay", "Ctrl+G", false},
-        {"mnuPlaySound", "Play Sound", "", true},
-        {"mnuAbout", "&About Pindrel...", "Ctrl+A", false},
-        {"mnuVisitOnline", "Visit Pindrel Online...", "", false},
+    // What the player finds at start-up, by object name; every command of the table is here.
+    const std::map<std::string, Item> items = {
+        {"mnuOpen", {"&Open...", "Ctrl+O", false, true}},
+        {"mnuOpenURL", {"Open &URL...", "Ctrl+U", false, true}},
+        {"mnuWeb", {"Puzzles on the &Web", "Ctrl+W", false, true}},
+        {"mnuExit", {"&Exit", "Ctrl+X", false, true}},
+        {"Restart1", {"&Restart/Refresh", "F5", false, true}},
+        {"Back1", {"&Back", "Ctrl+Alt+B", false, false}},
+        {"Next1", {"&Next", "Ctrl+Alt+N", false, false}},
+        {"mnuSolution", {"Show &Solution", "F4", false, false}},
+        {"mnuFullScreen", {"&Full Screen", "F11", false, true}},
+        {"mnuSetup", {"&Setup...", "Ctrl+S", false, true}},
+        {"mnuShowToolbar", {"&Show Toolbar", "Ctrl+T", true, true}},
+        {"FadeBlocks1", {"&Dim Selected Tiles", "Ctrl+F", true, true}},
+        {"mnuDimTiles", {"Dim Incorrect Tiles", "", false, true}},
+        {"mnuShowGrid", {"&Grid Overlay", "Ctrl+G", false, true}},
+        {"mnuPlaySound", {"Play Sound", "", true, true}},
+        {"mnuAbout", {"&About Pindrel...", "Ctrl+A", false, true}},
+        {"mnuVisitOnline", {"Visit Pindrel Online...", "", false, true}},
+        {"mnuUndo", {"&Undo", "Ctrl+Z", false, false}},
+        {"mnuRedo", {"&Redo", "Ctrl+Shift+Z; Ctrl+Y", false, false}},
+        {"mnuHint", {"&Hint\tH", "", false, false}},
+        {"mnuRecords", {"Records...", "", false, true}},
+        {"mnuPause", {"&Pause\tP", "", false, true}},
+        {"mnuResume", {"Resume &Last Game", "", false, false}}, // nothing kept yet
+        {"mnuKeys", {"&Keys...", "F1", false, true}},
     };
-    for (const Item &item : items) {
-        QAction *menuItem = action(item.name);
+    EXPECT_EQ(commands::commandTable().size(), items.size());
+    for (const commands::CommandRow &row : commands::commandTable()) {
+        SCOPED_TRACE(row.objectName);
+        const auto item = items.find(row.objectName);
+        ASSERT_NE(item, items.end());
+        QAction *menuItem = action(row.objectName);
         ASSERT_NE(menuItem, nullptr);
-        EXPECT_EQ(menuItem->text(), item.caption);
-        EXPECT_EQ(menuItem->shortcut().toString(), item.shortcut) << item.name;
-        EXPECT_EQ(menuItem->isChecked(), item.checked) << item.name;
+        EXPECT_EQ(menuItem->text(), item->second.caption);
+        EXPECT_EQ(QKeySequence::listToString(menuItem->shortcuts()), item->second.shortcuts);
+        EXPECT_EQ(menuItem->isChecked(), item->second.checked);
+        EXPECT_EQ(menuItem->isEnabled(), item->second.enabled);
+        // Held by the window, so the shortcut works without the menu bar in full screen.
+        EXPECT_TRUE(window->actions().contains(menuItem));
     }
     EXPECT_FALSE(action("Back1")->isEnabled());
     EXPECT_FALSE(action("Next1")->isEnabled());
@@ -89,11 +108,21 @@ TEST_F(WindowTest, MenusCarryTheirCaptionsShortcutsAndStates)
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{"&Game", "&View", "&Options", "&Help"}));
 
-    QStringList viewItems;
-    for (QAction *item : window->menuBar()->actions().at(1)->menu()->actions())
-        viewItems << (item->isSeparator() ? QStringLiteral("-") : item->text());
-    EXPECT_EQ(viewItems, (QStringList{"&Restart/Refresh", "&Back", "&Next", "-", "Show &Solution",
-                                      "-", "&Full Screen"}));
+    const auto itemsOf = [this](int menu) {
+        QStringList items;
+        for (QAction *item : window->menuBar()->actions().at(menu)->menu()->actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        return items;
+    };
+    EXPECT_EQ(itemsOf(0), (QStringList{"&Open...", "Open &URL...", "-", "Puzzles on the &Web", "-",
+                                       "&Exit", "-", "&Undo", "&Redo", "&Hint\tH", "&Pause\tP", "-",
+                                       "Resume &Last Game"}));
+    EXPECT_EQ(itemsOf(1), (QStringList{"&Restart/Refresh", "&Back", "&Next", "-", "Show &Solution",
+                                       "-", "&Full Screen"}));
+    EXPECT_EQ(itemsOf(2), (QStringList{"&Setup...", "-", "&Show Toolbar", "&Dim Selected Tiles",
+                                       "Dim Incorrect Tiles", "&Grid Overlay", "Play Sound"}));
+    EXPECT_EQ(itemsOf(3), (QStringList{"&About Pindrel...", "-", "Visit Pindrel Online...",
+                                       "Records...", "&Keys..."}));
 }
 
 TEST_F(WindowTest, RestartTurnsThePictureIntoAShuffledGame)

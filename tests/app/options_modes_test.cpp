@@ -244,6 +244,46 @@ TEST_F(WindowTest, FullScreenMenuCopiesAreASnapshot)
     action("mnuFullScreen")->trigger();
 }
 
+TEST_F(WindowTest, TheFullScreenMenuCopiesEveryItemAsItWas)
+{
+    clickButton("btnRestart");
+    const std::vector<int> dealt = window->state().blockList;
+    pressCell(1);
+    pressCell(2); // a move to undo
+    ASSERT_NE(window->state().blockList, dealt);
+    action("mnuShowGrid")->trigger();
+    action("mnuFullScreen")->trigger();
+    const QList<QAction *> menus = window->menuBar()->actions();
+    const QList<QAction *> copies = find<QMenu>("PopupMenu1")->actions();
+    ASSERT_EQ(copies.size(), menus.size());
+    for (qsizetype m = 0; m < menus.size(); ++m) {
+        EXPECT_EQ(copies.at(m)->text(), menus.at(m)->text());
+        const QList<QAction *> items = menus.at(m)->menu()->actions();
+        const QList<QAction *> itemCopies = copies.at(m)->menu()->actions();
+        ASSERT_EQ(itemCopies.size(), items.size()) << qPrintable(menus.at(m)->text());
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            const QAction *item = items.at(i);
+            const QAction *copy = itemCopies.at(i);
+            SCOPED_TRACE(item->text().toStdString());
+            ASSERT_EQ(copy->isSeparator(), item->isSeparator());
+            if (item->isSeparator())
+                continue;
+            EXPECT_EQ(copy->text(), item->text());
+            EXPECT_EQ(copy->shortcut(), item->shortcut());
+            EXPECT_EQ(copy->shortcutContext(), Qt::WidgetShortcut); // shown, not bound twice
+            EXPECT_EQ(copy->isCheckable(), item->isCheckable());
+            EXPECT_EQ(copy->isChecked(), item->isChecked());
+            EXPECT_EQ(copy->isEnabled(), item->isEnabled());
+        }
+    }
+    // A copy runs its command.
+    QAction *undoCopy = copies.at(0)->menu()->actions().at(7);
+    ASSERT_EQ(undoCopy->text(), "&Undo");
+    undoCopy->trigger();
+    EXPECT_EQ(window->state().blockList, dealt);
+    action("mnuFullScreen")->trigger();
+}
+
 TEST_F(WindowTest, AboutBoxAndHomeSite)
 {
     QString title, about;

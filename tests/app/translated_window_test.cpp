@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window in each language: the game's texts and Qt's come from the player's language,
 // and none is cut short at the window's own size.
+#include "app/commands/command_table.h"
 #include "app/dialogs/abourform.h"
 #include "app/dialogs/optsform.h"
 #include "app/translations.h"
@@ -153,5 +154,24 @@ TEST_P(TranslatedWindow, SpeaksTheLanguageWithNoTextCut)
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindow, ::testing::ValuesIn(languages),
                          [](const auto &info) { return std::string(info.param.locale); });
+
+// The command table names each text's context beside lupdate's copy of it: a context that
+// differs finds no translation. In these languages every menu text differs from the English.
+TEST(CommandTexts, AreTranslatedUnderTheirOwnContexts)
+{
+    const QLocale saved;
+    for (const char *locale : {"ru_RU", "ja_JP", "zh_CN"}) {
+        SCOPED_TRACE(locale);
+        QLocale::setDefault(QLocale(QLatin1String(locale)));
+        installTranslations();
+        for (const commands::CommandRow &row : commands::commandTable())
+            EXPECT_NE(commands::caption(row), QLatin1String(row.text.source)) << row.objectName;
+        for (const commands::MenuRow &row : commands::menuTable())
+            EXPECT_NE(commands::title(row), QLatin1String(row.title.source)) << row.objectName;
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    installTranslations();
+    QLocale::setDefault(saved);
+}
 
 } // namespace

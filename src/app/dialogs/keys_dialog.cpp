@@ -1,31 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The table is read from the window's commands when it opens, so it cannot fall behind a
-// shortcut changed elsewhere.
+// The keys are read from the commands' actions when the table opens, so it cannot fall behind a
+// shortcut changed elsewhere (Escape beside Full Screen while it leaves full screen).
 #include "app/dialogs/keys_dialog.h"
+
+#include "app/commands/command_set.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QHeaderView>
-#include <QMainWindow>
-#include <QMenu>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-QList<KeyRow> keyRows(const QList<QAction *> &commands)
+QList<KeyRow> keyRows(const commands::CommandSet &commands)
 {
     QList<KeyRow> rows;
-    for (const QAction *action : commands) {
-        // A key the menu only shows follows a tab in the item's text.
-        const QStringList parts = action->text().split(QLatin1Char('\t'));
+    for (const commands::CommandRow &row : commands::commandTable()) {
         QStringList keys;
-        for (const QKeySequence &shortcut : action->shortcuts())
+        for (const QKeySequence &shortcut : commands.action(row.id)->shortcuts())
             keys.append(shortcut.toString(QKeySequence::NativeText));
-        if (parts.size() > 1)
-            keys.append(parts.at(1));
+        if (*row.shownKey)
+            keys.append(QLatin1String(row.shownKey));
         if (keys.isEmpty())
             continue;
-        QString command = parts.at(0);
+        QString command = commands::caption(row);
         command.remove(QRegularExpression(QStringLiteral("&(?!&)")));
         rows.append({keys.join(QStringLiteral(", ")), command});
     }
@@ -69,17 +67,4 @@ KeysDialog::KeysDialog(const QList<KeyRow> &rows, QWidget *parent) : QDialog(par
     column->addWidget(table);
     column->addWidget(buttons);
     resize(520, 480);
-}
-
-void addKeysCommand(QMainWindow *window, QMenu *helpMenu)
-{
-    //: Opens the table of every key the game answers
-    QAction *keys = helpMenu->addAction(KeysDialog::tr("&Keys...", "Help menu"));
-    keys->setObjectName(QStringLiteral("mnuKeys"));
-    keys->setShortcut(QKeySequence(Qt::Key_F1));
-    window->addAction(keys);
-    QObject::connect(keys, &QAction::triggered, window, [window] {
-        KeysDialog dialog(keyRows(window->actions()), window);
-        dialog.exec();
-    });
 }

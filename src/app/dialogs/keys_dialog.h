@@ -6,9 +6,9 @@
 #include <QList>
 #include <QString>
 
-class QAction;
-class QMainWindow;
-class QMenu;
+namespace commands {
+class CommandSet;
+}
 
 struct KeyRow
 {
@@ -16,9 +16,9 @@ struct KeyRow
     QString command;
 };
 
-// Every command the window holds that has a key, with the key the menu shows, followed by the
-// keys of play on the board, which no menu holds.
-QList<KeyRow> keyRows(const QList<QAction *> &commands);
+// Every command that has a key, in the command table's order, with its keys as they are now and
+// the key its menu item shows, followed by the keys of play on the board, which no menu holds.
+QList<KeyRow> keyRows(const commands::CommandSet &commands);
 
 class KeysDialog : public QDialog
 {
@@ -27,6 +27,3 @@ class KeysDialog : public QDialog
   public:
     KeysDialog(const QList<KeyRow> &rows, QWidget *parent);
 };
-
-// Adds "Keys..." (F1) to the help menu, showing the keys of the window's commands.
-void addKeysCommand(QMainWindow *window, QMenu *helpMenu);

@@ -3,21 +3,20 @@
 // and whenever the session keeps or forgets a game.
 #include "app/keep/game_keeper.h"
 
+#include "app/commands/command_set.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMessageBox>
 
-GameKeeper::GameKeeper(QWidget *window, GameSession &session, QMenu *gameMenu,
+GameKeeper::GameKeeper(QWidget *window, GameSession &session, const commands::CommandSet &commands,
                        GameSession::PictureOpener openPicture)
-    : QObject(window), m_window(window), m_session(session), m_openPicture(std::move(openPicture))
+    : QObject(window), m_window(window), m_session(session), m_openPicture(std::move(openPicture)),
+      m_resume(commands.action(commands::Command::Resume))
 {
-    gameMenu->addSeparator();
-    //: Brings back the game in progress when the game last ended or another picture was opened
-    m_resume = gameMenu->addAction(tr("Resume &Last Game", "Game menu"));
-    m_resume->setObjectName(QStringLiteral("mnuResume"));
-    window->addAction(m_resume);
     connect(m_resume, &QAction::triggered, this, &GameKeeper::resume);
-    connect(gameMenu, &QMenu::aboutToShow, this, &GameKeeper::refreshCommand);
+    connect(commands.menu(commands::Menu::Game), &QMenu::aboutToShow, this,
+            &GameKeeper::refreshCommand);
     connect(&m_session, &GameSession::commandsChanged, this, &GameKeeper::refreshCommand);
     refreshCommand();
 }

@@ -7,8 +7,10 @@
 
 #include <QObject>
 
+namespace commands {
+class CommandSet;
+}
 class QAction;
-class QMenu;
 class QWidget;
 
 class GameKeeper : public QObject
@@ -16,8 +18,7 @@ class GameKeeper : public QObject
     Q_OBJECT
 
   public:
-    // Adds "Resume Last Game" to the end of the game menu.
-    GameKeeper(QWidget *window, GameSession &session, QMenu *gameMenu,
+    GameKeeper(QWidget *window, GameSession &session, const commands::CommandSet &commands,
                GameSession::PictureOpener openPicture);
 
     // The "Resume Last Game" command.

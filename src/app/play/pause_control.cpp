@@ -4,6 +4,7 @@
 // making it a shortcut, which would take it from those too.
 #include "app/play/pause_control.h"
 
+#include "app/commands/command_set.h"
 #include "session/game_session.h"
 
 #include <QAction>
@@ -14,7 +15,7 @@
 #include <QMenu>
 
 PauseControl::PauseControl(QMainWindow *window, GameSession &session, QWidget *area,
-                           QWidget *coverUnder, QMenu *gameMenu)
+                           QWidget *coverUnder, const commands::CommandSet &commands)
     : QObject(window), m_window(window), m_session(session), m_area(area),
       //: Shown large over the board while the game is paused
       m_cover(new QLabel(tr("Paused"), area))
@@ -32,13 +33,9 @@ PauseControl::PauseControl(QMainWindow *window, GameSession &session, QWidget *a
     m_cover->installEventFilter(this);
     area->installEventFilter(this);
 
-    //: Stops the clock and covers the board until chosen again
-    m_action = gameMenu->addAction(tr("&Pause", "Game menu") + QStringLiteral("\tP"));
-    m_action->setObjectName(QStringLiteral("mnuPause"));
-    m_action->setCheckable(true);
-    window->addAction(m_action);
+    m_action = commands.action(commands::Command::Pause);
     connect(m_action, &QAction::triggered, this, [this](bool checked) { setPaused(checked); });
-    connect(gameMenu, &QMenu::aboutToShow, this,
+    connect(commands.menu(commands::Menu::Game), &QMenu::aboutToShow, this,
             [this] { m_action->setEnabled(m_session.paused() || m_session.onBoard()); });
     connect(&m_session, &GameSession::pausedChanged, this, &PauseControl::showPaused);
     window->installEventFilter(this);

@@ -5,11 +5,13 @@
 
 #include <QObject>
 
+namespace commands {
+class CommandSet;
+}
 class GameSession;
 class QAction;
 class QLabel;
 class QMainWindow;
-class QMenu;
 class QWidget;
 
 class PauseControl : public QObject
@@ -19,7 +21,7 @@ class PauseControl : public QObject
   public:
     // The cover lies over every child of area, under the one given.
     PauseControl(QMainWindow *window, GameSession &session, QWidget *area, QWidget *coverUnder,
-                 QMenu *gameMenu);
+                 const commands::CommandSet &commands);
     ~PauseControl() override;
 
     void setPaused(bool paused);

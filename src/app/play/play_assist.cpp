@@ -4,6 +4,7 @@
 // toolbar its Space when no board shows.
 #include "app/play/play_assist.h"
 
+#include "app/commands/command_set.h"
 #include "app/play/board_overlay.h"
 #include "app/widgets/picture_view.h"
 #include "game/geometry.h"
@@ -14,20 +15,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMenu>
 
 namespace {
-
-QAction *addCommand(QMainWindow *window, QMenu *menu, const char *name, const QString &caption,
-                    const QList<QKeySequence> &shortcuts)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcuts(shortcuts);
-    // Held by the window too, so the shortcut works in full screen without the menu bar.
-    window->addAction(action);
-    return action;
-}
 
 std::optional<game::Direction> arrowOf(int key)
 {
@@ -48,22 +37,15 @@ std::optional<game::Direction> arrowOf(int key)
 } // namespace
 
 PlayAssist::PlayAssist(QMainWindow *window, GameSession &session, PictureView *board,
-                       QLabel *caption, QMenu *gameMenu, QMenu *helpMenu, PressAt pressAt)
+                       QLabel *caption, const commands::CommandSet &commands, PressAt pressAt)
     : QObject(window), m_window(window), m_session(session), m_board(board),
       m_overlay(new BoardOverlay(board)), m_records(caption), m_pressAt(std::move(pressAt))
 {
-    gameMenu->addSeparator();
-    m_undo = addCommand(window, gameMenu, "mnuUndo", tr("&Undo", "Game menu"),
-                        {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    m_redo = addCommand(
-        window, gameMenu, "mnuRedo", tr("&Redo", "Game menu"),
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_undo = commands.action(commands::Command::Undo);
+    m_redo = commands.action(commands::Command::Redo);
     // H is taken only while a game is played (see handleKey); the menu only shows it.
-    //: Shows which tile to move next on the board
-    m_hint = addCommand(window, gameMenu, "mnuHint",
-                        tr("&Hint", "Game menu") + QStringLiteral("\tH"), {});
-    QAction *records =
-        addCommand(window, helpMenu, "mnuRecords", tr("Records...", "Help menu"), {});
+    m_hint = commands.action(commands::Command::Hint);
+    QAction *records = commands.action(commands::Command::Records);
     connect(m_undo, &QAction::triggered, &m_session, &GameSession::undo);
     connect(m_redo, &QAction::triggered, &m_session, &GameSession::redo);
     connect(m_hint, &QAction::triggered, &m_session, &GameSession::requestHint);

@@ -12,13 +12,15 @@
 
 #include <functional>
 
+namespace commands {
+class CommandSet;
+}
 class BoardOverlay;
 class GameSession;
 class PictureView;
 class QAction;
 class QLabel;
 class QMainWindow;
-class QMenu;
 
 class PlayAssist : public QObject
 {
@@ -28,10 +30,9 @@ class PlayAssist : public QObject
     // A left press on the board control at the point, exactly as the mouse makes it.
     using PressAt = std::function<void(QPoint)>;
 
-    // Adds "&Undo", "&Redo" and "&Hint" to the game menu and "Records..." to the help menu, and
-    // listens to the keyboard of the window.
+    // Binds Undo, Redo, Hint and Records, and listens to the keyboard of the window.
     PlayAssist(QMainWindow *window, GameSession &session, PictureView *board, QLabel *caption,
-               QMenu *gameMenu, QMenu *helpMenu, PressAt pressAt);
+               const commands::CommandSet &commands, PressAt pressAt);
     ~PlayAssist() override;
 
   protected:

@@ -3,7 +3,7 @@
 // the clock tick, the menu switches and shutdown.
 #include "app/window/mainform.h"
 
-#include "app/dialogs/keys_dialog.h"
+#include "app/commands/command_set.h"
 #include "app/keep/game_keeper.h"
 #include "app/open/drop_opener.h"
 #include "app/play/pause_control.h"
@@ -24,11 +24,12 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
+
+using commands::Command;
 
 namespace {
 
@@ -51,16 +52,13 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent), m_session(new GameSes
     m_board.showPicture(startupPicture());
     createWidgets();
     createMenus();
-    QMenu *const gameMenu = findChild<QMenu *>(QStringLiteral("mnuGame"));
-    QMenu *const helpMenu = findChild<QMenu *>(QStringLiteral("mnuHelp"));
-    m_play = new PlayAssist(this, *m_session, Image2, txtInfo, gameMenu, helpMenu,
+    m_play = new PlayAssist(this, *m_session, Image2, txtInfo, *m_commands,
                             [this](QPoint at) { Image2MouseDown(Qt::LeftButton, at); });
-    m_pause = new PauseControl(this, *m_session, fraSolution, fraBrowser, gameMenu);
-    m_keeper = new GameKeeper(this, *m_session, gameMenu,
+    m_pause = new PauseControl(this, *m_session, fraSolution, fraBrowser, *m_commands);
+    m_keeper = new GameKeeper(this, *m_session, *m_commands,
                               [this](const game::KeptGame &kept, const QByteArray &downloaded) {
                                   openKeptPicture(kept, downloaded);
                               });
-    addKeysCommand(this, helpMenu);
     connectCommands();
     connectSession();
     nameControls(this);
@@ -124,27 +122,28 @@ void TfrmMain::connectSession()
     connect(m_session, &GameSession::pausedChanged, this, &TfrmMain::holdGame);
     connect(m_session, &GameSession::switchesChanged, this, &TfrmMain::showSwitches);
     connect(m_session, &GameSession::commandsChanged, this,
-            [this] { mnuSolution->setEnabled(m_session->inProgress()); });
-    for (QAction *item : {FadeBlocks1, mnuDimTiles, mnuShowGrid})
-        connect(item, &QAction::toggled, this, &TfrmMain::switchesToggled);
+            [this] { command(Command::Solution)->setEnabled(m_session->inProgress()); });
+    for (Command item : {Command::FadeBlocks, Command::DimTiles, Command::ShowGrid})
+        connect(command(item), &QAction::toggled, this, &TfrmMain::switchesToggled);
     switchesToggled();
 }
 
 void TfrmMain::switchesToggled()
 {
-    m_session->setSwitches(
-        {FadeBlocks1->isChecked(), mnuDimTiles->isChecked(), mnuShowGrid->isChecked()});
+    m_session->setSwitches({command(Command::FadeBlocks)->isChecked(),
+                            command(Command::DimTiles)->isChecked(),
+                            command(Command::ShowGrid)->isChecked()});
 }
 
 void TfrmMain::showSwitches()
 {
     const GameSession::Switches switches = m_session->switches();
-    const bool dimChanged = FadeBlocks1->isChecked() != switches.dimSelected;
-    FadeBlocks1->setChecked(switches.dimSelected);
+    const bool dimChanged = command(Command::FadeBlocks)->isChecked() != switches.dimSelected;
+    command(Command::FadeBlocks)->setChecked(switches.dimSelected);
     if (dimChanged)
         FadeBlocks1Click();
-    mnuDimTiles->setChecked(switches.dimIncorrect);
-    mnuShowGrid->setChecked(switches.grid);
+    command(Command::DimTiles)->setChecked(switches.dimIncorrect);
+    command(Command::ShowGrid)->setChecked(switches.grid);
 }
 
 void TfrmMain::applyOptions(int gameType, int rows, int cols, bool restartVideoOption)
@@ -171,7 +170,7 @@ void TfrmMain::hideCaptions()
 void TfrmMain::switchForwardOff()
 {
     btnForward->setEnabled(false);
-    Next1->setEnabled(false);
+    command(Command::Next)->setEnabled(false);
 }
 
 void TfrmMain::showPuzzleTitle(const QString &name)
@@ -187,7 +186,7 @@ void TfrmMain::hidePaneFrame()
 
 void TfrmMain::rebuildDimSource()
 {
-    if (FadeBlocks1->isChecked())
+    if (command(Command::FadeBlocks)->isChecked())
         m_dimPicture.showDarkened(m_solutionPicture, 100);
     else
         m_dimPicture.showAsIs(m_solutionPicture.convertToFormat(QImage::Format_RGB32));
@@ -322,7 +321,7 @@ void TfrmMain::mnuShowGridClick()
 
 void TfrmMain::FadeBlocks1Click()
 {
-    if (FadeBlocks1->isChecked())
+    if (command(Command::FadeBlocks)->isChecked())
         rebuildDimSource();
 }
 

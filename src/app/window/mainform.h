@@ -12,6 +12,10 @@
 
 #include <memory>
 
+namespace commands {
+class CommandSet;
+enum class Command;
+} // namespace commands
 namespace sources {
 class PictureDownload;
 }
@@ -140,6 +144,7 @@ class TfrmMain : public QMainWindow
     void createPictureArea(QWidget *parent);
     void createMenus();
     void connectCommands();
+    QAction *command(commands::Command id) const;
     QFileDialog *openDialog();
 
     // mainform_open.cpp: the Open command and the puzzle from a picture file.
@@ -173,6 +178,7 @@ class TfrmMain : public QMainWindow
     void leaveFullScreen();
     void mnuAboutClick();
     void mnuVisitOnlineClick();
+    void mnuKeysClick();
     void updateMaximumSize();
 
     // mainform_video.cpp: the video branch of the Open command and the board's video refresh.
@@ -204,7 +210,7 @@ class TfrmMain : public QMainWindow
     void takePictureLink(const QString &address, web::LinkOrigin origin);
     void followPictureLink(const QString &address, web::LinkOrigin origin);
     void WebBrowser1NewWindow2(const QString &address);
-    void WebBrowser1CommandStateChange(int command, bool enabled);
+    void WebBrowser1CommandStateChange(int navigation, bool enabled);
     bool pageOwnsGauge() const;
     void hidePageGauge();
     void WebBrowser1ProgressChange(int progress, int maximum);
@@ -265,26 +271,10 @@ class TfrmMain : public QMainWindow
     QLabel *txtInfoShadow = nullptr;
 
     // Menus.
+    std::unique_ptr<commands::CommandSet> m_commands; // the menu bar and every command
     QMenu *mnuImageFiles = nullptr;
     QMenu *PopupMenu1 = nullptr;        // a copy of the main menu for full-screen mode
     QFileDialog *OpenDialog1 = nullptr; // made by openDialog()
-    QAction *mnuOpen = nullptr;
-    QAction *mnuOpenURL = nullptr;
-    QAction *mnuWeb = nullptr;
-    QAction *mnuExit = nullptr;
-    QAction *Restart1 = nullptr;
-    QAction *Back1 = nullptr;
-    QAction *Next1 = nullptr;
-    QAction *mnuSolution = nullptr;
-    QAction *mnuFullScreen = nullptr;
-    QAction *mnuSetup = nullptr;
-    QAction *mnuShowToolbar = nullptr;
-    QAction *FadeBlocks1 = nullptr;
-    QAction *mnuDimTiles = nullptr;
-    QAction *mnuShowGrid = nullptr;
-    QAction *mnuPlaySound = nullptr;
-    QAction *mnuAbout = nullptr;
-    QAction *mnuVisitOnline = nullptr;
 
     std::unique_ptr<web::Browser> WebBrowser1;
     PlayAssist *m_play = nullptr;

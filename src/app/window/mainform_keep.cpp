@@ -3,6 +3,7 @@
 // Pause's hold on a video.
 #include "app/window/mainform.h"
 
+#include "app/commands/command_set.h"
 #include "app/keep/game_keeper.h"
 #include "app/widgets/picture_view.h"
 #include "app/window/startup_picture.h"
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QTimer>
 #include <QToolButton>
+
+using commands::Command;
 
 void TfrmMain::resumeLastGame()
 {

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Presentation commands: the tool strip, full-screen mode with its copy of the main menu,
-// the window's maximum size, the options dialog, the about box and the home site.
+// the window's maximum size, the options dialog, the about box, the table of keys and the
+// home site.
 #include "app/window/mainform.h"
 
+#include "app/commands/command_set.h"
+#include "app/commands/full_screen_menu.h"
 #include "app/dialogs/abourform.h"
+#include "app/dialogs/keys_dialog.h"
 #include "app/dialogs/optsform.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/widget_colour.h"
@@ -14,9 +18,10 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+
+using commands::Command;
 
 void TfrmMain::mnuSetupClick()
 {
@@ -35,7 +40,7 @@ void TfrmMain::mnuSetupClick()
 
 void TfrmMain::mnuShowToolbarClick()
 {
-    const bool shown = mnuShowToolbar->isChecked();
+    const bool shown = command(Command::ShowToolbar)->isChecked();
     toolStrip->setVisible(shown);
     bevelLine->setVisible(shown);
     drawBitmap();
@@ -43,7 +48,7 @@ void TfrmMain::mnuShowToolbarClick()
 
 void TfrmMain::mnuFullScreenClick()
 {
-    if (mnuFullScreen->isChecked())
+    if (command(Command::FullScreen)->isChecked())
         enterFullScreen();
     else
         leaveFullScreen();
@@ -52,44 +57,11 @@ void TfrmMain::mnuFullScreenClick()
 void TfrmMain::enterFullScreen()
 {
     // The tool strip is always hidden in full-screen mode.
-    mnuShowToolbar->setChecked(false);
+    command(Command::ShowToolbar)->setChecked(false);
     mnuShowToolbarClick();
 
     // A snapshot of the main menu: later changes of check marks are not carried over.
-    // Clearing drops the entries but not the submenus they open, so those go first.
-    for (QAction *copy : PopupMenu1->actions())
-        delete copy->menu();
-    PopupMenu1->clear();
-    for (QAction *top : menuBar()->actions()) {
-        QMenu *copy = PopupMenu1->addMenu(top->text());
-        copy->menuAction()->setVisible(top->isVisible());
-        copy->menuAction()->setToolTip(top->toolTip());
-        for (QAction *item : top->menu()->actions()) {
-            if (item->isSeparator()) {
-                copy->addSeparator();
-                continue;
-            }
-            QAction *itemCopy = copy->addAction(item->text());
-            itemCopy->setVisible(item->isVisible());
-            itemCopy->setToolTip(item->toolTip());
-            itemCopy->setShortcut(item->shortcut());
-            itemCopy->setShortcutContext(Qt::WidgetShortcut); // shown, not a second binding
-            itemCopy->setCheckable(item->isCheckable());
-            itemCopy->setChecked(item->isChecked());
-            itemCopy->setEnabled(item->isEnabled());
-            const bool keepsOwnCheck = item == mnuShowGrid;
-            // "Dim Incorrect Tiles" only flips its own mark in the main menu: it has no
-            // command of its own for a copy to run.
-            const bool hasCommand = item != mnuDimTiles;
-            connect(itemCopy, &QAction::triggered, this,
-                    [item, itemCopy, keepsOwnCheck, hasCommand] {
-                        if (itemCopy->isCheckable() && !keepsOwnCheck)
-                            itemCopy->setChecked(!itemCopy->isChecked());
-                        if (hasCommand)
-                            item->trigger();
-                    });
-        }
-    }
+    commands::copyMenusInto(PopupMenu1, *m_commands);
 
     m_savedBounds = geometry();
     setBackground(centralWidget(), Qt::black);
@@ -100,14 +72,15 @@ void TfrmMain::enterFullScreen()
     for (QWidget *area : {centralWidget(), static_cast<QWidget *>(Image2)})
         area->setContextMenuPolicy(Qt::CustomContextMenu);
     // Escape leaves full screen too; only then, so it stays with dialogs and menus otherwise.
-    mnuFullScreen->setShortcuts({QKeySequence(Qt::Key_F11), QKeySequence(Qt::Key_Escape)});
+    command(Command::FullScreen)
+        ->setShortcuts({QKeySequence(Qt::Key_F11), QKeySequence(Qt::Key_Escape)});
 }
 
 void TfrmMain::leaveFullScreen()
 {
-    mnuFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    command(Command::FullScreen)->setShortcut(QKeySequence(Qt::Key_F11));
     // The tool strip is always shown after leaving, whatever it was before.
-    mnuShowToolbar->setChecked(true);
+    command(Command::ShowToolbar)->setChecked(true);
     mnuShowToolbarClick();
 
     for (QWidget *area : {centralWidget(), static_cast<QWidget *>(Image2)})
@@ -123,7 +96,7 @@ void TfrmMain::leaveFullScreen()
 
 void TfrmMain::updateMaximumSize()
 {
-    if (mnuFullScreen->isChecked())
+    if (command(Command::FullScreen)->isChecked())
         return;
     // The window may grow until the area below its menu bar equals the screen. The menu bar
     // counts before the window is first shown as well.
@@ -141,4 +114,10 @@ void TfrmMain::mnuAboutClick()
 void TfrmMain::mnuVisitOnlineClick()
 {
     QDesktopServices::openUrl(settings::onlineSite());
+}
+
+void TfrmMain::mnuKeysClick()
+{
+    KeysDialog keys(keyRows(*m_commands), this);
+    keys.exec();
 }

@@ -3,6 +3,7 @@
 #include "app/window/mainform.h"
 #include "sources/picture_download.h"
 
+#include "app/commands/command_set.h"
 #include "app/dialogs/error_report.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
@@ -14,12 +15,14 @@
 #include <QThread>
 #include <QToolButton>
 
+using commands::Command;
+
 void TfrmMain::setBackForwardEnabled(bool back, bool forward)
 {
     btnBack->setEnabled(back);
-    Back1->setEnabled(back);
+    command(Command::Back)->setEnabled(back);
     btnForward->setEnabled(forward);
-    Next1->setEnabled(forward);
+    command(Command::Next)->setEnabled(forward);
 }
 
 void TfrmMain::btnForwardClick()

@@ -3,6 +3,7 @@
 // a file, reopening recent pictures, and what the command line and drops ask to open.
 #include "app/window/mainform.h"
 
+#include "app/commands/command_set.h"
 #include "app/dialogs/error_report.h"
 #include "app/keep/game_keeper.h"
 #include "app/open/open_request.h"
@@ -27,6 +28,8 @@
 #include <QScopeGuard>
 #include <QTimer>
 #include <QToolButton>
+
+using commands::Command;
 
 void TfrmMain::openPuzzle(const QString &path)
 {

@@ -2,6 +2,7 @@
 // Building the main window: tool strip, picture area, caption labels, menus and timers.
 #include "app/window/mainform.h"
 
+#include "app/commands/command_set.h"
 #include "app/open/open_filters.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/progress_gauge.h"
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QStackedLayout>
 #include <QStyle>
 #include <QTimer>
@@ -85,17 +85,6 @@ QLabel *addCaptionLabel(QWidget *parent, const char *name, const QColor &colour)
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->adjustSize();
     return label;
-}
-
-QAction *addItem(QMenu *menu, const char *name, const QString &caption,
-                 const QKeySequence &shortcut = {}, bool checkable = false, bool checked = false)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(shortcut);
-    action->setCheckable(checkable);
-    action->setChecked(checked);
-    return action;
 }
 
 } // namespace
@@ -245,107 +234,61 @@ void TfrmMain::createPictureArea(QWidget *parent)
 
 void TfrmMain::createMenus()
 {
-    QMenu *game = menuBar()->addMenu(tr("&Game", "menu bar"));
-    game->setObjectName(QStringLiteral("mnuGame"));
-    mnuOpen = addItem(game, "mnuOpen", tr("&Open...", "Game menu"),
-                      QKeySequence(QStringLiteral("Ctrl+O")));
-    mnuOpenURL = addItem(game, "mnuOpenURL", tr("Open &URL...", "Game menu"),
-                         QKeySequence(QStringLiteral("Ctrl+U")));
-    game->addSeparator();
-    mnuWeb = addItem(game, "mnuWeb", tr("Puzzles on the &Web", "Game menu"),
-                     QKeySequence(QStringLiteral("Ctrl+W")));
-    game->addSeparator();
-    mnuExit =
-        addItem(game, "mnuExit", tr("&Exit", "Game menu"), QKeySequence(QStringLiteral("Ctrl+X")));
-
-    QMenu *view = menuBar()->addMenu(tr("&View", "menu bar"));
-    view->setObjectName(QStringLiteral("mnuView"));
-    Restart1 =
-        addItem(view, "Restart1", tr("&Restart/Refresh", "View menu"), QKeySequence(Qt::Key_F5));
-    Back1 = addItem(view, "Back1", tr("&Back", "View menu"),
-                    QKeySequence(QStringLiteral("Ctrl+Alt+B")));
-    Next1 = addItem(view, "Next1", tr("&Next", "View menu"),
-                    QKeySequence(QStringLiteral("Ctrl+Alt+N")));
-    view->addSeparator();
-    mnuSolution =
-        addItem(view, "mnuSolution", tr("Show &Solution", "View menu"), QKeySequence(Qt::Key_F4));
-    view->addSeparator();
-    mnuFullScreen = addItem(view, "mnuFullScreen", tr("&Full Screen", "View menu"),
-                            QKeySequence(Qt::Key_F11), true, false);
-
-    QMenu *options = menuBar()->addMenu(tr("&Options", "menu bar"));
-    options->setObjectName(QStringLiteral("mnuOptions"));
-    mnuSetup = addItem(options, "mnuSetup", tr("&Setup...", "Options menu"),
-                       QKeySequence(QStringLiteral("Ctrl+S")));
-    options->addSeparator();
-    mnuShowToolbar = addItem(options, "mnuShowToolbar", tr("&Show Toolbar", "Options menu"),
-                             QKeySequence(QStringLiteral("Ctrl+T")), true, true);
-    FadeBlocks1 = addItem(options, "FadeBlocks1", tr("&Dim Selected Tiles", "Options menu"),
-                          QKeySequence(QStringLiteral("Ctrl+F")), true, true);
-    mnuDimTiles =
-        addItem(options, "mnuDimTiles", tr("Dim Incorrect Tiles", "Options menu"), {}, true, false);
-    mnuShowGrid = addItem(options, "mnuShowGrid", tr("&Grid Overlay", "Options menu"),
-                          QKeySequence(QStringLiteral("Ctrl+G")), true, false);
-    mnuPlaySound =
-        addItem(options, "mnuPlaySound", tr("Play Sound", "Options menu"), {}, true, true);
-
-    QMenu *help = menuBar()->addMenu(tr("&Help", "menu bar"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = addItem(help, "mnuAbout", tr("&About Pindrel...", "Help menu"),
-                       QKeySequence(QStringLiteral("Ctrl+A")));
-    help->addSeparator();
-    mnuVisitOnline = addItem(help, "mnuVisitOnline", tr("Visit Pindrel Online...", "Help menu"));
-
-    for (QAction *item : {Back1, Next1, mnuSolution})
-        item->setEnabled(false);
+    m_commands = std::make_unique<commands::CommandSet>(this);
     for (QToolButton *button : {btnBack, btnForward})
         button->setEnabled(false);
-
-    // The window holds every command as well, so their shortcuts keep working while the menu
-    // bar is hidden in full-screen mode.
-    for (QAction *top : menuBar()->actions())
-        for (QAction *item : top->menu()->actions())
-            if (!item->isSeparator())
-                addAction(item);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
 }
 
+QAction *TfrmMain::command(commands::Command id) const
+{
+    return m_commands->action(id);
+}
+
+// The window's own commands; play, Pause and the keeper bind theirs.
 void TfrmMain::connectCommands()
 {
+    using commands::Command;
+    const std::pair<Command, void (TfrmMain::*)()> handlers[] = {
+        {Command::Open, &TfrmMain::mnuOpenClick},
+        {Command::OpenURL, &TfrmMain::OpenURL1Click},
+        {Command::Web, &TfrmMain::PuzzlesontheWeb1Click},
+        {Command::Exit, &TfrmMain::mnuExitClick},
+        {Command::Restart, &TfrmMain::Restart1Click},
+        {Command::Back, &TfrmMain::Back1Click},
+        {Command::Next, &TfrmMain::Next1Click},
+        {Command::Solution, &TfrmMain::mnuSolutionClick},
+        {Command::FullScreen, &TfrmMain::mnuFullScreenClick},
+        {Command::Setup, &TfrmMain::mnuSetupClick},
+        {Command::ShowToolbar, &TfrmMain::mnuShowToolbarClick},
+        {Command::FadeBlocks, &TfrmMain::FadeBlocks1Click},
+        {Command::ShowGrid, &TfrmMain::mnuShowGridClick},
+        {Command::PlaySound, &TfrmMain::mnuPlaySoundClick},
+        {Command::About, &TfrmMain::mnuAboutClick},
+        {Command::VisitOnline, &TfrmMain::mnuVisitOnlineClick},
+        {Command::Keys, &TfrmMain::mnuKeysClick},
+    };
+    for (const auto &[id, handler] : handlers)
+        connect(command(id), &QAction::triggered, this, handler);
+
     connect(btnRestart, &QToolButton::clicked, this, &TfrmMain::btnRestartClick);
-    connect(Restart1, &QAction::triggered, this, &TfrmMain::Restart1Click);
-    connect(mnuSolution, &QAction::triggered, this, &TfrmMain::mnuSolutionClick);
-    connect(mnuShowGrid, &QAction::triggered, this, &TfrmMain::mnuShowGridClick);
-    connect(FadeBlocks1, &QAction::triggered, this, &TfrmMain::FadeBlocks1Click);
-    connect(mnuExit, &QAction::triggered, this, &TfrmMain::mnuExitClick);
     connect(Image2, &PictureView::pressed, this, &TfrmMain::Image2MouseDown);
     connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
 
-    connect(mnuOpen, &QAction::triggered, this, &TfrmMain::mnuOpenClick);
     connect(btnOpen, &QToolButton::clicked, this, &TfrmMain::mnuOpenClick);
     connect(txtStatus, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { mnuImageFiles->popup(txtStatus->mapToGlobal(at)); });
     connect(btnBack, &QToolButton::clicked, this, &TfrmMain::btnBackClick);
     connect(btnForward, &QToolButton::clicked, this, &TfrmMain::btnForwardClick);
-    connect(Back1, &QAction::triggered, this, &TfrmMain::Back1Click);
-    connect(Next1, &QAction::triggered, this, &TfrmMain::Next1Click);
 
-    connect(mnuWeb, &QAction::triggered, this, &TfrmMain::PuzzlesontheWeb1Click);
     connect(btnWeb, &QToolButton::clicked, this, &TfrmMain::PuzzlesontheWeb1Click);
-    connect(mnuOpenURL, &QAction::triggered, this, &TfrmMain::OpenURL1Click);
     connect(Client, &sources::PictureDownload::workBegin, this, &TfrmMain::ClientWorkBegin);
     connect(Client, &sources::PictureDownload::work, this, &TfrmMain::ClientWork);
     connect(Client, &sources::PictureDownload::workEnd, this, &TfrmMain::ClientWorkEnd);
 
-    connect(mnuSetup, &QAction::triggered, this, &TfrmMain::mnuSetupClick);
     connect(btnOptions, &QToolButton::clicked, this, &TfrmMain::mnuSetupClick);
-    connect(mnuShowToolbar, &QAction::triggered, this, &TfrmMain::mnuShowToolbarClick);
-    connect(mnuFullScreen, &QAction::triggered, this, &TfrmMain::mnuFullScreenClick);
-    connect(mnuPlaySound, &QAction::triggered, this, &TfrmMain::mnuPlaySoundClick);
-    connect(mnuAbout, &QAction::triggered, this, &TfrmMain::mnuAboutClick);
-    connect(mnuVisitOnline, &QAction::triggered, this, &TfrmMain::mnuVisitOnlineClick);
     for (QWidget *area : {centralWidget(), static_cast<QWidget *>(Image2)})
         connect(area, &QWidget::customContextMenuRequested, this,
                 [this, area](QPoint at) { PopupMenu1->popup(area->mapToGlobal(at)); });

@@ -3,6 +3,7 @@
 // video, restarting and closing the video.
 #include "app/window/mainform.h"
 
+#include "app/commands/command_set.h"
 #include "app/keep/game_keeper.h"
 #include "app/play/play_assist.h"
 #include "app/widgets/picture_view.h"
@@ -19,6 +20,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
+
+using commands::Command;
 
 void TfrmMain::createVideoPlayer()
 {
@@ -59,8 +62,8 @@ void TfrmMain::openVideo(const QString &path)
     isVideo = true;
     m_session->pictureOpened(game::KeptGame::Source::Video, path, QFileInfo(path).fileName());
     m_session->setVideo([this] { return avi->Position(); });
-    FadeBlocks1->setEnabled(false);
-    FadeBlocks1->setChecked(true);
+    command(Command::FadeBlocks)->setEnabled(false);
+    command(Command::FadeBlocks)->setChecked(true);
 
     sizeVideoPictures(shownVideoSize());
     // Smoothing a picture that changes every tick would cost a full rescale each time.
@@ -119,7 +122,7 @@ void TfrmMain::leaveVideoPuzzle()
     isVideo = false;
     m_session->setStill();
     setSmoothPictures(true);
-    FadeBlocks1->setEnabled(true);
+    command(Command::FadeBlocks)->setEnabled(true);
     // The last frame stays as an ordinary still picture, which Restart deals with dimmed tiles.
     rebuildDimSource();
 }
@@ -186,5 +189,5 @@ void TfrmMain::Timer1Timer()
 
 void TfrmMain::mnuPlaySoundClick()
 {
-    avi->SetPlaySound(mnuPlaySound->isChecked());
+    avi->SetPlaySound(command(Command::PlaySound)->isChecked());
 }

@@ -3,6 +3,7 @@
 // browser's history for Back and Forward, and its progress display.
 #include "app/window/mainform.h"
 
+#include "app/commands/command_set.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/progress_gauge.h"
 #include "app/window/settings.h"
@@ -16,6 +17,8 @@
 #include <QMessageBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+using commands::Command;
 
 void TfrmMain::createBrowser()
 {
@@ -187,14 +190,14 @@ void TfrmMain::WebBrowser1NewWindow2(const QString &address)
         WebBrowser1->navigate(address);
 }
 
-void TfrmMain::WebBrowser1CommandStateChange(int command, bool enabled)
+void TfrmMain::WebBrowser1CommandStateChange(int navigation, bool enabled)
 {
-    if (command == web::NavigateForward)
+    if (navigation == web::NavigateForward)
         btnForward->setEnabled(enabled);
-    else if (command == web::NavigateBack)
+    else if (navigation == web::NavigateBack)
         btnBack->setEnabled(enabled);
-    Back1->setEnabled(btnBack->isEnabled());
-    Next1->setEnabled(btnForward->isEnabled());
+    command(Command::Back)->setEnabled(btnBack->isEnabled());
+    command(Command::Next)->setEnabled(btnForward->isEnabled());
 }
 
 // The page's loads drive the gauge only while the pane is the view. While a picture
