@@ -56,7 +56,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     QMenu *const gameMenu = findChild<QMenu *>(QStringLiteral("mnuGame"));
     QMenu *const helpMenu = findChild<QMenu *>(QStringLiteral("mnuHelp"));
     m_play = new PlayAssist(this, *this, Image2, txtInfo, gameMenu, helpMenu);
-    m_pause = new PauseControl(this, *this, fraSolution, fraBrowser, gameMenu);
+    m_pause = new PauseControl(this, *this, fraSolution, m_web->frame(), gameMenu);
     m_keeper = new GameKeeper(this, *this, gameMenu);
     addKeysCommand(this, helpMenu);
     connectCommands();
@@ -82,6 +82,9 @@ TfrmMain::~TfrmMain()
     m_play = nullptr;
     delete m_pause;
     m_pause = nullptr;
+    // The browser goes while the frame it was made in is still there.
+    delete m_web;
+    m_web = nullptr;
     Timer1->stop();
 }
 
@@ -158,12 +161,6 @@ void TfrmMain::showPuzzleTitle(const QString &name)
     setWindowTitle(QStringLiteral("Pindrel - ") + name);
 }
 
-void TfrmMain::hidePaneFrame()
-{
-    fraBrowser->hide();
-    fraBrowser->setEnabled(false);
-}
-
 void TfrmMain::rebuildDimSource()
 {
     if (FadeBlocks1->isChecked())
@@ -221,7 +218,7 @@ void TfrmMain::mnuSolutionClick()
 {
     leaveGame();
     m_clock.StopTimer();
-    hidePaneFrame();
+    m_web->hidePaneFrame();
     m_state.solutionShown = true;
     imgSolution->show();
     imgSolution->update();
@@ -239,13 +236,13 @@ void TfrmMain::btnRestartClick()
     leaveGame();
     // A picture still downloading is given up: the page that held its link comes back, and
     // is what restarts.
-    if (cancelDownload()) {
-        showPane();
+    if (dropPendingOpens()) {
+        m_web->showPane();
         //: In the clock's place on the tool bar, 88 pixels wide: keep it short
         setStatusText(tr("Browsing"));
     }
-    if (restartReloadsPage()) {
-        WebBrowser1->refresh();
+    if (m_web->restartReloadsPage()) {
+        m_web->browser()->refresh();
         return;
     }
     {
@@ -306,7 +303,7 @@ void TfrmMain::countMoveAndTestCompletion(bool ruled, bool countsMove)
 bool TfrmMain::gameOnBoard() const
 {
     return !m_state.solutionShown && !Image2->isHidden() && Image2->isEnabled() &&
-           fraBrowser->isHidden();
+           m_web->frame()->isHidden();
 }
 
 bool TfrmMain::boardInPlay() const

@@ -46,7 +46,7 @@ bool TfrmMain::gameToKeep(game::KeptGame &kept) const
 void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &downloaded)
 {
     using Source = game::KeptGame::Source;
-    cancelDownload();
+    dropPendingOpens();
     switch (kept.source) {
     case Source::File:
         m_openDialogFileName = kept.path;
@@ -62,7 +62,7 @@ void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &dow
     const QImage picture =
         kept.source == Source::StartUp ? startupPicture() : sources::decodeJpegBytes(downloaded);
     abandonShownPuzzle();
-    hidePaneFrame();
+    m_web->hidePaneFrame();
     fraImages->raise();
     if (kept.source == Source::StartUp) {
         m_play->setStartUpPicture();

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Back and Forward through the sibling pictures, and the mouse's side buttons.
 #include "app/window/mainform.h"
-#include "sources/picture_download.h"
 
 #include "app/dialogs/error_report.h"
+#include "app/web_pane/picture_fetch.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
 #include "sources/sibling_files.h"
@@ -24,9 +24,9 @@ void TfrmMain::setBackForwardEnabled(bool back, bool forward)
 
 void TfrmMain::btnForwardClick()
 {
-    cancelDownload();
+    dropPendingOpens();
     if (siblingIndex == webSiblingIndex)
-        browseForward();
+        m_web->browseForward();
     else
         stepThroughSiblings(+1);
 }
@@ -37,13 +37,18 @@ void TfrmMain::btnBackClick()
     // with its message and brings the page back; over a folder it is given up silently,
     // since another picture takes its place.
     if (siblingIndex == webSiblingIndex)
-        Client->abort();
+        m_web->pictures()->abort();
     else
-        cancelDownload();
+        dropPendingOpens();
     if (siblingIndex == webSiblingIndex)
         browseBack();
     else
         stepThroughSiblings(-1);
+}
+
+bool TfrmMain::dropPendingOpens()
+{
+    return m_web->pictures()->cancelDownload();
 }
 
 void TfrmMain::stepThroughSiblings(int step)

@@ -47,7 +47,7 @@ void TfrmMain::openPuzzle(const QString &path)
     }
     // A local picture, of either kind, puts the web pane away: it would cover the board.
     fraImages->raise();
-    fraBrowser->hide();
+    m_web->frame()->hide();
     m_clock.StopTimer();
     m_clock.StartTimer();
 
@@ -101,7 +101,7 @@ void TfrmMain::mnuOpenClick()
 
 void TfrmMain::openChosenFile(const QString &path)
 {
-    cancelDownload();
+    dropPendingOpens();
     m_openDialogFileName = path;
     openDialog()->setDirectory(QFileInfo(path).absolutePath());
     try {
@@ -141,7 +141,7 @@ void TfrmMain::findOtherFiles()
 
 void TfrmMain::openPuzzleFromMenu(QAction *item)
 {
-    cancelDownload();
+    dropPendingOpens();
     runReportingFailures([&] {
         WaitCursor busy;
         openKnownFile(recentmenu::pathOfMenuText(item->text()));

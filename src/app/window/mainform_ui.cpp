@@ -6,7 +6,6 @@
 #include "app/widgets/picture_view.h"
 #include "app/widgets/progress_gauge.h"
 #include "app/widgets/widget_colour.h"
-#include "sources/picture_download.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -120,9 +119,6 @@ void TfrmMain::createWidgets()
     client->setMinimumSize(331, 331);
     setCentralWidget(client);
 
-    Client = new sources::PictureDownload(this);
-    Client->setObjectName(QStringLiteral("Client"));
-
     tmrTimer = new QTimer(this);
     tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
     tmrTimer->setInterval(500);
@@ -218,8 +214,9 @@ void TfrmMain::createPictureArea(QWidget *parent)
     // stacking order.
     auto *stack = new QStackedLayout(fraSolution);
     stack->setStackingMode(QStackedLayout::StackAll);
-    fraBrowser = new QWidget(fraSolution);
+    auto *fraBrowser = new QWidget(fraSolution);
     fraBrowser->setObjectName(QStringLiteral("fraBrowser"));
+    m_web = new WebPane(fraBrowser, progressBar, this);
     ProEffectImage1 = new PictureView(fraSolution);
     ProEffectImage1->setObjectName(QStringLiteral("ProEffectImage1"));
     imgSolution = new PictureView(fraSolution);
@@ -229,7 +226,7 @@ void TfrmMain::createPictureArea(QWidget *parent)
     for (QWidget *control : {fraBrowser, static_cast<QWidget *>(ProEffectImage1),
                              static_cast<QWidget *>(imgSolution), static_cast<QWidget *>(Image2)})
         stack->addWidget(control);
-    hidePaneFrame();
+    m_web->hidePaneFrame();
     ProEffectImage1->hide();
     ProEffectImage1->setPicture(&m_dimPicture);
     imgSolution->setPicture(&m_solutionPicture);
@@ -339,9 +336,7 @@ void TfrmMain::connectCommands()
     connect(mnuWeb, &QAction::triggered, this, &TfrmMain::PuzzlesontheWeb1Click);
     connect(btnWeb, &QToolButton::clicked, this, &TfrmMain::PuzzlesontheWeb1Click);
     connect(mnuOpenURL, &QAction::triggered, this, &TfrmMain::OpenURL1Click);
-    connect(Client, &sources::PictureDownload::workBegin, this, &TfrmMain::ClientWorkBegin);
-    connect(Client, &sources::PictureDownload::work, this, &TfrmMain::ClientWork);
-    connect(Client, &sources::PictureDownload::workEnd, this, &TfrmMain::ClientWorkEnd);
+    connectWebPane();
 
     connect(mnuSetup, &QAction::triggered, this, &TfrmMain::mnuSetupClick);
     connect(btnOptions, &QToolButton::clicked, this, &TfrmMain::mnuSetupClick);
