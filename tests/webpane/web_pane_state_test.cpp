@@ -20,7 +20,7 @@ TEST_F(LoopbackSiteTest, ThePaneStaysOnTopWhileBrowsing)
          [&] {
              clickLink("pic");
              ASSERT_TRUE(waitForTitle("Pindrel - " + server.url(QStringLiteral("/pics/one.jpg"))));
-             clickButton("btnBack");
+             backFromPuzzleToPage();
          }},
         {"Open URL over a local puzzle",
          [&] {

@@ -15,9 +15,12 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include <functional>
+
 struct OpenRequest;
 class PictureView;
 class GameKeeper;
+class LeavingMoment;
 class PauseControl;
 class PlayAssist;
 class ProgressGauge;
@@ -174,11 +177,12 @@ class TfrmMain : public QMainWindow,
     bool handleAppMessage(QEvent *event);
     void setBackForwardEnabled(bool back, bool forward);
     void stepThroughSiblings(int step);
-    // The board dims a moment before the next picture; over the solution view the dimmed
-    // picture shows instead, or nothing.
-    void playLeavingEffect(bool dimmedSolution = true);
-    // What every command that starts another puzzle or view does first: a picture still
-    // downloading is dropped without a word. True when one was running.
+    // The board dims a moment before next runs; over the solution view the dimmed picture
+    // shows instead, or nothing, and then next runs at once.
+    void playLeavingEffect(bool dimmedSolution, std::function<void()> next);
+    // What every command that starts another puzzle or view does first: a step still in its
+    // leaving moment and a picture still downloading are dropped without a word. True when a
+    // download was running.
     bool dropPendingOpens();
 
     // mainform_modes.cpp: tool strip, full screen and the dialogs.
@@ -294,6 +298,7 @@ class TfrmMain : public QMainWindow,
     QAction *mnuVisitOnline = nullptr;
 
     WebPane *m_web = nullptr;
+    LeavingMoment *m_leaving = nullptr;
     PlayAssist *m_play = nullptr;
     GameKeeper *m_keeper = nullptr;
     PauseControl *m_pause = nullptr;

@@ -6,6 +6,7 @@
 #include "app/widgets/picture_view.h"
 #include "app/widgets/progress_gauge.h"
 #include "app/widgets/widget_colour.h"
+#include "app/window/leaving_moment.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -118,6 +119,8 @@ void TfrmMain::createWidgets()
     column->addWidget(fraImages, 1);
     client->setMinimumSize(331, 331);
     setCentralWidget(client);
+
+    m_leaving = new LeavingMoment(this);
 
     tmrTimer = new QTimer(this);
     tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
@@ -332,6 +335,8 @@ void TfrmMain::connectCommands()
     connect(btnForward, &QToolButton::clicked, this, &TfrmMain::btnForwardClick);
     connect(Back1, &QAction::triggered, this, &TfrmMain::Back1Click);
     connect(Next1, &QAction::triggered, this, &TfrmMain::Next1Click);
+    connect(m_leaving, &LeavingMoment::heldPress, this,
+            [this](int direction) { direction > 0 ? Next1Click() : Back1Click(); });
 
     connect(mnuWeb, &QAction::triggered, this, &TfrmMain::PuzzlesontheWeb1Click);
     connect(btnWeb, &QToolButton::clicked, this, &TfrmMain::PuzzlesontheWeb1Click);

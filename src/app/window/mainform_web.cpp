@@ -113,10 +113,11 @@ void TfrmMain::browseBack()
     }
     // A web puzzle is showing: it fades out, and the page that held its link comes back.
     // Over the solution view only the views go: no dimmed picture stands before the page.
-    playLeavingEffect(false);
-    Image2->setEnabled(false);
-    // Back follows the browser's history again.
-    setBackForwardEnabled(m_web->canGoBack(), false);
-    m_web->showPane();
-    setStatusText(tr("Browsing"));
+    playLeavingEffect(false, [this] {
+        Image2->setEnabled(false);
+        // Back follows the browser's history again.
+        setBackForwardEnabled(m_web->canGoBack(), false);
+        m_web->showPane();
+        setStatusText(tr("Browsing"));
+    });
 }
