@@ -72,7 +72,7 @@ class KeepResumeTest : public WindowTest
             LoopbackServer::Response response;
             response.body = testsupport::jpegOf({90, 60}, Qt::darkCyan);
             server.serve(QStringLiteral("/pic.jpg"), response);
-            ASSERT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/pic.jpg"))),
+            ASSERT_EQ(openFromWebAndWait(server.url(QStringLiteral("/pic.jpg"))),
                       TfrmMain::WebPicture::Opened);
             break;
         }

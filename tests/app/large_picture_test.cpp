@@ -86,7 +86,7 @@ TEST_F(WindowTest, APhotoFarLargerThanTheScreenLooksAndPlaysAsItsFullDecode)
         const qint64 before = statusBytes("VmRSS:");
         ASSERT_TRUE(resetPeakResident());
         if (downloaded) {
-            ASSERT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/large.jpg"))),
+            ASSERT_EQ(openFromWebAndWait(server.url(QStringLiteral("/large.jpg"))),
                       TfrmMain::WebPicture::Opened);
         } else {
             window->openPuzzle(path);

@@ -144,6 +144,8 @@ class MisnamedFileTest : public WindowTest
             window->openChosenFile(anchor);
             ASSERT_EQ(window->siblings().size(), 2);
             clickButton("btnForward");
+            // The sibling opens once the left picture has stood dimmed a moment.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return board()->isEnabled(); }));
             break;
         }
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Puzzles from downloaded pictures: success, every failure, the gauge, the addresses each
-// origin may reach, and a newer link taking over. The server runs on 127.0.0.1 inside the test.
+// origin may reach, a newer link taking over, and the transfer on the window's own event loop.
+// The server runs on 127.0.0.1 inside the test.
 #include "app/widgets/progress_gauge.h"
 #include "sources/picture_download.h"
 #include "support/fifo_watch.h"
@@ -8,11 +9,14 @@
 #include "support/loopback_server.h"
 #include "window_fixture.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
@@ -48,7 +52,7 @@ TEST_F(WebDownloadTest, APictureBecomesAPuzzleCaptionedWithItsWholeAddress)
     server.serve(QStringLiteral("/photos/pic.jpg?size=2"),
                  picture(QSize(120, 90), LoopbackServer::Framing::Length));
     const QString address = server.url(QStringLiteral("/photos/pic.jpg?size=2"));
-    EXPECT_EQ(window->openImageFromWeb(address), TfrmMain::WebPicture::Opened);
+    EXPECT_EQ(openFromWebAndWait(address), TfrmMain::WebPicture::Opened);
 
     EXPECT_EQ(window->windowTitle(), "Pindrel - " + address);
     EXPECT_EQ(window->solutionPicture().size(), QSize(120, 90));
@@ -100,7 +104,7 @@ TEST_F(WebDownloadTest, EveryFailureIsReportedAndBringsThePaneBack)
         SCOPED_TRACE(address.toStdString());
         QString caption, message;
         expectMessage(&caption, &message);
-        EXPECT_EQ(window->openImageFromWeb(address), TfrmMain::WebPicture::Failed);
+        EXPECT_EQ(openFromWebAndWait(address), TfrmMain::WebPicture::Failed);
         EXPECT_EQ(caption, "Warning");
         EXPECT_EQ(message, "Unable to download image.");
         EXPECT_EQ(text("txtStatus"), "Error");
@@ -134,7 +138,7 @@ TEST_F(WebDownloadTest, TheGaugeCoversTheTimePanelAndCountsTheBody)
             seen << Seen{gauge()->maximum(), gauge()->value(), gauge()->text(),
                          gauge()->isVisible()};
         });
-        EXPECT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/drip.jpg"))),
+        EXPECT_EQ(openFromWebAndWait(server.url(QStringLiteral("/drip.jpg"))),
                   TfrmMain::WebPicture::Opened);
         QObject::disconnect(watch);
 
@@ -178,7 +182,7 @@ TEST_F(WebDownloadTest, AddressesAreFetchedOnlyWhereTheirOriginMayReach)
         QString caption, message;
         if (!opens)
             expectMessage(&caption, &message);
-        EXPECT_EQ(window->openImageFromWeb(address, origin),
+        EXPECT_EQ(openFromWebAndWait(address, origin),
                   opens ? TfrmMain::WebPicture::Opened : TfrmMain::WebPicture::Failed);
         EXPECT_EQ(message, opens ? "" : "Unable to download image.");
     }
@@ -192,19 +196,19 @@ TEST_F(WebDownloadTest, ANewerLinkDuringATransferWinsAndOnlyItsPuzzleIsBuilt)
     server.serve(QStringLiteral("/new.jpg"),
                  picture(QSize(90, 60), LoopbackServer::Framing::Length));
     const QString newer = server.url(QStringLiteral("/new.jpg"));
-    TfrmMain::WebPicture inner = TfrmMain::WebPicture::Failed;
+    QSignalSpy ends(window.get(), &TfrmMain::webPictureEnded);
     QObject::connect(client(), &sources::PictureDownload::work, window.get(), [&] {
         client()->disconnect(window.get());
-        QTimer::singleShot(0, window.get(), [&] { inner = window->openImageFromWeb(newer); });
+        QTimer::singleShot(0, window.get(), [&] { window->openImageFromWeb(newer); });
     });
     int boxes = 0;
     whenModal("QMessageBox", [&boxes](QWidget *box) {
         ++boxes;
         box->close();
     });
-    EXPECT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/old.jpg"))),
+    EXPECT_EQ(openFromWebAndWait(server.url(QStringLiteral("/old.jpg"))),
               TfrmMain::WebPicture::Dropped);
-    EXPECT_EQ(inner, TfrmMain::WebPicture::Opened);
+    EXPECT_EQ(webPictureEnd(ends, newer), TfrmMain::WebPicture::Opened);
     EXPECT_EQ(window->windowTitle(), "Pindrel - " + newer);
     EXPECT_EQ(window->solutionPicture().size(), QSize(90, 60));
     EXPECT_TRUE(board()->isVisible());
@@ -213,4 +217,42 @@ TEST_F(WebDownloadTest, ANewerLinkDuringATransferWinsAndOnlyItsPuzzleIsBuilt)
     QTest::qWait(50); // time for a message about the dropped download, had one been queued
     EXPECT_EQ(boxes, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedEarly() == 1; }));
+}
+
+TEST_F(WebDownloadTest, TheTransferRunsOnTheWindowsOwnEventLoopWithNoLoopNestedInside)
+{
+    server.serve(QStringLiteral("/drip.jpg"),
+                 picture(QSize(64, 48), LoopbackServer::Framing::Length, 200));
+    const QString address = server.url(QStringLiteral("/drip.jpg"));
+    // The one loop the window runs on, as under the application's exec().
+    QEventLoop outer;
+    std::optional<TfrmMain::WebPicture> end;
+    QObject::connect(window.get(), &TfrmMain::webPictureEnded, &outer,
+                     [&](const QString &, TfrmMain::WebPicture outcome) {
+                         end = outcome;
+                         outer.quit();
+                     });
+    QList<int> levelsAtWork;
+    QObject::connect(client(), &sources::PictureDownload::work, window.get(),
+                     [&] { levelsAtWork << QThread::currentThread()->loopLevel(); });
+    bool endedBeforeReturn = true, timerBeforeEnd = false;
+    int levelInTimer = 0;
+    QTimer::singleShot(0, window.get(), [&] {
+        window->openImageFromWeb(address);
+        endedBeforeReturn = end.has_value();
+        // Posted after the call: it runs while the transfer goes on.
+        QTimer::singleShot(0, window.get(), [&] {
+            timerBeforeEnd = !end.has_value();
+            levelInTimer = QThread::currentThread()->loopLevel();
+        });
+    });
+    QTimer::singleShot(60'000, &outer, &QEventLoop::quit);
+    outer.exec();
+
+    EXPECT_EQ(end, TfrmMain::WebPicture::Opened);
+    EXPECT_FALSE(endedBeforeReturn);
+    EXPECT_TRUE(timerBeforeEnd);
+    EXPECT_EQ(levelInTimer, 1);
+    ASSERT_GT(levelsAtWork.size(), 10);
+    EXPECT_EQ(levelsAtWork.count(1), levelsAtWork.size()) << levelsAtWork.count(2) << " nested";
 }

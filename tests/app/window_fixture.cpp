@@ -120,6 +120,27 @@ void WindowTest::openThroughDialog(const QString &path)
     action("mnuOpen")->trigger();
 }
 
+std::optional<TfrmMain::WebPicture> WindowTest::openFromWebAndWait(const QString &address,
+                                                                   web::LinkOrigin origin)
+{
+    QSignalSpy ends(window.get(), &TfrmMain::webPictureEnded);
+    window->openImageFromWeb(address, origin);
+    return webPictureEnd(ends, address);
+}
+
+std::optional<TfrmMain::WebPicture> WindowTest::webPictureEnd(QSignalSpy &ends,
+                                                              const QString &address)
+{
+    std::optional<TfrmMain::WebPicture> end;
+    const auto ended = [&] {
+        for (const QList<QVariant> &arguments : std::as_const(ends))
+            if (arguments.at(0).toString() == address)
+                end = arguments.at(1).value<TfrmMain::WebPicture>();
+        return end.has_value();
+    };
+    return QTest::qWaitFor(ended, 60'000) ? end : std::nullopt;
+}
+
 void WindowTest::expectMessage(QString *caption, QString *text)
 {
     whenModal("QMessageBox", [caption, text](QWidget *modal) {

@@ -8,10 +8,12 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 class WindowTest : public ::testing::Test
 {
@@ -48,6 +50,14 @@ class WindowTest : public ::testing::Test
     void openThroughDialog(const QString &path);
     // Closes the next message box with its default button and returns its caption and text.
     void expectMessage(QString *caption, QString *text);
+
+    // Starts address's download as a picture link does and waits for its end.
+    std::optional<TfrmMain::WebPicture>
+    openFromWebAndWait(const QString &address, web::LinkOrigin origin = web::LinkOrigin::Page);
+    // Waits for the end of address's download among those ends (a spy on webPictureEnded)
+    // records; none when it does not come within a minute.
+    static std::optional<TfrmMain::WebPicture> webPictureEnd(QSignalSpy &ends,
+                                                             const QString &address);
 
     QTemporaryDir settingsDir;
     // The size SetUp gives the window; an empty one keeps the size the window chose itself.

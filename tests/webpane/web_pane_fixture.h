@@ -110,6 +110,13 @@ class WebPaneTest : public WindowTest
 
     QWidget *pane() { return find<QWidget>("fraBrowser"); }
 
+    // Back from a web puzzle: the puzzle stands dimmed a moment, then its page comes back.
+    void backFromPuzzleToPage()
+    {
+        clickButton("btnBack");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pane()->isVisible(); }));
+    }
+
     // One of the two local pictures a.jpg and b.jpg, opened from the Open dialog.
     void openLocal(const char *name) { openThroughDialog(folder.filePath(QLatin1String(name))); }
 

@@ -20,7 +20,7 @@ TEST_F(LoopbackSiteTest, ThePaneStaysOnTopWhileBrowsing)
          [&] {
              clickLink("pic");
              ASSERT_TRUE(waitForTitle("Pindrel - " + server.url(QStringLiteral("/pics/one.jpg"))));
-             clickButton("btnBack");
+             backFromPuzzleToPage();
          }},
         {"Open URL over a local puzzle",
          [&] {
@@ -84,7 +84,7 @@ TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilentlyButBackWhil
         {"Back",
          [&] {
              browse();
-             ASSERT_EQ(window->openImageFromWeb(one), TfrmMain::WebPicture::Opened);
+             ASSERT_EQ(openFromWebAndWait(one), TfrmMain::WebPicture::Opened);
          },
          [&] { clickButton("btnBack"); }, "Pindrel - " + one, true, false, true},
         {"Forward", [&] { openLocal("a.jpg"); }, [&] { clickButton("btnForward"); },
@@ -121,7 +121,7 @@ TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilentlyButBackWhil
         });
         const int closed = server.closedEarly();
         const int boxesBefore = boxes;
-        EXPECT_EQ(window->openImageFromWeb(server.url(QStringLiteral("/pics/slow.jpg"))),
+        EXPECT_EQ(openFromWebAndWait(server.url(QStringLiteral("/pics/slow.jpg"))),
                   row.fails ? TfrmMain::WebPicture::Failed : TfrmMain::WebPicture::Dropped);
         EXPECT_TRUE(ran);
         EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedEarly() == closed + 1; }));

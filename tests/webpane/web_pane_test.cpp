@@ -63,7 +63,7 @@ TEST_F(LoopbackSiteTest, PictureLinksBecomePuzzlesAndBackReturnsToTheirPage)
     EXPECT_EQ(window->siblingPosition(), -2);
     EXPECT_TRUE(view()->url().toString().endsWith("/site/pindrel_v2.htm"));
 
-    clickButton("btnBack");
+    backFromPuzzleToPage();
     EXPECT_TRUE(pane()->isVisible());
     EXPECT_TRUE(view()->isVisible());
     EXPECT_EQ(text("txtStatus"), "Browsing");
@@ -93,7 +93,7 @@ TEST_F(LoopbackSiteTest, ArrowKeysScrollThePageNotTheBoardWhileThePaneShows)
     keys(Qt::Key_Right, Qt::NoModifier, 2);
     const int cursor = find<QWidget>("boardOverlay")->property("cursorCell").toInt();
     const std::vector<int> arrangement = window->state().blockList;
-    clickButton("btnBack");
+    backFromPuzzleToPage();
     ASSERT_TRUE(waitForPage(QStringLiteral("/site/pindrel_v2.htm")));
     script(QStringLiteral("document.body.style.height = '5000px'"));
     QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 200));

@@ -54,7 +54,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent), m_session(new GameSes
     createMenus();
     m_play = new PlayAssist(this, *m_session, Image2, txtInfo, *m_commands,
                             [this](QPoint at) { Image2MouseDown(Qt::LeftButton, at); });
-    m_pause = new PauseControl(this, *m_session, fraSolution, fraBrowser, *m_commands);
+    m_pause = new PauseControl(this, *m_session, fraSolution, m_web->frame(), *m_commands);
     m_keeper = new GameKeeper(this, *m_session, *m_commands,
                               [this](const game::KeptGame &kept, const QByteArray &downloaded) {
                                   openKeptPicture(kept, downloaded);
@@ -82,6 +82,9 @@ TfrmMain::~TfrmMain()
     m_play = nullptr;
     delete m_pause;
     m_pause = nullptr;
+    // The browser goes while the frame it was made in is still there.
+    delete m_web;
+    m_web = nullptr;
     Timer1->stop();
 }
 
@@ -178,12 +181,6 @@ void TfrmMain::showPuzzleTitle(const QString &name)
     setWindowTitle(QStringLiteral("Pindrel - ") + name);
 }
 
-void TfrmMain::hidePaneFrame()
-{
-    fraBrowser->hide();
-    fraBrowser->setEnabled(false);
-}
-
 void TfrmMain::rebuildDimSource()
 {
     if (command(Command::FadeBlocks)->isChecked())
@@ -240,7 +237,7 @@ void TfrmMain::mnuSolutionClick()
 {
     m_pause->setPaused(false);
     m_session->showSolution();
-    hidePaneFrame();
+    m_web->hidePaneFrame();
     imgSolution->show();
     imgSolution->update();
     Image2->hide();
@@ -256,13 +253,13 @@ void TfrmMain::btnRestartClick()
     leaveGame();
     // A picture still downloading is given up: the page that held its link comes back, and
     // is what restarts.
-    if (cancelDownload()) {
-        showPane();
+    if (dropPendingOpens()) {
+        m_web->showPane();
         //: In the clock's place on the tool bar, 88 pixels wide: keep it short
         setStatusText(tr("Browsing"));
     }
-    if (restartReloadsPage()) {
-        WebBrowser1->refresh();
+    if (m_web->restartReloadsPage()) {
+        m_web->browser()->refresh();
         return;
     }
     {
@@ -336,7 +333,7 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == fraSolution && event->type() == QEvent::Resize)
         placeInfoLabels();
-    if ((watched == Image2 || watched == fraBrowser) &&
+    if ((watched == Image2 || watched == m_web->frame()) &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent ||
          event->type() == QEvent::EnabledChange))
         boardShownChanged();

@@ -2,26 +2,24 @@
 // The main window: the wiring of the game, its widgets, menus, timers and handlers.
 #pragma once
 
+#include "app/web_pane/web_pane.h"
 #include "app/window/board_picture.h"
 #include "session/game_session.h"
-#include "web/browser.h"
 #include "web/link_rules.h"
 
 #include <QImage>
 #include <QMainWindow>
 
-#include <memory>
+#include <functional>
 
 namespace commands {
 class CommandSet;
 enum class Command;
 } // namespace commands
-namespace sources {
-class PictureDownload;
-}
 struct OpenRequest;
 class PictureView;
 class GameKeeper;
+class LeavingMoment;
 class PauseControl;
 class PlayAssist;
 class ProgressGauge;
@@ -80,22 +78,27 @@ class TfrmMain : public QMainWindow
 
     // The web pane, in mainform_web.cpp; the browser exists once the pane was first used.
     void PuzzlesontheWeb1Click();
-    web::Browser *browser() const { return WebBrowser1.get(); }
+    void OpenURL1Click();
+    web::Browser *browser() const { return m_web->browser(); }
     // What OK in the Open URL dialog does with the typed text: the pane opens, a picture
     // address is fetched, any other goes to the browser.
     void openTypedAddress(const QString &typed);
-    // Downloads a picture and starts a puzzle from it. Failed when the address is not one
-    // origin may reach, or the download or the decoding failed, which the player has been
-    // told; Dropped when a newer picture link, another command or the end of the program took
-    // over, and nothing was done.
+    // Starts downloading a picture to start a puzzle from, and returns: webPictureEnded tells
+    // how it ended.
+    void openImageFromWeb(const QString &address, web::LinkOrigin origin = web::LinkOrigin::Page);
+    // Opened; Failed when the address is not one its origin may reach, or the download or the
+    // decoding failed, which the player has been told; Dropped when a newer picture link,
+    // another command or the end of the program took over, and nothing was done.
     enum class WebPicture
     {
         Opened,
         Failed,
         Dropped
     };
-    WebPicture openImageFromWeb(const QString &address,
-                                web::LinkOrigin origin = web::LinkOrigin::Page);
+    Q_ENUM(WebPicture)
+
+  signals:
+    void webPictureEnded(const QString &address, TfrmMain::WebPicture outcome);
 
   protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -127,7 +130,6 @@ class TfrmMain : public QMainWindow
     void hideCaptions();
     void switchForwardOff();
     void showPuzzleTitle(const QString &name);
-    void hidePaneFrame();
     // The game on the board is left: a pause ends, and the game is kept.
     void leaveGame();
 
@@ -166,9 +168,13 @@ class TfrmMain : public QMainWindow
     bool handleAppMessage(QEvent *event);
     void setBackForwardEnabled(bool back, bool forward);
     void stepThroughSiblings(int step);
-    // The board dims a moment before the next picture; over the solution view the dimmed
-    // picture shows instead, or nothing.
-    void playLeavingEffect(bool dimmedSolution = true);
+    // The board dims a moment before next runs; over the solution view the dimmed picture
+    // shows instead, or nothing, and then next runs at once.
+    void playLeavingEffect(bool dimmedSolution, std::function<void()> next);
+    // What every command that starts another puzzle or view does first: a step still in its
+    // leaving moment and a picture still downloading are dropped without a word. True when a
+    // download was running.
+    bool dropPendingOpens();
 
     // mainform_modes.cpp: tool strip, full screen and the dialogs.
     void mnuSetupClick();
@@ -198,33 +204,16 @@ class TfrmMain : public QMainWindow
     QSize shownVideoSize() const;
     void sizeVideoPictures(QSize size);
 
-    // mainform_web.cpp: the web pane, Open URL, link interception and browsing history.
-    void OpenURL1Click();
-    void createBrowser();
-    void showPane();
-    void putPaneAway();
-    void setBrowserShown(bool shown);
-    bool browserEnabled() const;
+    // mainform_web.cpp: the web pane's wiring, entering it, a taken picture link and Back
+    // from a web puzzle.
+    void connectWebPane();
     void enterBrowsing();
-    bool WebBrowser1BeforeNavigate2(const QString &address);
     void takePictureLink(const QString &address, web::LinkOrigin origin);
-    void followPictureLink(const QString &address, web::LinkOrigin origin);
-    void WebBrowser1NewWindow2(const QString &address);
-    void WebBrowser1CommandStateChange(int navigation, bool enabled);
-    bool pageOwnsGauge() const;
-    void hidePageGauge();
-    void WebBrowser1ProgressChange(int progress, int maximum);
-    void WebBrowser1DocumentComplete();
     void browseBack();
-    bool restartReloadsPage();
-    void browseForward();
 
-    // mainform_download.cpp: a picture link's download, its gauge and failure.
-    void ClientWorkBegin(qint64 expected);
-    void ClientWork(qint64 received);
-    void ClientWorkEnd();
-    void downloadFailed();
-    bool cancelDownload();
+    // mainform_download.cpp: a downloaded picture's puzzle, and the page back after a failure.
+    void openWebPicture(const QString &address, const QByteArray &bytes, const QImage &picture);
+    void webPictureFailed(const QString &address);
 
     GameSession *m_session;
     bool isVideo = false;
@@ -263,7 +252,6 @@ class TfrmMain : public QMainWindow
     // Picture area.
     QWidget *fraImages = nullptr;
     QWidget *fraSolution = nullptr;
-    QWidget *fraBrowser = nullptr;
     PictureView *Image2 = nullptr;
     PictureView *imgSolution = nullptr;
     PictureView *ProEffectImage1 = nullptr;
@@ -276,11 +264,11 @@ class TfrmMain : public QMainWindow
     QMenu *PopupMenu1 = nullptr;        // a copy of the main menu for full-screen mode
     QFileDialog *OpenDialog1 = nullptr; // made by openDialog()
 
-    std::unique_ptr<web::Browser> WebBrowser1;
+    WebPane *m_web = nullptr;
+    LeavingMoment *m_leaving = nullptr;
     PlayAssist *m_play = nullptr;
     GameKeeper *m_keeper = nullptr;
     PauseControl *m_pause = nullptr;
-    sources::PictureDownload *Client = nullptr;
     TDCAviPlayer *avi = nullptr;
     QTimer *Timer1 = nullptr;
 };

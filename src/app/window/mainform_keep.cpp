@@ -24,13 +24,14 @@ void TfrmMain::resumeLastGame()
 
 void TfrmMain::boardShownChanged()
 {
-    m_session->setBoardShown(!Image2->isHidden() && Image2->isEnabled() && fraBrowser->isHidden());
+    m_session->setBoardShown(!Image2->isHidden() && Image2->isEnabled() &&
+                             m_web->frame()->isHidden());
 }
 
 void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &downloaded)
 {
     using Source = game::KeptGame::Source;
-    cancelDownload();
+    dropPendingOpens();
     switch (kept.source) {
     case Source::File:
         m_openDialogFileName = kept.path;
@@ -47,7 +48,7 @@ void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &dow
     const QImage picture =
         kept.source == Source::StartUp ? startupPicture() : sources::decodeJpegBytes(downloaded);
     abandonShownPuzzle();
-    hidePaneFrame();
+    m_web->hidePaneFrame();
     fraImages->raise();
     if (kept.source == Source::StartUp) {
         m_session->startUpPictureOpened();

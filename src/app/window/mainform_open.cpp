@@ -50,7 +50,7 @@ void TfrmMain::openPuzzle(const QString &path)
     }
     // A local picture, of either kind, puts the web pane away: it would cover the board.
     fraImages->raise();
-    fraBrowser->hide();
+    m_web->frame()->hide();
 
     m_session->pictureOpened(game::KeptGame::Source::File, path, QFileInfo(path).fileName());
     ++openCount;
@@ -94,7 +94,7 @@ void TfrmMain::mnuOpenClick()
 
 void TfrmMain::openChosenFile(const QString &path)
 {
-    cancelDownload();
+    dropPendingOpens();
     m_openDialogFileName = path;
     openDialog()->setDirectory(QFileInfo(path).absolutePath());
     try {
@@ -134,7 +134,7 @@ void TfrmMain::findOtherFiles()
 
 void TfrmMain::openPuzzleFromMenu(QAction *item)
 {
-    cancelDownload();
+    dropPendingOpens();
     runReportingFailures([&] {
         WaitCursor busy;
         openKnownFile(recentmenu::pathOfMenuText(item->text()));

@@ -7,7 +7,7 @@
 #include "app/widgets/picture_view.h"
 #include "app/widgets/progress_gauge.h"
 #include "app/widgets/widget_colour.h"
-#include "sources/picture_download.h"
+#include "app/window/leaving_moment.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -109,8 +109,7 @@ void TfrmMain::createWidgets()
     client->setMinimumSize(331, 331);
     setCentralWidget(client);
 
-    Client = new sources::PictureDownload(this);
-    Client->setObjectName(QStringLiteral("Client"));
+    m_leaving = new LeavingMoment(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -204,8 +203,9 @@ void TfrmMain::createPictureArea(QWidget *parent)
     // stacking order.
     auto *stack = new QStackedLayout(fraSolution);
     stack->setStackingMode(QStackedLayout::StackAll);
-    fraBrowser = new QWidget(fraSolution);
+    auto *fraBrowser = new QWidget(fraSolution);
     fraBrowser->setObjectName(QStringLiteral("fraBrowser"));
+    m_web = new WebPane(fraBrowser, progressBar, this);
     ProEffectImage1 = new PictureView(fraSolution);
     ProEffectImage1->setObjectName(QStringLiteral("ProEffectImage1"));
     imgSolution = new PictureView(fraSolution);
@@ -215,7 +215,7 @@ void TfrmMain::createPictureArea(QWidget *parent)
     for (QWidget *control : {fraBrowser, static_cast<QWidget *>(ProEffectImage1),
                              static_cast<QWidget *>(imgSolution), static_cast<QWidget *>(Image2)})
         stack->addWidget(control);
-    hidePaneFrame();
+    m_web->hidePaneFrame();
     ProEffectImage1->hide();
     ProEffectImage1->setPicture(&m_dimPicture);
     imgSolution->setPicture(&m_solutionPicture);
@@ -282,11 +282,11 @@ void TfrmMain::connectCommands()
             [this](QPoint at) { mnuImageFiles->popup(txtStatus->mapToGlobal(at)); });
     connect(btnBack, &QToolButton::clicked, this, &TfrmMain::btnBackClick);
     connect(btnForward, &QToolButton::clicked, this, &TfrmMain::btnForwardClick);
+    connect(m_leaving, &LeavingMoment::heldPress, this,
+            [this](int direction) { direction > 0 ? Next1Click() : Back1Click(); });
 
     connect(btnWeb, &QToolButton::clicked, this, &TfrmMain::PuzzlesontheWeb1Click);
-    connect(Client, &sources::PictureDownload::workBegin, this, &TfrmMain::ClientWorkBegin);
-    connect(Client, &sources::PictureDownload::work, this, &TfrmMain::ClientWork);
-    connect(Client, &sources::PictureDownload::workEnd, this, &TfrmMain::ClientWorkEnd);
+    connectWebPane();
 
     connect(btnOptions, &QToolButton::clicked, this, &TfrmMain::mnuSetupClick);
     for (QWidget *area : {centralWidget(), static_cast<QWidget *>(Image2)})

@@ -68,7 +68,7 @@ void TfrmMain::openVideo(const QString &path)
     sizeVideoPictures(shownVideoSize());
     // Smoothing a picture that changes every tick would cost a full rescale each time.
     setSmoothPictures(false);
-    hidePaneFrame();
+    m_web->hidePaneFrame();
 
     btnRestartClick();
     startVideoRefresh();
