@@ -1,24 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// An application event filter sees a drag before any child does, so a page in the web pane
-// never takes a dropped file or link: the window opens it. Other drags pass on unchanged.
+// The application's events are seen before any child sees them, so a drag is too, so a page in the
+// web pane never takes a dropped file or link: the window opens it. Other drags pass on unchanged.
 #include "app/open/drop_opener.h"
 
-#include <QApplication>
+#include "app/widgets/input_router.h"
+
 #include <QDropEvent>
 #include <QMimeData>
 #include <QWidget>
 
-DropOpener::DropOpener(QWidget *window, Open open)
+DropOpener::DropOpener(QWidget *window, InputRouter &router, Open open)
     : QObject(window), m_window(window), m_open(std::move(open))
 {
-    // Without it a drag over a child that takes no drops would never reach the filter.
+    // Without it a drag over a child that takes no drops would never reach the router.
     m_window->setAcceptDrops(true);
-    qApp->installEventFilter(this);
-}
-
-DropOpener::~DropOpener()
-{
-    qApp->removeEventFilter(this);
+    router.add(this,
+               [this](QObject *watched, QEvent *event) { return routeEvent(watched, event); });
 }
 
 std::optional<OpenRequest> DropOpener::requestFor(const QMimeData *data)
@@ -34,7 +31,7 @@ std::optional<OpenRequest> DropOpener::requestFor(const QMimeData *data)
     return std::nullopt;
 }
 
-bool DropOpener::eventFilter(QObject *watched, QEvent *event)
+bool DropOpener::routeEvent(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class InputRouter;
 class QMimeData;
 class QWidget;
 
@@ -20,16 +21,14 @@ class DropOpener : public QObject
     using Open = std::function<void(const OpenRequest &)>;
     // Watches every drag over the window and its children; open runs from the event loop
     // after a drop, once the drag source has been answered.
-    DropOpener(QWidget *window, Open open);
-    ~DropOpener() override;
+    DropOpener(QWidget *window, InputRouter &router, Open open);
 
     // The first dropped file or link that can open; nothing for other content.
     static std::optional<OpenRequest> requestFor(const QMimeData *data);
 
-  protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
   private:
+    bool routeEvent(QObject *watched, QEvent *event);
+
     QWidget *m_window;
     Open m_open;
 };

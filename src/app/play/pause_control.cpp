@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// P is taken from the application's event stream only while a game is on the board, so it
-// still types a "p" in the web pane and in dialogs. The menu shows it beside the item without
-// making it a shortcut, which would take it from those too.
+// P is taken from the window's keys, before any control sees them, only while a game is on the
+// board, so it still types a "p" in the web pane and in dialogs. The menu shows it beside the item
+// without making it a shortcut, which would take it from those too.
 #include "app/play/pause_control.h"
 
 #include "app/commands/command_set.h"
+#include "app/widgets/input_router.h"
 #include "session/game_session.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 
-PauseControl::PauseControl(QMainWindow *window, GameSession &session, QWidget *area,
-                           QWidget *coverUnder, const commands::CommandSet &commands)
+PauseControl::PauseControl(QMainWindow *window, GameSession &session, InputRouter &router,
+                           QWidget *area, QWidget *coverUnder, const commands::CommandSet &commands)
     : QObject(window), m_window(window), m_session(session), m_area(area),
       //: Shown large over the board while the game is paused
       m_cover(new QLabel(tr("Paused"), area))
@@ -39,12 +39,7 @@ PauseControl::PauseControl(QMainWindow *window, GameSession &session, QWidget *a
             [this] { m_action->setEnabled(m_session.paused() || m_session.onBoard()); });
     connect(&m_session, &GameSession::pausedChanged, this, &PauseControl::showPaused);
     window->installEventFilter(this);
-    qApp->installEventFilter(this);
-}
-
-PauseControl::~PauseControl()
-{
-    qApp->removeEventFilter(this);
+    router.add(this, [this](QObject *watched, QEvent *event) { return takeKey(watched, event); });
 }
 
 void PauseControl::setPaused(bool paused)
@@ -87,6 +82,11 @@ bool PauseControl::eventFilter(QObject *watched, QEvent *event)
         setPaused(false);
         return true;
     }
+    return false;
+}
+
+bool PauseControl::takeKey(QObject *watched, QEvent *event)
+{
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
         static_cast<QWidget *>(watched)->window() != m_window)
         return false;

@@ -9,6 +9,7 @@ namespace commands {
 class CommandSet;
 }
 class GameSession;
+class InputRouter;
 class QAction;
 class QLabel;
 class QMainWindow;
@@ -20,9 +21,8 @@ class PauseControl : public QObject
 
   public:
     // The cover lies over every child of area, under the one given.
-    PauseControl(QMainWindow *window, GameSession &session, QWidget *area, QWidget *coverUnder,
-                 const commands::CommandSet &commands);
-    ~PauseControl() override;
+    PauseControl(QMainWindow *window, GameSession &session, InputRouter &router, QWidget *area,
+                 QWidget *coverUnder, const commands::CommandSet &commands);
 
     void setPaused(bool paused);
 
@@ -31,6 +31,8 @@ class PauseControl : public QObject
 
   private:
     void windowStateChanged();
+    // P, from every key of the window.
+    bool takeKey(QObject *watched, QEvent *event);
     void showPaused(bool paused);
 
     QMainWindow *m_window;

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The keys are taken from the application's event stream before any control of the window
-// sees them, and only while a game is played, so the web pane keeps its arrows and the
+// The keys are taken from the window's input router before any control of the window sees
+// them, and only while a game is played, so the web pane keeps its arrows and the
 // toolbar its Space when no board shows.
 #include "app/play/play_assist.h"
 
 #include "app/commands/command_set.h"
 #include "app/play/board_overlay.h"
+#include "app/widgets/input_router.h"
 #include "app/widgets/picture_view.h"
 #include "game/geometry.h"
 #include "session/game_session.h"
@@ -36,8 +37,9 @@ std::optional<game::Direction> arrowOf(int key)
 
 } // namespace
 
-PlayAssist::PlayAssist(QMainWindow *window, GameSession &session, PictureView *board,
-                       QLabel *caption, const commands::CommandSet &commands, PressAt pressAt)
+PlayAssist::PlayAssist(QMainWindow *window, GameSession &session, InputRouter &router,
+                       PictureView *board, QLabel *caption, const commands::CommandSet &commands,
+                       PressAt pressAt)
     : QObject(window), m_window(window), m_session(session), m_board(board),
       m_overlay(new BoardOverlay(board)), m_records(caption), m_pressAt(std::move(pressAt))
 {
@@ -56,13 +58,8 @@ PlayAssist::PlayAssist(QMainWindow *window, GameSession &session, PictureView *b
             [this](int, const QString &note) { m_records.showNote(note); });
     connect(&m_session, &GameSession::dealt, this, &PlayAssist::newBoard);
     board->installEventFilter(this);
-    qApp->installEventFilter(this);
+    router.add(this, [this](QObject *watched, QEvent *event) { return takeKey(watched, event); });
     refreshCommands();
-}
-
-PlayAssist::~PlayAssist()
-{
-    qApp->removeEventFilter(this);
 }
 
 void PlayAssist::newBoard()
@@ -128,17 +125,15 @@ bool PlayAssist::handleKey(int key, Qt::KeyboardModifiers modifiers)
 
 bool PlayAssist::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_board) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            m_cursor.hide();
-            m_overlay->setCursorCell(-1);
-            break;
-        default:
-            break;
-        }
-        return false;
+    if (watched == m_board && event->type() == QEvent::MouseButtonPress) {
+        m_cursor.hide();
+        m_overlay->setCursorCell(-1);
     }
+    return false;
+}
+
+bool PlayAssist::takeKey(QObject *watched, QEvent *event)
+{
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
         static_cast<QWidget *>(watched)->window() != m_window || !m_session.inPlay())
         return false;

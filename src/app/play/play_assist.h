@@ -16,6 +16,7 @@ namespace commands {
 class CommandSet;
 }
 class BoardOverlay;
+class InputRouter;
 class GameSession;
 class PictureView;
 class QAction;
@@ -31,14 +32,15 @@ class PlayAssist : public QObject
     using PressAt = std::function<void(QPoint)>;
 
     // Binds Undo, Redo, Hint and Records, and listens to the keyboard of the window.
-    PlayAssist(QMainWindow *window, GameSession &session, PictureView *board, QLabel *caption,
-               const commands::CommandSet &commands, PressAt pressAt);
-    ~PlayAssist() override;
+    PlayAssist(QMainWindow *window, GameSession &session, InputRouter &router, PictureView *board,
+               QLabel *caption, const commands::CommandSet &commands, PressAt pressAt);
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    // The keys of play, from every key of the window.
+    bool takeKey(QObject *watched, QEvent *event);
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
     // A left press in the 1-based cell, as the mouse makes it.
     void pressCell(int cell);

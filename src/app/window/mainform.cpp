@@ -8,6 +8,7 @@
 #include "app/open/drop_opener.h"
 #include "app/play/pause_control.h"
 #include "app/play/play_assist.h"
+#include "app/widgets/input_router.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
 #include "app/window/accessible_names.h"
@@ -47,14 +48,16 @@ game::PressButton pressButtonOf(Qt::MouseButton button)
 
 } // namespace
 
-TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent), m_session(new GameSession(this))
+TfrmMain::TfrmMain(QWidget *parent)
+    : QMainWindow(parent), m_session(new GameSession(this)), m_input(new InputRouter(this))
 {
     m_board.showPicture(startupPicture());
     createWidgets();
     createMenus();
-    m_play = new PlayAssist(this, *m_session, Image2, txtInfo, *m_commands,
+    m_play = new PlayAssist(this, *m_session, *m_input, Image2, txtInfo, *m_commands,
                             [this](QPoint at) { Image2MouseDown(Qt::LeftButton, at); });
-    m_pause = new PauseControl(this, *m_session, fraSolution, m_web->frame(), *m_commands);
+    m_pause =
+        new PauseControl(this, *m_session, *m_input, fraSolution, m_web->frame(), *m_commands);
     m_keeper = new GameKeeper(this, *m_session, *m_commands,
                               [this](const game::KeptGame &kept, const QByteArray &downloaded) {
                                   openKeptPicture(kept, downloaded);
@@ -70,12 +73,14 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent), m_session(new GameSes
     connect(windowHandle(), &QWindow::screenChanged, this, &TfrmMain::updateMaximumSize);
     // The web pane's first opening re-creates the native window.
     new NativeWindowKeeper(this);
-    new DropOpener(this, [this](const OpenRequest &request) { openRequested(request); });
+    new DropOpener(this, *m_input, [this](const OpenRequest &request) { openRequested(request); });
 }
 
 TfrmMain::~TfrmMain()
 {
-    qApp->removeEventFilter(this);
+    // No part sees input once the window starts to go.
+    delete m_input;
+    m_input = nullptr;
     // It asks the window about the game from its event filters, and closing the web view
     // below still sends events: it must be gone before the window's members go.
     delete m_play;
@@ -99,7 +104,8 @@ void TfrmMain::FormCreate()
     rebuildDimSource();
     m_session->setShape(4, 4, game::SwapBlocks);
     mnuSolutionClick();
-    qApp->installEventFilter(this);
+    m_input->add(this,
+                 [this](QObject *watched, QEvent *event) { return eventFilter(watched, event); });
     Timer1->setInterval(settings::aviTimerFrom(settings::ReadSetting(QStringLiteral("avi_timer"))));
 }
 

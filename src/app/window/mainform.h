@@ -19,6 +19,7 @@ enum class Command;
 struct OpenRequest;
 class PictureView;
 class GameKeeper;
+class InputRouter;
 class LeavingMoment;
 class PauseControl;
 class PlayAssist;
@@ -216,6 +217,8 @@ class TfrmMain : public QMainWindow
     void webPictureFailed(const QString &address);
 
     GameSession *m_session;
+    // The one application-wide event filter: keys, side buttons and drops for every part.
+    InputRouter *m_input;
     bool isVideo = false;
     bool restartVideo = true;
     // The board follows the video while a video puzzle is open (when its interval allows).
