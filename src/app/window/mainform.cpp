@@ -8,11 +8,14 @@
 #include "app/open/drop_opener.h"
 #include "app/play/pause_control.h"
 #include "app/play/play_assist.h"
+#include "app/web_pane/picture_fetch.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
 #include "app/window/accessible_names.h"
+#include "app/window/full_screen_mode.h"
 #include "app/window/native_window_keeper.h"
 #include "app/window/settings.h"
+#include "app/window/sibling_navigation.h"
 #include "app/window/startup_picture.h"
 #include "game/board_renderer.h"
 #include "game/geometry.h"
@@ -27,7 +30,6 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QWindow>
 
 using commands::Command;
 
@@ -52,6 +54,23 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent), m_session(new GameSes
     m_board.showPicture(startupPicture());
     createWidgets();
     createMenus();
+    m_siblings = new SiblingNavigation(
+        this, {btnBack, btnForward, command(Command::Back), command(Command::Next)},
+        {.leave = [this](std::function<void()> step) { playLeavingEffect(true, std::move(step)); },
+         .open = [this](const QString &path) { openKnownFile(path); },
+         .dropPendingOpens = [this] { dropPendingOpens(); },
+         // A download still running has its connection closed: it fails with its message,
+         // which brings the page back.
+         .browseBack =
+             [this] {
+                 m_web->pictures()->abort();
+                 browseBack();
+             },
+         .browseForward =
+             [this] {
+                 dropPendingOpens();
+                 m_web->browseForward();
+             }});
     m_play = new PlayAssist(this, *m_session, Image2, txtInfo, *m_commands,
                             [this](QPoint at) { Image2MouseDown(Qt::LeftButton, at); });
     m_pause = new PauseControl(this, *m_session, fraSolution, m_web->frame(), *m_commands);
@@ -64,10 +83,8 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent), m_session(new GameSes
     nameControls(this);
     FormCreate();
     resize(331, 331 + menuBar()->sizeHint().height());
-    updateMaximumSize();
-    // Creating the window handle now lets the limit follow the window to another screen.
-    winId();
-    connect(windowHandle(), &QWindow::screenChanged, this, &TfrmMain::updateMaximumSize);
+    m_fullScreen = new FullScreenMode(this, *m_commands, {toolStrip, bevelLine, Image2},
+                                      [this] { drawBitmap(); });
     // The web pane's first opening re-creates the native window.
     new NativeWindowKeeper(this);
     new DropOpener(this, [this](const OpenRequest &request) { openRequested(request); });
@@ -168,12 +185,6 @@ void TfrmMain::hideCaptions()
 {
     txtInfo->hide();
     txtInfoShadow->hide();
-}
-
-void TfrmMain::switchForwardOff()
-{
-    btnForward->setEnabled(false);
-    command(Command::Next)->setEnabled(false);
 }
 
 void TfrmMain::showPuzzleTitle(const QString &name)
