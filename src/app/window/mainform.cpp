@@ -8,12 +8,15 @@
 #include "app/open/drop_opener.h"
 #include "app/play/pause_control.h"
 #include "app/play/play_assist.h"
+#include "app/web_pane/picture_fetch.h"
 #include "app/widgets/input_router.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
 #include "app/window/accessible_names.h"
+#include "app/window/full_screen_mode.h"
 #include "app/window/native_window_keeper.h"
 #include "app/window/settings.h"
+#include "app/window/sibling_navigation.h"
 #include "app/window/startup_picture.h"
 #include "game/board_renderer.h"
 #include "game/geometry.h"
@@ -28,7 +31,6 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QWindow>
 
 using commands::Command;
 
@@ -54,6 +56,23 @@ TfrmMain::TfrmMain(QWidget *parent)
     m_board.showPicture(startupPicture());
     createWidgets();
     createMenus();
+    m_siblings = new SiblingNavigation(
+        this, {btnBack, btnForward, command(Command::Back), command(Command::Next)},
+        {.leave = [this](std::function<void()> step) { playLeavingEffect(true, std::move(step)); },
+         .open = [this](const QString &path) { openKnownFile(path); },
+         .dropPendingOpens = [this] { dropPendingOpens(); },
+         // A download still running has its connection closed: it fails with its message,
+         // which brings the page back.
+         .browseBack =
+             [this] {
+                 m_web->pictures()->abort();
+                 browseBack();
+             },
+         .browseForward =
+             [this] {
+                 dropPendingOpens();
+                 m_web->browseForward();
+             }});
     m_play = new PlayAssist(this, *m_session, *m_input, Image2, txtInfo, *m_commands,
                             [this](QPoint at) { Image2MouseDown(Qt::LeftButton, at); });
     m_pause =
@@ -67,10 +86,8 @@ TfrmMain::TfrmMain(QWidget *parent)
     nameControls(this);
     FormCreate();
     resize(331, 331 + menuBar()->sizeHint().height());
-    updateMaximumSize();
-    // Creating the window handle now lets the limit follow the window to another screen.
-    winId();
-    connect(windowHandle(), &QWindow::screenChanged, this, &TfrmMain::updateMaximumSize);
+    m_fullScreen = new FullScreenMode(this, *m_commands, {toolStrip, bevelLine, Image2},
+                                      [this] { drawBitmap(); });
     // The web pane's first opening re-creates the native window.
     new NativeWindowKeeper(this);
     new DropOpener(this, *m_input, [this](const OpenRequest &request) { openRequested(request); });
@@ -104,8 +121,15 @@ void TfrmMain::FormCreate()
     rebuildDimSource();
     m_session->setShape(4, 4, game::SwapBlocks);
     mnuSolutionClick();
-    m_input->add(this,
-                 [this](QObject *watched, QEvent *event) { return eventFilter(watched, event); });
+    // What the window itself takes of every event: whether the board shows a game, and the
+    // mouse's side buttons.
+    m_input->add(this, [this](QObject *watched, QEvent *event) {
+        if ((watched == Image2 || watched == m_web->frame()) &&
+            (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent ||
+             event->type() == QEvent::EnabledChange))
+            boardShownChanged();
+        return handleAppMessage(event);
+    });
     Timer1->setInterval(settings::aviTimerFrom(settings::ReadSetting(QStringLiteral("avi_timer"))));
 }
 
@@ -174,12 +198,6 @@ void TfrmMain::hideCaptions()
 {
     txtInfo->hide();
     txtInfoShadow->hide();
-}
-
-void TfrmMain::switchForwardOff()
-{
-    btnForward->setEnabled(false);
-    command(Command::Next)->setEnabled(false);
 }
 
 void TfrmMain::showPuzzleTitle(const QString &name)
@@ -339,12 +357,6 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == fraSolution && event->type() == QEvent::Resize)
         placeInfoLabels();
-    if ((watched == Image2 || watched == m_web->frame()) &&
-        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent ||
-         event->type() == QEvent::EnabledChange))
-        boardShownChanged();
-    if (handleAppMessage(event))
-        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -19,10 +19,11 @@ enum class Command;
 struct OpenRequest;
 class PictureView;
 class GameKeeper;
+class FullScreenMode;
 class InputRouter;
-class LeavingMoment;
 class PauseControl;
 class PlayAssist;
+class SiblingNavigation;
 class ProgressGauge;
 class TDCAviPlayer;
 class QAction;
@@ -74,8 +75,8 @@ class TfrmMain : public QMainWindow
     void setVideoRefreshInterval(int milliseconds);
     void applyOptions(int gameType, int rows, int cols, bool restartVideoOption);
 
-    const QStringList &siblings() const { return siblingFiles; }
-    int siblingPosition() const { return siblingIndex; }
+    const QStringList &siblings() const;
+    int siblingPosition() const;
 
     // The web pane, in mainform_web.cpp; the browser exists once the pane was first used.
     void PuzzlesontheWeb1Click();
@@ -129,7 +130,6 @@ class TfrmMain : public QMainWindow
     int lineWidth(int fullWidth) const;
     // Small view switches several handlers make alike.
     void hideCaptions();
-    void switchForwardOff();
     void showPuzzleTitle(const QString &name);
     // The game on the board is left: a pause ends, and the game is kept.
     void leaveGame();
@@ -167,8 +167,8 @@ class TfrmMain : public QMainWindow
     void Back1Click();
     void Next1Click();
     bool handleAppMessage(QEvent *event);
+    // How the video puzzle closes Back and Forward.
     void setBackForwardEnabled(bool back, bool forward);
-    void stepThroughSiblings(int step);
     // The board dims a moment before next runs; over the solution view the dimmed picture
     // shows instead, or nothing, and then next runs at once.
     void playLeavingEffect(bool dimmedSolution, std::function<void()> next);
@@ -181,12 +181,9 @@ class TfrmMain : public QMainWindow
     void mnuSetupClick();
     void mnuShowToolbarClick();
     void mnuFullScreenClick();
-    void enterFullScreen();
-    void leaveFullScreen();
     void mnuAboutClick();
     void mnuVisitOnlineClick();
     void mnuKeysClick();
-    void updateMaximumSize();
 
     // mainform_video.cpp: the video branch of the Open command and the board's video refresh.
     void createVideoPlayer();
@@ -224,14 +221,6 @@ class TfrmMain : public QMainWindow
     // The board follows the video while a video puzzle is open (when its interval allows).
     bool m_videoRefreshOn = false;
     int openCount = 0;
-    QStringList siblingFiles;
-    // Position of the current picture in siblingFiles; -1 when it was not found there,
-    // webSiblingIndex while the web is the source.
-    static constexpr int webSiblingIndex = -2;
-    int siblingIndex = -1;
-    // The last file chosen in the Open dialog: Back and Forward step through its folder.
-    QString m_openDialogFileName;
-    QRect m_savedBounds; // the window's bounds before full-screen mode
 
     // The three pictures, all of one size: the picture's own, or a video's as the board shows it.
     QImage m_solutionPicture;
@@ -264,11 +253,11 @@ class TfrmMain : public QMainWindow
     // Menus.
     std::unique_ptr<commands::CommandSet> m_commands; // the menu bar and every command
     QMenu *mnuImageFiles = nullptr;
-    QMenu *PopupMenu1 = nullptr;        // a copy of the main menu for full-screen mode
     QFileDialog *OpenDialog1 = nullptr; // made by openDialog()
 
     WebPane *m_web = nullptr;
-    LeavingMoment *m_leaving = nullptr;
+    SiblingNavigation *m_siblings = nullptr;
+    FullScreenMode *m_fullScreen = nullptr;
     PlayAssist *m_play = nullptr;
     GameKeeper *m_keeper = nullptr;
     PauseControl *m_pause = nullptr;

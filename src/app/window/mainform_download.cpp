@@ -7,6 +7,7 @@
 #include "app/web_pane/picture_fetch.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/progress_gauge.h"
+#include "app/window/sibling_navigation.h"
 
 #include <QLabel>
 
@@ -33,9 +34,9 @@ void TfrmMain::openWebPicture(const QString &address, const QByteArray &bytes,
         fraImages->raise();
         m_session->pictureOpened(game::KeptGame::Source::Download, address, address, bytes);
         buildPuzzle(picture);
-        siblingIndex = webSiblingIndex;
+        m_siblings->followBrowser();
         // Back leads to the page that held the link, even the first page of the history.
-        setBackForwardEnabled(true, false);
+        m_siblings->setEnabled(true, false);
         progressBar->hide();
         showPuzzleTitle(address);
     } catch (const std::exception &) {
@@ -49,8 +50,8 @@ void TfrmMain::openWebPicture(const QString &address, const QByteArray &bytes,
 void TfrmMain::webPictureFailed(const QString &address)
 {
     Image2->hide();
-    switchForwardOff();
-    siblingIndex = webSiblingIndex;
+    m_siblings->switchForwardOff();
+    m_siblings->followBrowser();
     //: In the clock's place on the tool bar, 88 pixels wide: keep it short
     setStatusText(tr("Error"));
     m_web->showPane();

@@ -6,6 +6,7 @@
 #include "app/commands/command_set.h"
 #include "app/keep/game_keeper.h"
 #include "app/widgets/picture_view.h"
+#include "app/window/sibling_navigation.h"
 #include "app/window/startup_picture.h"
 #include "sources/jpeg_decoder.h"
 #include "video/AVIPlay.h"
@@ -34,7 +35,7 @@ void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &dow
     dropPendingOpens();
     switch (kept.source) {
     case Source::File:
-        m_openDialogFileName = kept.path;
+        m_siblings->setChosenFile(kept.path);
         openStillPicture(kept.path);
         return;
     case Source::Video:
@@ -59,8 +60,7 @@ void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &dow
     }
     buildPuzzle(picture);
     // The page that held a downloaded picture's link is not there to go back to.
-    siblingIndex = -1;
-    setBackForwardEnabled(false, false);
+    m_siblings->forget();
 }
 
 void TfrmMain::holdGame(bool held)

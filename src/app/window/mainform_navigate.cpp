@@ -1,80 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Back and Forward through the sibling pictures, and the mouse's side buttons.
+// The window's side of Back and Forward: its entry points, and the moment the left picture
+// stands dimmed before the next one opens.
 #include "app/window/mainform.h"
 
-#include "app/commands/command_set.h"
-#include "app/dialogs/error_report.h"
 #include "app/web_pane/picture_fetch.h"
 #include "app/widgets/picture_view.h"
-#include "app/widgets/wait_cursor.h"
 #include "app/window/leaving_moment.h"
-#include "sources/sibling_files.h"
+#include "app/window/sibling_navigation.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QMouseEvent>
-#include <QToolButton>
+const QStringList &TfrmMain::siblings() const
+{
+    return m_siblings->files();
+}
 
-using commands::Command;
+int TfrmMain::siblingPosition() const
+{
+    return m_siblings->position();
+}
 
 void TfrmMain::setBackForwardEnabled(bool back, bool forward)
 {
-    btnBack->setEnabled(back);
-    command(Command::Back)->setEnabled(back);
-    btnForward->setEnabled(forward);
-    command(Command::Next)->setEnabled(forward);
+    m_siblings->setEnabled(back, forward);
 }
 
 void TfrmMain::btnForwardClick()
 {
-    if (m_leaving->hold(+1))
-        return;
-    dropPendingOpens();
-    if (siblingIndex == webSiblingIndex)
-        m_web->browseForward();
-    else
-        stepThroughSiblings(+1);
+    m_siblings->press(+1);
 }
 
 void TfrmMain::btnBackClick()
 {
-    if (m_leaving->hold(-1))
-        return;
-    // Browsing, Back closes the connection of a download still running, which then fails
-    // with its message and brings the page back; over a folder it is given up silently,
-    // since another picture takes its place.
-    if (siblingIndex == webSiblingIndex)
-        m_web->pictures()->abort();
-    else
-        dropPendingOpens();
-    if (siblingIndex == webSiblingIndex)
-        browseBack();
-    else
-        stepThroughSiblings(-1);
+    m_siblings->press(-1);
+}
+
+void TfrmMain::Next1Click()
+{
+    m_siblings->pressIfEnabled(+1);
+}
+
+void TfrmMain::Back1Click()
+{
+    m_siblings->pressIfEnabled(-1);
+}
+
+bool TfrmMain::handleAppMessage(QEvent *event)
+{
+    return m_siblings->takeSideButton(event);
 }
 
 bool TfrmMain::dropPendingOpens()
 {
-    m_leaving->cancel();
+    m_siblings->leavingMoment().cancel();
     return m_web->pictures()->cancelDownload();
-}
-
-void TfrmMain::stepThroughSiblings(int step)
-{
-    playLeavingEffect(true, [this, step] {
-        runReportingFailures([&] {
-            WaitCursor busy;
-            const int count = int(siblingFiles.size());
-            if (count < 2)
-                return;
-            if (step > 0)
-                siblingIndex = siblingIndex < count - 1 ? siblingIndex + 1 : 0;
-            else
-                siblingIndex = siblingIndex <= 0 ? count - 1 : siblingIndex - 1;
-            openKnownFile(
-                sources::siblingPath(m_openDialogFileName, siblingFiles.at(siblingIndex)));
-        });
-    });
 }
 
 // The left picture stays up a moment, while the window goes on painting. It holds still
@@ -101,44 +78,11 @@ void TfrmMain::playLeavingEffect(bool dimmedSolution, std::function<void()> next
     const bool refreshing = m_videoRefreshOn;
     Image2->setEnabled(false);
     stopVideoRefresh();
-    m_leaving->start(
+    m_siblings->leavingMoment().start(
         [this, boardEnabled, refreshing] {
             Image2->setEnabled(boardEnabled);
             if (refreshing)
                 startVideoRefresh();
         },
         std::move(next));
-}
-
-void TfrmMain::Next1Click()
-{
-    if (btnForward->isEnabled())
-        btnForwardClick();
-}
-
-void TfrmMain::Back1Click()
-{
-    if (btnBack->isEnabled())
-        btnBackClick();
-}
-
-bool TfrmMain::handleAppMessage(QEvent *event)
-{
-    if (event->type() != QEvent::MouseButtonRelease)
-        return false;
-    const auto *release = static_cast<QMouseEvent *>(event);
-    // A side button alone: no other button or key held.
-    if (release->buttons() != Qt::NoButton || release->modifiers() != Qt::NoModifier)
-        return false;
-    if (release->button() == Qt::BackButton) {
-        if (btnBack->isEnabled())
-            btnBackClick();
-        return true;
-    }
-    if (release->button() == Qt::ForwardButton) {
-        if (btnForward->isEnabled())
-            btnForwardClick();
-        return true;
-    }
-    return false;
 }

@@ -12,12 +12,12 @@
 #include "app/play/play_assist.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
+#include "app/window/sibling_navigation.h"
 #include "game/puzzle_size.h"
 #include "sources/bmp_decoder.h"
 #include "sources/picture_cover.h"
 #include "sources/picture_decoder.h"
 #include "sources/records_file.h"
-#include "sources/sibling_files.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -95,7 +95,7 @@ void TfrmMain::mnuOpenClick()
 void TfrmMain::openChosenFile(const QString &path)
 {
     dropPendingOpens();
-    m_openDialogFileName = path;
+    m_siblings->setChosenFile(path);
     openDialog()->setDirectory(QFileInfo(path).absolutePath());
     try {
         if (opensAsVideo(path))
@@ -126,10 +126,7 @@ void TfrmMain::findOtherFiles()
 {
     //: In the clock's place on the tool bar, 88 pixels wide: keep it short
     setStatusText(tr("Searching"));
-    const sources::SiblingList siblings = sources::findSiblingFiles(m_openDialogFileName);
-    siblingFiles = siblings.names;
-    siblingIndex = siblings.index;
-    setBackForwardEnabled(siblingFiles.size() >= 2, siblingFiles.size() >= 2);
+    m_siblings->findSiblings();
 }
 
 void TfrmMain::openPuzzleFromMenu(QAction *item)
@@ -150,8 +147,8 @@ void TfrmMain::openKnownFile(const QString &path)
     // As a failed picture would, a failed video leaves no puzzle running. The siblings are
     // still those of the folder the dialog names.
     abandonShownPuzzle();
-    const bool back = btnBack->isEnabled(), forward = btnForward->isEnabled();
-    const auto keepSiblings = qScopeGuard([&] { setBackForwardEnabled(back, forward); });
+    const bool back = m_siblings->backEnabled(), forward = m_siblings->forwardEnabled();
+    const auto keepSiblings = qScopeGuard([&] { m_siblings->setEnabled(back, forward); });
     openVideo(path);
 }
 

@@ -7,7 +7,6 @@
 #include "app/widgets/picture_view.h"
 #include "app/widgets/progress_gauge.h"
 #include "app/widgets/widget_colour.h"
-#include "app/window/leaving_moment.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -108,8 +107,6 @@ void TfrmMain::createWidgets()
     column->addWidget(fraImages, 1);
     client->setMinimumSize(331, 331);
     setCentralWidget(client);
-
-    m_leaving = new LeavingMoment(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -235,11 +232,6 @@ void TfrmMain::createPictureArea(QWidget *parent)
 void TfrmMain::createMenus()
 {
     m_commands = std::make_unique<commands::CommandSet>(this);
-    for (QToolButton *button : {btnBack, btnForward})
-        button->setEnabled(false);
-
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
 }
 
 QAction *TfrmMain::command(commands::Command id) const
@@ -282,14 +274,9 @@ void TfrmMain::connectCommands()
             [this](QPoint at) { mnuImageFiles->popup(txtStatus->mapToGlobal(at)); });
     connect(btnBack, &QToolButton::clicked, this, &TfrmMain::btnBackClick);
     connect(btnForward, &QToolButton::clicked, this, &TfrmMain::btnForwardClick);
-    connect(m_leaving, &LeavingMoment::heldPress, this,
-            [this](int direction) { direction > 0 ? Next1Click() : Back1Click(); });
 
     connect(btnWeb, &QToolButton::clicked, this, &TfrmMain::PuzzlesontheWeb1Click);
     connectWebPane();
 
     connect(btnOptions, &QToolButton::clicked, this, &TfrmMain::mnuSetupClick);
-    for (QWidget *area : {centralWidget(), static_cast<QWidget *>(Image2)})
-        connect(area, &QWidget::customContextMenuRequested, this,
-                [this, area](QPoint at) { PopupMenu1->popup(area->mapToGlobal(at)); });
 }

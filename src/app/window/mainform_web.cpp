@@ -6,6 +6,7 @@
 #include "app/web_pane/picture_fetch.h"
 #include "app/widgets/picture_view.h"
 #include "app/window/settings.h"
+#include "app/window/sibling_navigation.h"
 #include "web/OpenURL.h"
 #include "web/link_rules.h"
 
@@ -19,10 +20,11 @@ void TfrmMain::connectWebPane()
     connect(m_web, &WebPane::statusText, this, &TfrmMain::setStatusText);
     connect(m_web, &WebPane::pictureLinkTaken, this,
             [this](const QString &address) { takePictureLink(address, web::LinkOrigin::Page); });
-    connect(m_web, &WebPane::backAvailable, this,
-            [this](bool enabled) { setBackForwardEnabled(enabled, btnForward->isEnabled()); });
+    connect(m_web, &WebPane::backAvailable, this, [this](bool enabled) {
+        m_siblings->setEnabled(enabled, m_siblings->forwardEnabled());
+    });
     connect(m_web, &WebPane::forwardAvailable, this,
-            [this](bool enabled) { setBackForwardEnabled(btnBack->isEnabled(), enabled); });
+            [this](bool enabled) { m_siblings->setEnabled(m_siblings->backEnabled(), enabled); });
     connect(m_web, &WebPane::pageComplete, this, [this] { btnRestart->setEnabled(true); });
     PictureFetch *pictures = m_web->pictures();
     connect(pictures, &PictureFetch::pictureReady, this, &TfrmMain::openWebPicture);
@@ -41,7 +43,7 @@ void TfrmMain::enterBrowsing()
     m_session->endGame();
     setStatusText(tr("Browsing"));
     m_web->createBrowser();
-    setBackForwardEnabled(m_web->canGoBack(), m_web->canGoForward());
+    m_siblings->setEnabled(m_web->canGoBack(), m_web->canGoForward());
 }
 
 void TfrmMain::PuzzlesontheWeb1Click()
@@ -51,7 +53,7 @@ void TfrmMain::PuzzlesontheWeb1Click()
         setWindowTitle(QStringLiteral("Pindrel"));
         const QString startPage = web::homeSitePages(settings::homeSiteBase()).constFirst();
         m_session->setInProgress(false);
-        siblingIndex = webSiblingIndex;
+        m_siblings->followBrowser();
         m_session->deselect();
         Image2->setEnabled(false);
         m_web->navigate(startPage);
@@ -77,7 +79,7 @@ void TfrmMain::openTypedAddress(const QString &typed)
     setWindowTitle(QStringLiteral("Pindrel"));
     // A failure to load the engine reaches the default error report.
     enterBrowsing();
-    siblingIndex = webSiblingIndex;
+    m_siblings->followBrowser();
     const QString address = web::typedAddress(typed).toString(QUrl::FullyEncoded);
     // A picture the player names is fetched as the player's; an image-search link goes through
     // the browser like any page's link, so its unwrapped address is a page's.
@@ -92,7 +94,7 @@ void TfrmMain::openTypedAddress(const QString &typed)
 void TfrmMain::takePictureLink(const QString &address, web::LinkOrigin origin)
 {
     Image2->setEnabled(false);
-    switchForwardOff();
+    m_siblings->switchForwardOff();
     // The download starts from the event loop once the engine has heard the navigation
     // cancelled: a refused address's message box inside its navigation callback would stall it.
     QMetaObject::invokeMethod(
@@ -113,7 +115,7 @@ void TfrmMain::browseBack()
     playLeavingEffect(false, [this] {
         Image2->setEnabled(false);
         // Back follows the browser's history again.
-        setBackForwardEnabled(m_web->canGoBack(), false);
+        m_siblings->setEnabled(m_web->canGoBack(), false);
         m_web->showPane();
         setStatusText(tr("Browsing"));
     });
