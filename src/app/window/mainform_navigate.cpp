@@ -4,6 +4,7 @@
 
 #include "app/commands/command_set.h"
 #include "app/dialogs/error_report.h"
+#include "app/video_board/video_board.h"
 #include "app/web_pane/picture_fetch.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
@@ -98,14 +99,14 @@ void TfrmMain::playLeavingEffect(bool dimmedSolution, std::function<void()> next
         }
     }
     const bool boardEnabled = Image2->isEnabled();
-    const bool refreshing = m_videoRefreshOn;
+    const bool refreshing = m_video->refreshing();
     Image2->setEnabled(false);
-    stopVideoRefresh();
+    m_video->stopRefresh();
     m_leaving->start(
         [this, boardEnabled, refreshing] {
             Image2->setEnabled(boardEnabled);
             if (refreshing)
-                startVideoRefresh();
+                m_video->startRefresh();
         },
         std::move(next));
 }
