@@ -8,6 +8,7 @@
 #include "app/open/drop_opener.h"
 #include "app/play/pause_control.h"
 #include "app/play/play_assist.h"
+#include "app/video_board/video_board.h"
 #include "app/web_pane/picture_fetch.h"
 #include "app/widgets/input_router.h"
 #include "app/widgets/picture_view.h"
@@ -21,7 +22,6 @@
 #include "game/board_renderer.h"
 #include "game/geometry.h"
 #include "sources/picture_cover.h"
-#include "video/AVIPlay.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -29,7 +29,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
-#include <QTimer>
 #include <QToolButton>
 
 using commands::Command;
@@ -107,7 +106,7 @@ TfrmMain::~TfrmMain()
     // The browser goes while the frame it was made in is still there.
     delete m_web;
     m_web = nullptr;
-    Timer1->stop();
+    m_video->stopRefresh();
 }
 
 void TfrmMain::FormCreate()
@@ -130,18 +129,8 @@ void TfrmMain::FormCreate()
             boardShownChanged();
         return handleAppMessage(event);
     });
-    Timer1->setInterval(settings::aviTimerFrom(settings::ReadSetting(QStringLiteral("avi_timer"))));
-}
-
-int TfrmMain::videoRefreshInterval() const
-{
-    return Timer1->interval();
-}
-
-void TfrmMain::setVideoRefreshInterval(int milliseconds)
-{
-    Timer1->setInterval(milliseconds);
-    applyVideoRefreshInterval();
+    setVideoRefreshInterval(
+        settings::aviTimerFrom(settings::ReadSetting(QStringLiteral("avi_timer"))));
 }
 
 void TfrmMain::connectSession()
@@ -152,7 +141,11 @@ void TfrmMain::connectSession()
             [this](int moves) { txtMoveCount->setText(QString::number(moves)); });
     connect(m_session, &GameSession::completed, this, &TfrmMain::showCompletion);
     connect(m_session, &GameSession::clockTicked, this, &TfrmMain::tmrTimerTimer);
-    connect(m_session, &GameSession::pausedChanged, this, &TfrmMain::holdGame);
+    // The clock's display catches up when a pause ends; the video board holds itself.
+    connect(m_session, &GameSession::pausedChanged, this, [this](bool paused) {
+        if (!paused)
+            tmrTimerTimer();
+    });
     connect(m_session, &GameSession::switchesChanged, this, &TfrmMain::showSwitches);
     connect(m_session, &GameSession::commandsChanged, this,
             [this] { command(Command::Solution)->setEnabled(m_session->inProgress()); });
@@ -183,7 +176,7 @@ void TfrmMain::applyOptions(int gameType, int rows, int cols, bool restartVideoO
 {
     m_session->setShape(rows, cols, gameType);
     if (isVideo && restartVideoOption)
-        restartVideoPlayback();
+        m_video->restart();
     restartVideo = restartVideoOption;
     btnRestartClick();
 }
@@ -233,7 +226,7 @@ int TfrmMain::lineWidth(int fullWidth) const
     // narrowed alike, so that they look as wide on the screen as over the full picture. Over
     // frames grown for a fine grid they stay as wide as over a still picture grown alike.
     const double reduction =
-        isVideo ? std::min(1.0, double(m_solutionPicture.width()) / avi->FrameWidth())
+        isVideo ? std::min(1.0, double(m_solutionPicture.width()) / m_video->frameWidth())
                 : sources::decodedEighths(m_solutionPicture) / 8.0;
     return std::max(1, game::roundHalfEven(fullWidth * reduction));
 }
@@ -296,7 +289,7 @@ void TfrmMain::btnRestartClick()
         txtInfoShadow->clear();
     }
     if (isVideo && restartVideo)
-        restartVideoPlayback();
+        m_video->restart();
     hideCaptions();
 }
 
@@ -364,14 +357,14 @@ void TfrmMain::mnuExitClick()
 {
     leaveGame();
     m_session->setSolutionShown(true);
-    closeVideo();
+    m_video->close();
     QCoreApplication::quit();
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
     leaveGame();
-    closeVideo();
+    m_video->close();
     QCoreApplication::quit();
     m_session->setSolutionShown(true);
     event->accept();

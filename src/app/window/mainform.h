@@ -25,13 +25,12 @@ class PauseControl;
 class PlayAssist;
 class SiblingNavigation;
 class ProgressGauge;
-class TDCAviPlayer;
+class VideoBoard;
 class QAction;
 class QFileDialog;
 class QFrame;
 class QLabel;
 class QMenu;
-class QTimer;
 class QToolBar;
 class QToolButton;
 
@@ -134,10 +133,8 @@ class TfrmMain : public QMainWindow
     // The game on the board is left: a pause ends, and the game is kept.
     void leaveGame();
 
-    // mainform_keep.cpp: a kept game's picture opened for its resume, and Pause's hold on the
-    // video.
+    // mainform_keep.cpp: a kept game's picture opened for its resume.
     void openKeptPicture(const game::KeptGame &kept, const QByteArray &downloaded);
-    void holdGame(bool held);
     // Whether the board control shows the game, as the session is told.
     void boardShownChanged();
 
@@ -185,22 +182,11 @@ class TfrmMain : public QMainWindow
     void mnuVisitOnlineClick();
     void mnuKeysClick();
 
-    // mainform_video.cpp: the video branch of the Open command and the board's video refresh.
-    void createVideoPlayer();
+    // mainform_video.cpp: the video branch of the Open command, and the puzzle showing given
+    // up: its views hidden, no video, refresh or clock of it runs.
     void openVideo(const QString &path);
     void mnuPlaySoundClick();
-    void startVideoRefresh();
-    void stopVideoRefresh();
-    void applyVideoRefreshInterval();
-    void closeVideo();
-    void leaveVideoPuzzle();
-    // The puzzle showing is given up: its views hidden, no video, refresh or clock of it runs.
     void abandonShownPuzzle();
-    void setSmoothPictures(bool smooth);
-    void restartVideoPlayback();
-    // The size a video puzzle's pictures are built at, and building them anew at a size.
-    QSize shownVideoSize() const;
-    void sizeVideoPictures(QSize size);
 
     // mainform_web.cpp: the web pane's wiring, entering it, a taken picture link and Back
     // from a web puzzle.
@@ -218,8 +204,6 @@ class TfrmMain : public QMainWindow
     InputRouter *m_input;
     bool isVideo = false;
     bool restartVideo = true;
-    // The board follows the video while a video puzzle is open (when its interval allows).
-    bool m_videoRefreshOn = false;
     int openCount = 0;
 
     // The three pictures, all of one size: the picture's own, or a video's as the board shows it.
@@ -261,6 +245,5 @@ class TfrmMain : public QMainWindow
     PlayAssist *m_play = nullptr;
     GameKeeper *m_keeper = nullptr;
     PauseControl *m_pause = nullptr;
-    TDCAviPlayer *avi = nullptr;
-    QTimer *Timer1 = nullptr;
+    VideoBoard *m_video = nullptr;
 };

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A kept game's picture opened for its resume, what the session is told of the board, and
-// Pause's hold on a video.
+// A kept game's picture opened for its resume, and what the session is told of the board.
 #include "app/window/mainform.h"
 
 #include "app/commands/command_set.h"
 #include "app/keep/game_keeper.h"
+#include "app/video_board/video_board.h"
 #include "app/widgets/picture_view.h"
 #include "app/window/sibling_navigation.h"
 #include "app/window/startup_picture.h"
 #include "sources/jpeg_decoder.h"
-#include "video/AVIPlay.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QTimer>
 #include <QToolButton>
 
 using commands::Command;
@@ -40,7 +38,7 @@ void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &dow
         return;
     case Source::Video:
         openVideo(kept.path);
-        avi->Play(0, avi->FrameCount() - 1, 0, kept.videoFrame);
+        m_video->play(kept.videoFrame);
         return;
     case Source::StartUp:
     case Source::Download:
@@ -61,20 +59,4 @@ void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &dow
     buildPuzzle(picture);
     // The page that held a downloaded picture's link is not there to go back to.
     m_siblings->forget();
-}
-
-void TfrmMain::holdGame(bool held)
-{
-    if (held) {
-        if (isVideo) {
-            avi->Stop();
-            stopVideoRefresh();
-        }
-    } else {
-        tmrTimerTimer();
-        if (isVideo && !avi->Active()) {
-            avi->Play(0, avi->FrameCount() - 1, 0, avi->Position());
-            startVideoRefresh();
-        }
-    }
 }

@@ -3,6 +3,7 @@
 // stands dimmed before the next one opens.
 #include "app/window/mainform.h"
 
+#include "app/video_board/video_board.h"
 #include "app/web_pane/picture_fetch.h"
 #include "app/widgets/picture_view.h"
 #include "app/window/leaving_moment.h"
@@ -75,14 +76,14 @@ void TfrmMain::playLeavingEffect(bool dimmedSolution, std::function<void()> next
         }
     }
     const bool boardEnabled = Image2->isEnabled();
-    const bool refreshing = m_videoRefreshOn;
+    const bool refreshing = m_video->refreshing();
     Image2->setEnabled(false);
-    stopVideoRefresh();
+    m_video->stopRefresh();
     m_siblings->leavingMoment().start(
         [this, boardEnabled, refreshing] {
             Image2->setEnabled(boardEnabled);
             if (refreshing)
-                startVideoRefresh();
+                m_video->startRefresh();
         },
         std::move(next));
 }

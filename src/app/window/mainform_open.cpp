@@ -10,6 +10,7 @@
 #include "app/open/recent_menu.h"
 #include "app/open/video_file.h"
 #include "app/play/play_assist.h"
+#include "app/video_board/video_board.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
 #include "app/window/sibling_navigation.h"
@@ -26,7 +27,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScopeGuard>
-#include <QTimer>
 #include <QToolButton>
 
 using commands::Command;
@@ -113,7 +113,7 @@ void TfrmMain::openChosenFile(const QString &path)
 
 void TfrmMain::openStillPicture(const QString &path)
 {
-    leaveVideoPuzzle();
+    m_video->leave();
     repaint();
     WaitCursor busy;
     findOtherFiles();

@@ -4,6 +4,7 @@
 
 #include "app/commands/command_set.h"
 #include "app/open/open_filters.h"
+#include "app/video_board/video_board.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/progress_gauge.h"
 #include "app/widgets/widget_colour.h"
@@ -18,7 +19,6 @@
 #include <QMenu>
 #include <QStackedLayout>
 #include <QStyle>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -103,14 +103,13 @@ void TfrmMain::createWidgets()
     bevelLine->setFixedHeight(2);
     column->addWidget(bevelLine);
     createPictureArea(client);
-    createVideoPlayer();
+    m_video = new VideoBoard(this, *m_session,
+                             {m_solutionPicture, m_dimPicture, m_board, Image2, imgSolution,
+                              ProEffectImage1, fraSolution},
+                             progressBar);
     column->addWidget(fraImages, 1);
     client->setMinimumSize(331, 331);
     setCentralWidget(client);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(40);
 }
 
 // Made on first use: building the dialog cost about a fifth of the start-up.
@@ -267,7 +266,14 @@ void TfrmMain::connectCommands()
 
     connect(btnRestart, &QToolButton::clicked, this, &TfrmMain::btnRestartClick);
     connect(Image2, &PictureView::pressed, this, &TfrmMain::Image2MouseDown);
-    connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+    connect(m_video, &VideoBoard::frameShown, this, &TfrmMain::drawBitmap);
+    connect(m_video, &VideoBoard::videoLeft, this, [this] {
+        isVideo = false;
+        command(Command::FadeBlocks)->setEnabled(true);
+        // The last frame stays as an ordinary still picture, which Restart deals with dimmed
+        // tiles.
+        rebuildDimSource();
+    });
 
     connect(btnOpen, &QToolButton::clicked, this, &TfrmMain::mnuOpenClick);
     connect(txtStatus, &QWidget::customContextMenuRequested, this,

@@ -3,6 +3,7 @@
 // taken picture link and Back from a web puzzle to its page.
 #include "app/window/mainform.h"
 
+#include "app/video_board/video_board.h"
 #include "app/web_pane/picture_fetch.h"
 #include "app/widgets/picture_view.h"
 #include "app/window/settings.h"
@@ -39,7 +40,7 @@ void TfrmMain::enterBrowsing()
 {
     leaveGame();
     dropPendingOpens();
-    leaveVideoPuzzle();
+    m_video->leave();
     m_session->endGame();
     setStatusText(tr("Browsing"));
     m_web->createBrowser();
