@@ -56,7 +56,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     createWidgets();
     createMenus();
     m_siblings = new SiblingNavigation(
-        this, {btnBack, btnForward, command(Command::Back), command(Command::Next)},
+        this, {ui.btnBack, ui.btnForward, command(Command::Back), command(Command::Next)},
         {.leave = [this](std::function<void()> step) { playLeavingEffect(true, std::move(step)); },
          .open = [this](const QString &path) { openKnownFile(path); },
          .dropPendingOpens = [this] { dropPendingOpens(); },
@@ -72,10 +72,10 @@ TfrmMain::TfrmMain(QWidget *parent)
                  dropPendingOpens();
                  m_web->browseForward();
              }});
-    m_play = new PlayAssist(this, *m_session, *m_input, Image2, txtInfo, *m_commands,
+    m_play = new PlayAssist(this, *m_session, *m_input, ui.Image2, ui.txtInfo, *m_commands,
                             [this](QPoint at) { Image2MouseDown(Qt::LeftButton, at); });
     m_pause =
-        new PauseControl(this, *m_session, *m_input, fraSolution, m_web->frame(), *m_commands);
+        new PauseControl(this, *m_session, *m_input, ui.fraSolution, m_web->frame(), *m_commands);
     m_keeper = new GameKeeper(this, *m_session, *m_commands,
                               [this](const game::KeptGame &kept, const QByteArray &downloaded) {
                                   openKeptPicture(kept, downloaded);
@@ -85,7 +85,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     nameControls(this);
     FormCreate();
     resize(331, 331 + menuBar()->sizeHint().height());
-    m_fullScreen = new FullScreenMode(this, *m_commands, {toolStrip, bevelLine, Image2},
+    m_fullScreen = new FullScreenMode(this, *m_commands, {ui.toolStrip, ui.bevelLine, ui.Image2},
                                       [this] { drawBitmap(); });
     // The web pane's first opening re-creates the native window.
     new NativeWindowKeeper(this);
@@ -123,7 +123,7 @@ void TfrmMain::FormCreate()
     // What the window itself takes of every event: whether the board shows a game, and the
     // mouse's side buttons.
     m_input->add(this, [this](QObject *watched, QEvent *event) {
-        if ((watched == Image2 || watched == m_web->frame()) &&
+        if ((watched == ui.Image2 || watched == m_web->frame()) &&
             (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent ||
              event->type() == QEvent::EnabledChange))
             boardShownChanged();
@@ -138,7 +138,7 @@ void TfrmMain::connectSession()
     connect(m_session, &GameSession::boardChanged, this, &TfrmMain::drawBitmap);
     connect(m_session, &GameSession::frameShown, this, &TfrmMain::showFrame);
     connect(m_session, &GameSession::movesChanged, this,
-            [this](int moves) { txtMoveCount->setText(QString::number(moves)); });
+            [this](int moves) { ui.txtMoveCount->setText(QString::number(moves)); });
     connect(m_session, &GameSession::completed, this, &TfrmMain::showCompletion);
     connect(m_session, &GameSession::clockTicked, this, &TfrmMain::tmrTimerTimer);
     // The clock's display catches up when a pause ends; the video board holds itself.
@@ -183,14 +183,14 @@ void TfrmMain::applyOptions(int gameType, int rows, int cols, bool restartVideoO
 
 void TfrmMain::setStatusText(const QString &text)
 {
-    txtStatus->setText(text);
-    txtStatus->repaint();
+    ui.txtStatus->setText(text);
+    ui.txtStatus->repaint();
 }
 
 void TfrmMain::hideCaptions()
 {
-    txtInfo->hide();
-    txtInfoShadow->hide();
+    ui.txtInfo->hide();
+    ui.txtInfoShadow->hide();
 }
 
 void TfrmMain::showPuzzleTitle(const QString &name)
@@ -215,9 +215,9 @@ void TfrmMain::randomBlocks()
 
 void TfrmMain::placeInfoLabels()
 {
-    const int paneHeight = fraSolution->height();
-    txtInfo->move(txtInfo->x() > 0 ? txtInfo->x() : 9, paneHeight - 27);
-    txtInfoShadow->move(txtInfo->x() - 1, paneHeight - 26);
+    const int paneHeight = ui.fraSolution->height();
+    ui.txtInfo->move(ui.txtInfo->x() > 0 ? ui.txtInfo->x() : 9, paneHeight - 27);
+    ui.txtInfoShadow->move(ui.txtInfo->x() - 1, paneHeight - 26);
 }
 
 int TfrmMain::lineWidth(int fullWidth) const
@@ -236,12 +236,12 @@ void TfrmMain::drawBitmap()
     placeInfoLabels();
     if (m_session->solutionShown())
         return;
-    imgSolution->hide();
-    ProEffectImage1->hide();
+    ui.imgSolution->hide();
+    ui.ProEffectImage1->hide();
     const GameSession::Switches &switches = m_session->switches();
     m_board.showGame(m_session->state(), m_solutionPicture, m_dimPicture,
                      {switches.grid, switches.dimIncorrect, lineWidth(3)});
-    Image2->updatePicture();
+    ui.Image2->updatePicture();
 }
 
 void TfrmMain::leaveGame()
@@ -255,14 +255,14 @@ void TfrmMain::mnuSolutionClick()
     m_pause->setPaused(false);
     m_session->showSolution();
     m_web->hidePaneFrame();
-    imgSolution->show();
-    imgSolution->update();
-    Image2->hide();
+    ui.imgSolution->show();
+    ui.imgSolution->update();
+    ui.Image2->hide();
     placeInfoLabels();
-    txtInfoShadow->adjustSize();
-    txtInfo->adjustSize();
-    txtInfoShadow->show();
-    txtInfo->show();
+    ui.txtInfoShadow->adjustSize();
+    ui.txtInfo->adjustSize();
+    ui.txtInfoShadow->show();
+    ui.txtInfo->show();
 }
 
 void TfrmMain::btnRestartClick()
@@ -281,12 +281,12 @@ void TfrmMain::btnRestartClick()
     }
     {
         WaitCursor busy;
-        Image2->hide();
+        ui.Image2->hide();
         randomBlocks();
         setStatusText(QStringLiteral("00 : 00 : 00"));
-        Image2->show();
-        txtInfo->clear();
-        txtInfoShadow->clear();
+        ui.Image2->show();
+        ui.txtInfo->clear();
+        ui.txtInfoShadow->clear();
     }
     if (isVideo && restartVideo)
         m_video->restart();
@@ -295,23 +295,23 @@ void TfrmMain::btnRestartClick()
 
 void TfrmMain::Restart1Click()
 {
-    if (btnRestart->isEnabled())
+    if (ui.btnRestart->isEnabled())
         btnRestartClick();
 }
 
 void TfrmMain::Image2MouseDown(Qt::MouseButton button, QPoint position)
 {
-    m_session->press({pressButtonOf(button), position.x(), position.y(), Image2->size(),
+    m_session->press({pressButtonOf(button), position.x(), position.y(), ui.Image2->size(),
                       m_solutionPicture.size(), false});
 }
 
 void TfrmMain::showCompletion(int moves)
 {
     const QString message = tr("Puzzle Completed! (%n moves)", nullptr, moves);
-    txtInfo->setText(message);
-    txtInfoShadow->setText(message);
-    txtInfo->show();
-    txtInfoShadow->show();
+    ui.txtInfo->setText(message);
+    ui.txtInfoShadow->setText(message);
+    ui.txtInfo->show();
+    ui.txtInfoShadow->show();
     mnuSolutionClick();
 }
 
@@ -319,13 +319,13 @@ void TfrmMain::showFrame(GameSession::Frame frame)
 {
     m_board.showSelectionFrame(frame == GameSession::Frame::Swapped ? game::red : game::yellow,
                                lineWidth(5));
-    Image2->repaintPicture();
+    ui.Image2->repaintPicture();
 }
 
 void TfrmMain::tmrTimerTimer()
 {
     if (m_session->clock().clockRunning())
-        txtStatus->setText(m_session->clock().elapsedText());
+        ui.txtStatus->setText(m_session->clock().elapsedText());
 }
 
 void TfrmMain::mnuShowGridClick()
@@ -348,7 +348,7 @@ void TfrmMain::resizeEvent(QResizeEvent *event)
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == fraSolution && event->type() == QEvent::Resize)
+    if (watched == ui.fraSolution && event->type() == QEvent::Resize)
         placeInfoLabels();
     return QMainWindow::eventFilter(watched, event);
 }

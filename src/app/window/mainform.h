@@ -4,6 +4,7 @@
 
 #include "app/web_pane/web_pane.h"
 #include "app/window/board_picture.h"
+#include "app/window/window_parts.h"
 #include "session/game_session.h"
 #include "web/link_rules.h"
 
@@ -17,22 +18,15 @@ class CommandSet;
 enum class Command;
 } // namespace commands
 struct OpenRequest;
-class PictureView;
 class GameKeeper;
 class FullScreenMode;
 class InputRouter;
 class PauseControl;
 class PlayAssist;
 class SiblingNavigation;
-class ProgressGauge;
 class VideoBoard;
 class QAction;
 class QFileDialog;
-class QFrame;
-class QLabel;
-class QMenu;
-class QToolBar;
-class QToolButton;
 
 class TfrmMain : public QMainWindow
 {
@@ -140,8 +134,6 @@ class TfrmMain : public QMainWindow
 
     // mainform_ui.cpp: widgets, menus and their connections.
     void createWidgets();
-    void createToolStrip(QWidget *parent);
-    void createPictureArea(QWidget *parent);
     void createMenus();
     void connectCommands();
     QAction *command(commands::Command id) const;
@@ -211,33 +203,8 @@ class TfrmMain : public QMainWindow
     mutable BoardPicture m_board;       // drawn when shown or looked at
     mutable DimmedPicture m_dimPicture; // what dimmed tiles show, darkened when looked at
 
-    // Tool strip.
-    QWidget *toolStrip = nullptr;
-    QFrame *bevelLine = nullptr;
-    QToolBar *toolBar = nullptr;
-    QToolButton *btnOpen = nullptr;
-    QToolButton *btnWeb = nullptr;
-    QToolButton *btnRestart = nullptr;
-    QToolButton *btnBack = nullptr;
-    QToolButton *btnForward = nullptr;
-    QToolButton *btnOptions = nullptr;
-    QLabel *txtMoveCount = nullptr;
-    QLabel *txtStatus = nullptr;
-    ProgressGauge *progressBar = nullptr;
-
-    // Picture area.
-    QWidget *fraImages = nullptr;
-    QWidget *fraSolution = nullptr;
-    PictureView *Image2 = nullptr;
-    PictureView *imgSolution = nullptr;
-    PictureView *ProEffectImage1 = nullptr;
-    QLabel *txtInfo = nullptr;
-    QLabel *txtInfoShadow = nullptr;
-
-    // Menus.
+    WindowParts ui;                                   // the controls
     std::unique_ptr<commands::CommandSet> m_commands; // the menu bar and every command
-    QMenu *mnuImageFiles = nullptr;
-    QFileDialog *OpenDialog1 = nullptr; // made by openDialog()
 
     WebPane *m_web = nullptr;
     SiblingNavigation *m_siblings = nullptr;

@@ -31,13 +31,13 @@ void TfrmMain::openWebPicture(const QString &address, const QByteArray &bytes,
         m_web->setBrowserShown(false);
         setStatusText(tr("Processing"));
         m_web->hidePaneFrame();
-        fraImages->raise();
+        ui.fraImages->raise();
         m_session->pictureOpened(game::KeptGame::Source::Download, address, address, bytes);
         buildPuzzle(picture);
         m_siblings->followBrowser();
         // Back leads to the page that held the link, even the first page of the history.
         m_siblings->setEnabled(true, false);
-        progressBar->hide();
+        ui.progressBar->hide();
         showPuzzleTitle(address);
     } catch (const std::exception &) {
         m_web->pictures()->downloadFailed(address);
@@ -49,7 +49,7 @@ void TfrmMain::openWebPicture(const QString &address, const QByteArray &bytes,
 // After the failure's message: the page that held the link comes back.
 void TfrmMain::webPictureFailed(const QString &address)
 {
-    Image2->hide();
+    ui.Image2->hide();
     m_siblings->switchForwardOff();
     m_siblings->followBrowser();
     //: In the clock's place on the tool bar, 88 pixels wide: keep it short

@@ -23,7 +23,7 @@ void TfrmMain::resumeLastGame()
 
 void TfrmMain::boardShownChanged()
 {
-    m_session->setBoardShown(!Image2->isHidden() && Image2->isEnabled() &&
+    m_session->setBoardShown(!ui.Image2->isHidden() && ui.Image2->isEnabled() &&
                              m_web->frame()->isHidden());
 }
 
@@ -48,7 +48,7 @@ void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &dow
         kept.source == Source::StartUp ? startupPicture() : sources::decodeJpegBytes(downloaded);
     abandonShownPuzzle();
     m_web->hidePaneFrame();
-    fraImages->raise();
+    ui.fraImages->raise();
     if (kept.source == Source::StartUp) {
         m_session->startUpPictureOpened();
         setWindowTitle(QStringLiteral("Pindrel"));

@@ -64,24 +64,24 @@ void TfrmMain::playLeavingEffect(bool dimmedSolution, std::function<void()> next
     if (m_session->inProgress()) {
         m_board.dimAllOnce();
         drawBitmap();
-        Image2->repaint();
+        ui.Image2->repaint();
     } else {
-        imgSolution->hide();
-        Image2->hide();
-        ProEffectImage1->setVisible(dimmedSolution);
-        ProEffectImage1->repaint();
+        ui.imgSolution->hide();
+        ui.Image2->hide();
+        ui.ProEffectImage1->setVisible(dimmedSolution);
+        ui.ProEffectImage1->repaint();
         if (!dimmedSolution) {
             next(); // nothing stands for a moment
             return;
         }
     }
-    const bool boardEnabled = Image2->isEnabled();
+    const bool boardEnabled = ui.Image2->isEnabled();
     const bool refreshing = m_video->refreshing();
-    Image2->setEnabled(false);
+    ui.Image2->setEnabled(false);
     m_video->stopRefresh();
     m_siblings->leavingMoment().start(
         [this, boardEnabled, refreshing] {
-            Image2->setEnabled(boardEnabled);
+            ui.Image2->setEnabled(boardEnabled);
             if (refreshing)
                 m_video->startRefresh();
         },

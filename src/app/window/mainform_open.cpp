@@ -49,12 +49,12 @@ void TfrmMain::openPuzzle(const QString &path)
         picture = sources::decodeBmpFile(path, screen); // a failure here reaches the caller
     }
     // A local picture, of either kind, puts the web pane away: it would cover the board.
-    fraImages->raise();
+    ui.fraImages->raise();
     m_web->frame()->hide();
 
     m_session->pictureOpened(game::KeptGame::Source::File, path, QFileInfo(path).fileName());
     ++openCount;
-    QAction *recent = recentmenu::addRecentPicture(mnuImageFiles, path, openCount);
+    QAction *recent = recentmenu::addRecentPicture(ui.mnuImageFiles, path, openCount);
     connect(recent, &QAction::triggered, this, [this, recent] { openPuzzleFromMenu(recent); });
 
     buildPuzzle(picture);
@@ -70,14 +70,14 @@ void TfrmMain::buildPuzzle(const QImage &picture)
     // memory of the previous ones where it fits.
     rebuildDimSource();
     randomBlocks();
-    imgSolution->hide();
-    ProEffectImage1->hide();
-    Image2->show();
-    Image2->setEnabled(true);
-    txtInfo->clear();
-    txtInfoShadow->clear();
+    ui.imgSolution->hide();
+    ui.ProEffectImage1->hide();
+    ui.Image2->show();
+    ui.Image2->setEnabled(true);
+    ui.txtInfo->clear();
+    ui.txtInfoShadow->clear();
     setStatusText(QStringLiteral("00:00:00"));
-    btnRestart->setEnabled(true);
+    ui.btnRestart->setEnabled(true);
     hideCaptions();
 }
 
@@ -86,10 +86,10 @@ void TfrmMain::mnuOpenClick()
     const bool chosen = openDialog()->exec() == QDialog::Accepted;
     // Without a window manager nothing hands the focus back, and the menu shortcuts with it.
     activateWindow();
-    if (chosen && !OpenDialog1->selectedFiles().isEmpty())
-        openChosenFile(OpenDialog1->selectedFiles().constFirst());
+    if (chosen && !ui.OpenDialog1->selectedFiles().isEmpty())
+        openChosenFile(ui.OpenDialog1->selectedFiles().constFirst());
     setStatusText(QStringLiteral("00 : 00 : 00"));
-    Image2->setEnabled(true);
+    ui.Image2->setEnabled(true);
 }
 
 void TfrmMain::openChosenFile(const QString &path)

@@ -44,7 +44,7 @@ void TfrmMain::abandonShownPuzzle()
     leaveGame();
     m_video->leave();
     m_session->stopClock();
-    for (PictureView *view : {Image2, imgSolution, ProEffectImage1})
+    for (PictureView *view : {ui.Image2, ui.imgSolution, ui.ProEffectImage1})
         view->hide();
 }
 

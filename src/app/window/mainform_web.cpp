@@ -26,7 +26,7 @@ void TfrmMain::connectWebPane()
     });
     connect(m_web, &WebPane::forwardAvailable, this,
             [this](bool enabled) { m_siblings->setEnabled(m_siblings->backEnabled(), enabled); });
-    connect(m_web, &WebPane::pageComplete, this, [this] { btnRestart->setEnabled(true); });
+    connect(m_web, &WebPane::pageComplete, this, [this] { ui.btnRestart->setEnabled(true); });
     PictureFetch *pictures = m_web->pictures();
     connect(pictures, &PictureFetch::pictureReady, this, &TfrmMain::openWebPicture);
     connect(pictures, &PictureFetch::failed, this, &TfrmMain::webPictureFailed);
@@ -56,9 +56,9 @@ void TfrmMain::PuzzlesontheWeb1Click()
         m_session->setInProgress(false);
         m_siblings->followBrowser();
         m_session->deselect();
-        Image2->setEnabled(false);
+        ui.Image2->setEnabled(false);
         m_web->navigate(startPage);
-        Image2->hide();
+        ui.Image2->hide();
         m_web->showPane();
     } catch (const std::exception &) {
         QMessageBox::critical(this, tr("Error"), tr("Unable to navigate to the website."),
@@ -94,7 +94,7 @@ void TfrmMain::openTypedAddress(const QString &typed)
 
 void TfrmMain::takePictureLink(const QString &address, web::LinkOrigin origin)
 {
-    Image2->setEnabled(false);
+    ui.Image2->setEnabled(false);
     m_siblings->switchForwardOff();
     // The download starts from the event loop once the engine has heard the navigation
     // cancelled: a refused address's message box inside its navigation callback would stall it.
@@ -114,7 +114,7 @@ void TfrmMain::browseBack()
     // A web puzzle is showing: it fades out, and the page that held its link comes back.
     // Over the solution view only the views go: no dimmed picture stands before the page.
     playLeavingEffect(false, [this] {
-        Image2->setEnabled(false);
+        ui.Image2->setEnabled(false);
         // Back follows the browser's history again.
         m_siblings->setEnabled(m_web->canGoBack(), false);
         m_web->showPane();
