@@ -205,7 +205,7 @@ int measureCpu(TfrmMain &window, const QString &path, const QString &still, int 
     const double ratio = game / baseline;
     const double target = fullScreen ? 2.0 : 1.5;
     const QSize shown = window.size();
-    const game::GameState &state = window.state();
+    const game::GameState &state = window.session().state();
     std::printf("medians of %d rounds:\nffmpeg decode alone: %.2f s CPU; 20 s of the %dx%d video "
                 "puzzle in a %dx%d window: %.2f s CPU\nratio %.2f (target <= %.2f) %s\n",
                 rounds, baseline, state.rows, state.cols, shown.width(), shown.height(), game,

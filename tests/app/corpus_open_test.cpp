@@ -14,13 +14,13 @@ TEST_F(WindowTest, EveryCorpusPictureOpensOrFailsCleanly)
     for (const char *kind : {"jpeg", "bmp", "png", "gif", "webp", "tiff"}) {
         const QDir folder(QDir(corpus).filePath(QLatin1String(kind)));
         for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
-            const std::vector<int> before = window->state().blockList;
+            const std::vector<int> before = window->session().state().blockList;
             const QSize sizeBefore = window->solutionPicture().size();
             try {
                 window->openPuzzle(folder.filePath(name));
             } catch (const std::exception &failure) {
                 ++refused;
-                EXPECT_EQ(window->state().blockList, before) << name.toStdString();
+                EXPECT_EQ(window->session().state().blockList, before) << name.toStdString();
                 EXPECT_EQ(window->solutionPicture().size(), sizeBefore) << name.toStdString();
                 EXPECT_STRNE(failure.what(), "") << name.toStdString();
                 continue;
@@ -30,7 +30,7 @@ TEST_F(WindowTest, EveryCorpusPictureOpensOrFailsCleanly)
             EXPECT_FALSE(size.isEmpty()) << name.toStdString();
             EXPECT_EQ(window->boardPicture().size(), size) << name.toStdString();
             EXPECT_EQ(window->dimPicture().size(), size) << name.toStdString();
-            EXPECT_EQ(window->state().blockList.size(), 16u);
+            EXPECT_EQ(window->session().state().blockList.size(), 16u);
             EXPECT_TRUE(board()->isVisible());
         }
     }

@@ -26,24 +26,24 @@ TEST_F(WindowTest, ASwapBlocksGameIsPlayedToTheEnd)
     clickButton("btnRestart");
     int swaps = 0;
     for (int tile = 1; tile <= 16; ++tile) {
-        const int cell = cellOf(window->state(), tile);
+        const int cell = cellOf(window->session().state(), tile);
         if (cell == tile)
             continue;
         pressCell(tile); // pick what lies in the tile's home
-        EXPECT_EQ(window->state().selectedCell, tile);
+        EXPECT_EQ(window->session().state().selectedCell, tile);
         pressCell(cell); // and swap it with the tile
-        EXPECT_EQ(cellOf(window->state(), tile), tile);
+        EXPECT_EQ(cellOf(window->session().state(), tile), tile);
         ++swaps;
-        if (game::isSolved(window->state()))
+        if (game::isSolved(window->session().state()))
             break;
         EXPECT_EQ(text("txtMoveCount"), QString::number(swaps));
     }
-    ASSERT_TRUE(game::isSolved(window->state()));
+    ASSERT_TRUE(game::isSolved(window->session().state()));
     const QString completed = QStringLiteral("Puzzle Completed! (%1 moves)").arg(swaps);
     EXPECT_EQ(text("txtInfo"), completed);
     EXPECT_EQ(text("txtInfoShadow"), completed);
     EXPECT_TRUE(find<QLabel>("txtInfo")->isVisible());
-    EXPECT_FALSE(window->clockRunning());
+    EXPECT_FALSE(window->session().clock().clockRunning());
     EXPECT_FALSE(board()->isVisible());
     EXPECT_TRUE(find<PictureView>("imgSolution")->isVisible());
     EXPECT_FALSE(action("mnuSolution")->isEnabled());
@@ -56,7 +56,7 @@ TEST_F(WindowTest, ASwapBlocksGameIsPlayedToTheEnd)
 TEST_F(WindowTest, APickIsMarkedAndCanBeCancelled)
 {
     clickButton("btnRestart");
-    const game::GameState &state = window->state();
+    const game::GameState &state = window->session().state();
     const int tileInCellOne = int(std::find(state.blockList.begin(), state.blockList.end(), 1) -
                                   state.blockList.begin()) +
                               1;
@@ -96,17 +96,17 @@ TEST_F(WindowTest, PressesBesideThePictureAreIgnored)
     const QRect shown = board()->pictureRect();
     ASSERT_GT(shown.y(), 2); // a wide picture leaves bands above and below
     QTest::mouseClick(board(), Qt::LeftButton, Qt::NoModifier, QPoint(shown.center().x(), 1));
-    EXPECT_EQ(window->state().selectedCell, -1);
+    EXPECT_EQ(window->session().state().selectedCell, -1);
     // One pixel above the picture still counts as its first row.
     QTest::mouseClick(board(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(shown.x() + 2, shown.y() - 1));
-    EXPECT_EQ(window->state().selectedCell, 1);
+    EXPECT_EQ(window->session().state().selectedCell, 1);
 }
 
 TEST_F(WindowTest, OnlyLeftMiddleAndRightPressesReachTheBoard)
 {
     clickButton("btnRestart");
-    const game::GameState &state = window->state();
+    const game::GameState &state = window->session().state();
     for (Qt::MouseButton button : {Qt::BackButton, Qt::ForwardButton, Qt::ExtraButton3}) {
         pressCell(1, button);
         EXPECT_EQ(state.selectedCell, -1) << button;
@@ -124,9 +124,9 @@ TEST_F(WindowTest, TheWindowPaintsWhileASwapFrameShows)
 {
     clickButton("btnRestart");
     int tile = 1;
-    while (cellOf(window->state(), tile) == tile)
+    while (cellOf(window->session().state(), tile) == tile)
         ++tile;
-    const int cell = cellOf(window->state(), tile);
+    const int cell = cellOf(window->session().state(), tile);
     pressCell(tile);
 
     int paintsDuringFrame = 0;
@@ -155,7 +155,7 @@ TEST_F(WindowTest, TheWindowPaintsWhileASwapFrameShows)
     EXPECT_EQ(
         window->boardPicture().pixel(index % 4 * tileSize.width(), index / 4 * tileSize.height()),
         game::red);
-    EXPECT_EQ(cellOf(window->state(), tile), cell); // not yet
+    EXPECT_EQ(cellOf(window->session().state(), tile), cell); // not yet
     EXPECT_EQ(text("txtMoveCount"), "0");
 
     QTimer::singleShot(0, [&] { eventLoopRan = window->session().holding(); });
@@ -163,6 +163,6 @@ TEST_F(WindowTest, TheWindowPaintsWhileASwapFrameShows)
     waitForSwapFrame();
     EXPECT_TRUE(eventLoopRan);
     EXPECT_GT(paintsDuringFrame, 0);
-    EXPECT_EQ(cellOf(window->state(), tile), tile);
+    EXPECT_EQ(cellOf(window->session().state(), tile), tile);
     EXPECT_EQ(text("txtMoveCount"), "1");
 }

@@ -88,7 +88,7 @@ class KeepResumeTest : public WindowTest
     // home, or a slide into the gap.
     void makeMove()
     {
-        const game::GameState &state = window->state();
+        const game::GameState &state = window->session().state();
         if (state.gameType == game::MoveBlocks) {
             for (game::Direction d : {game::Direction::Left, game::Direction::Right,
                                       game::Direction::Up, game::Direction::Down})
@@ -133,8 +133,8 @@ TEST_F(KeepResumeTest, AGameLeftUnfinishedIsResumedExactlyInANewWindow)
             if (kind == Kind::Video)
                 ASSERT_TRUE(QTest::qWaitFor(
                     [&] { return find<TDCAviPlayer>("avi")->Position() >= 10; }, 5000));
-            const game::GameState before = window->state();
-            const int moves = window->moveCount();
+            const game::GameState before = window->session().state();
+            const int moves = window->session().moves();
             ASSERT_GE(moves, 5);
             const int requests = int(server.requests().size());
 
@@ -145,15 +145,15 @@ TEST_F(KeepResumeTest, AGameLeftUnfinishedIsResumedExactlyInANewWindow)
             ASSERT_TRUE(action("mnuResume")->isEnabled());
             action("mnuResume")->trigger();
 
-            const game::GameState &after = window->state();
+            const game::GameState &after = window->session().state();
             EXPECT_EQ(after.blockList, before.blockList);
             EXPECT_EQ(after.gapCell, before.gapCell);
             EXPECT_EQ(after.rows, 4);
             EXPECT_EQ(after.cols, 5);
             EXPECT_EQ(after.gameType, gameType);
-            EXPECT_EQ(window->moveCount(), moves);
-            EXPECT_GE(window->elapsedMilliseconds(), kept.game->milliseconds);
-            EXPECT_TRUE(window->clockRunning());
+            EXPECT_EQ(window->session().moves(), moves);
+            EXPECT_GE(window->session().clock().elapsedMilliseconds(), kept.game->milliseconds);
+            EXPECT_TRUE(window->session().clock().clockRunning());
             EXPECT_TRUE(action("mnuShowGrid")->isChecked());
             EXPECT_EQ(window->isVideoPuzzle(), kind == Kind::Video);
             if (kind == Kind::Video) {
@@ -173,7 +173,7 @@ TEST_F(KeepResumeTest, AGameLeftUnfinishedIsResumedExactlyInANewWindow)
             ASSERT_TRUE(action("mnuRedo")->isEnabled());
             ASSERT_TRUE(action("mnuUndo")->isEnabled());
             action("mnuRedo")->trigger();
-            EXPECT_EQ(window->moveCount(), moves + 1);
+            EXPECT_EQ(window->session().moves(), moves + 1);
             EXPECT_FALSE(action("mnuRedo")->isEnabled());
         }
     }
@@ -225,7 +225,7 @@ TEST_F(KeepResumeTest, AKeptGameThatCannotBeTrustedIsRefusedAndTheProgramGoesOn)
         SCOPED_TRACE(c.what);
         QFile::remove(keptPath() + ".unreadable");
         writeFile(keptPath(), c.text);
-        const std::vector<int> shown = window->state().blockList;
+        const std::vector<int> shown = window->session().state().blockList;
         QString caption, message;
         expectMessage(&caption, &message);
         // The item follows the file whenever the menu opens.
@@ -233,7 +233,7 @@ TEST_F(KeepResumeTest, AKeptGameThatCannotBeTrustedIsRefusedAndTheProgramGoesOn)
         action("mnuResume")->trigger();
         EXPECT_EQ(caption, QStringLiteral("Resume Last Game"));
         EXPECT_FALSE(message.isEmpty());
-        EXPECT_EQ(window->state().blockList, shown);
+        EXPECT_EQ(window->session().state().blockList, shown);
         EXPECT_EQ(QFile::exists(keptPath()), !c.setAside);
         EXPECT_EQ(QFile::exists(keptPath() + ".unreadable"), c.setAside);
         EXPECT_EQ(action("mnuResume")->isEnabled(), !c.setAside);
@@ -241,15 +241,15 @@ TEST_F(KeepResumeTest, AKeptGameThatCannotBeTrustedIsRefusedAndTheProgramGoesOn)
     // The program goes on: a picture opens and plays.
     open(Kind::Still);
     makeMove();
-    EXPECT_EQ(window->moveCount(), 1);
+    EXPECT_EQ(window->session().moves(), 1);
 }
 
 TEST_F(KeepResumeTest, TheCommandLineAsksForTheKeptGame)
 {
     open(Kind::Still);
     makeMove();
-    const std::vector<int> played = window->state().blockList;
+    const std::vector<int> played = window->session().state().blockList;
     newWindow();
     window->openRequested({OpenRequest::Kind::Resume, QString()});
-    EXPECT_EQ(window->state().blockList, played);
+    EXPECT_EQ(window->session().state().blockList, played);
 }

@@ -20,7 +20,7 @@ class KeyboardPlayTest : public WindowTest
 {
   protected:
     BoardOverlay *overlay() { return find<BoardOverlay>("boardOverlay"); }
-    const game::GameState &state() { return window->state(); }
+    const game::GameState &state() { return window->session().state(); }
     int moves() { return text("txtMoveCount").toInt(); }
 
     void key(Qt::Key pressed, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

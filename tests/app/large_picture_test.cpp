@@ -107,10 +107,11 @@ TEST_F(WindowTest, APhotoFarLargerThanTheScreenLooksAndPlaysAsItsFullDecode)
             if (action("mnuShowGrid")->isChecked() != grid)
                 action("mnuShowGrid")->trigger();
             // 1.7 levels here without the grid, 2.0 with it (6.3 with unnarrowed bevels).
-            EXPECT_LT(videotest::meanChannelDifference(
-                          board()->grab().toImage(),
-                          shownAtFullSize(window->state(), full, grid, true, board()->size())),
-                      3.0);
+            EXPECT_LT(
+                videotest::meanChannelDifference(
+                    board()->grab().toImage(),
+                    shownAtFullSize(window->session().state(), full, grid, true, board()->size())),
+                3.0);
         }
         expectPressesLandAlike(board()->size(), reduced.size(), fileSize);
     }
@@ -146,7 +147,7 @@ TEST_F(WindowTest, AVideoFarLargerThanItsBoardLooksAndPlaysAsItsFullFrames)
         ASSERT_EQ(full.size(), frameSize);
         const double difference = videotest::meanChannelDifference(
             board()->grab().toImage(),
-            shownAtFullSize(window->state(), full, grid, false, board()->size()));
+            shownAtFullSize(window->session().state(), full, grid, false, board()->size()));
         // 3.6-3.9 levels without the grid, 2.7 with it: a test pattern's sharp edges scaled
         // smoothly instead of by nearest neighbour. Two tiles exchanged make 12-13.
         EXPECT_LT(difference, 5.0);

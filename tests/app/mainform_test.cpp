@@ -17,13 +17,13 @@
 TEST_F(WindowTest, StartsInTheSolutionViewOfTheBuiltInPicture)
 {
     EXPECT_EQ(window->windowTitle(), "Pindrel");
-    const game::GameState &state = window->state();
+    const game::GameState &state = window->session().state();
     EXPECT_EQ(state.rows, 4);
     EXPECT_EQ(state.cols, 4);
     EXPECT_EQ(state.tileCount(), 16);
     EXPECT_EQ(state.gameType, game::SwapBlocks);
     EXPECT_TRUE(window->session().solutionShown());
-    EXPECT_FALSE(window->clockRunning());
+    EXPECT_FALSE(window->session().clock().clockRunning());
 
     EXPECT_EQ(window->solutionPicture().size(), QSize(329, 125));
     EXPECT_TRUE(find<PictureView>("imgSolution")->isVisible());
@@ -128,7 +128,7 @@ TEST_F(WindowTest, MenusCarryTheirCaptionsShortcutsAndStates)
 TEST_F(WindowTest, RestartTurnsThePictureIntoAShuffledGame)
 {
     clickButton("btnRestart");
-    const game::GameState &state = window->state();
+    const game::GameState &state = window->session().state();
     EXPECT_FALSE(window->session().solutionShown());
     EXPECT_EQ(state.blockList.size(), 16u);
     EXPECT_FALSE(game::isSolved(state));
@@ -138,14 +138,14 @@ TEST_F(WindowTest, RestartTurnsThePictureIntoAShuffledGame)
     EXPECT_EQ(text("txtMoveCount"), "0");
     EXPECT_EQ(text("txtStatus"), "00 : 00 : 00");
     EXPECT_FALSE(find<QLabel>("txtInfo")->isVisible());
-    EXPECT_TRUE(window->clockRunning());
+    EXPECT_TRUE(window->session().clock().clockRunning());
 
     // The clock tick writes the elapsed time while the clock runs.
     EXPECT_TRUE(QTest::qWaitFor([&] { return text("txtStatus") == "00 : 00 : 01"; }, 5000));
 
     // Show Solution stops the clock; the panel keeps its time and the item is disabled.
     action("mnuSolution")->trigger();
-    EXPECT_FALSE(window->clockRunning());
+    EXPECT_FALSE(window->session().clock().clockRunning());
     EXPECT_FALSE(board()->isVisible());
     EXPECT_FALSE(action("mnuSolution")->isEnabled());
     EXPECT_EQ(text("txtStatus"), "00 : 00 : 01");

@@ -142,7 +142,7 @@ class MisnamedFileTest : public WindowTest
             const QString anchor = file.dir().filePath("a." + file.suffix());
             ASSERT_TRUE(savePicture(anchor, "jpg"));
             window->openChosenFile(anchor);
-            ASSERT_EQ(window->siblings().size(), 2);
+            ASSERT_EQ(window->navigation().files().size(), 2);
             clickButton("btnForward");
             // The sibling opens once the left picture has stood dimmed a moment.
             ASSERT_TRUE(QTest::qWaitFor([&] { return board()->isEnabled(); }));

@@ -24,10 +24,10 @@ class NavigateTest : public WindowTest
         }
         // The listing order is the folder's own; learn it, then open its second entry.
         openThroughDialog(pictures.filePath(QStringLiteral("w30.jpg")));
-        listing = window->siblings();
+        listing = window->navigation().files();
         ASSERT_EQ(listing.size(), 3);
         openThroughDialog(pictures.filePath(listing.at(1)));
-        ASSERT_EQ(window->siblingPosition(), 1);
+        ASSERT_EQ(window->navigation().position(), 1);
     }
 
     QString shown() { return window->windowTitle().mid(QStringLiteral("Pindrel - ").size()); }
@@ -52,7 +52,7 @@ TEST_F(NavigateTest, StepsRoundTheListBothWays)
     clickButton("btnForward");
     waitForStep();
     EXPECT_EQ(shown(), listing.at(0)); // past the last comes the first
-    EXPECT_EQ(window->state().blockList.size(), 16u);
+    EXPECT_EQ(window->session().state().blockList.size(), 16u);
     EXPECT_EQ(text("txtMoveCount"), "0");
     clickButton("btnBack");
     waitForStep();
@@ -106,7 +106,7 @@ TEST_F(NavigateTest, ADeletedSiblingIsReportedAndSteppedPast)
     waitForStep();
     EXPECT_EQ(caption, "Pindrel");
     EXPECT_TRUE(message.contains(listing.at(2))) << message.toStdString();
-    EXPECT_EQ(window->siblingPosition(), 2);
+    EXPECT_EQ(window->navigation().position(), 2);
     clickButton("btnForward");
     waitForStep();
     EXPECT_EQ(shown(), listing.at(0));
@@ -118,7 +118,7 @@ TEST_F(NavigateTest, OneSiblingLeavesTheCommandsDisabled)
     image.fill(Qt::darkGreen);
     ASSERT_TRUE(image.save(pictures.filePath("only.jpg")));
     openThroughDialog(pictures.filePath("only.jpg"));
-    EXPECT_EQ(window->siblingPosition(), 0);
+    EXPECT_EQ(window->navigation().position(), 0);
     EXPECT_FALSE(find<QToolButton>("btnForward")->isEnabled());
     EXPECT_FALSE(action("Next1")->isEnabled());
     // The shortcut tests the button, so nothing happens.
@@ -169,7 +169,7 @@ TEST_F(NavigateTest, DuringTheLeavingMomentStepsAreHeldAndOtherCommandsTakeOver)
         QTest::qWait(2 * LeavingMoment::durationMs); // time for a step that should not come
         EXPECT_EQ(shown(), listing.at(row.endsAt));
         EXPECT_TRUE(board()->isVisible());
-        EXPECT_TRUE(window->clockRunning());
+        EXPECT_TRUE(window->session().clock().clockRunning());
         EXPECT_FALSE(window->session().solutionShown());
     }
 }

@@ -63,12 +63,12 @@ TEST_F(OpenPictureTest, AChosenJpegBecomesAShuffledGame)
     EXPECT_TRUE(board()->isEnabled());
     EXPECT_EQ(text("txtMoveCount"), "0");
     EXPECT_EQ(text("txtStatus"), "00 : 00 : 00");
-    EXPECT_TRUE(window->clockRunning());
+    EXPECT_TRUE(window->session().clock().clockRunning());
     EXPECT_FALSE(find<QLabel>("txtInfo")->isVisible());
 
     // The siblings: same extension as typed, hidden files in, folders and other cases out.
-    QStringList siblings = window->siblings();
-    EXPECT_EQ(window->siblings().at(window->siblingPosition()), "cat.jpg");
+    QStringList siblings = window->navigation().files();
+    EXPECT_EQ(window->navigation().files().at(window->navigation().position()), "cat.jpg");
     siblings.sort();
     EXPECT_EQ(siblings, (QStringList{".hidden.jpg", "cat.jpg", "dog.jpg"}));
     EXPECT_TRUE(action("Next1")->isEnabled());
@@ -90,7 +90,7 @@ TEST_F(OpenPictureTest, CancellingChangesOnlyTheTimePanel)
 TEST_F(OpenPictureTest, FilesThatAreNoPictureEndInTheFailureMessage)
 {
     openThroughDialog(savePicture(file("good.jpg"), {60, 60}, Qt::yellow));
-    const std::vector<int> arrangement = window->state().blockList;
+    const std::vector<int> arrangement = window->session().state().blockList;
 
     QFile text(file("notes.jpg"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
@@ -108,11 +108,11 @@ TEST_F(OpenPictureTest, FilesThatAreNoPictureEndInTheFailureMessage)
         EXPECT_EQ(caption, "Error");
         EXPECT_EQ(message, "Unable to open file.");
         EXPECT_EQ(window->windowTitle(), "Pindrel");
-        EXPECT_FALSE(window->clockRunning());
+        EXPECT_FALSE(window->session().clock().clockRunning());
         EXPECT_EQ(this->text("txtStatus"), "00 : 00 : 00");
     }
     // Nothing of the game was lost, and the bad file did not enter the menu.
-    EXPECT_EQ(window->state().blockList, arrangement);
+    EXPECT_EQ(window->session().state().blockList, arrangement);
     EXPECT_EQ(menuTexts(recentMenu()), QStringList{file("good.jpg")});
 }
 
@@ -185,7 +185,7 @@ TEST_F(OpenPictureTest, AFifoNamedLikeAPictureFailsWithoutBlocking)
     openThroughDialog(file("c.jpg"));
     EXPECT_EQ(message, "Unable to open file.");
     openThroughDialog(path);
-    EXPECT_EQ(window->siblings(), QStringList{"a.jpg"});
+    EXPECT_EQ(window->navigation().files(), QStringList{"a.jpg"});
 
     // A recent picture replaced by a FIFO: the error report gives the reason.
     ASSERT_TRUE(QFile::remove(path));

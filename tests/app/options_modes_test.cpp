@@ -48,12 +48,12 @@ class OptionsTest : public WindowTest
     // Plays moves until the count shows: a swap, then undo and redo, a move each.
     void playMovesUntil(int count)
     {
-        if (window->moveCount() == 0) {
-            const int tile = window->state().blockList[0] == 1 ? 2 : 1;
+        if (window->session().moves() == 0) {
+            const int tile = window->session().state().blockList[0] == 1 ? 2 : 1;
             pressCell(tile);
-            pressCell(window->state().blockList[std::size_t(tile - 1)]);
+            pressCell(window->session().state().blockList[std::size_t(tile - 1)]);
         }
-        for (bool undo = true; window->moveCount() < count; undo = !undo)
+        for (bool undo = true; window->session().moves() < count; undo = !undo)
             action(undo ? "mnuUndo" : "mnuRedo")->trigger();
         ASSERT_EQ(text("txtMoveCount"), QString::number(count));
     }
@@ -81,7 +81,7 @@ TEST_F(OptionsTest, OkAppliesTheGridAndGameTypeAndRestarts)
     EXPECT_EQ(rows, "4");
     EXPECT_EQ(cols, "4");
     EXPECT_FALSE(restartVideoEnabled); // greyed out for a still picture
-    const game::GameState &state = window->state();
+    const game::GameState &state = window->session().state();
     EXPECT_EQ(state.rows, 15);
     EXPECT_EQ(state.cols, 3);
     EXPECT_EQ(state.tileCount(), 45);
@@ -108,7 +108,7 @@ TEST_F(OptionsTest, FiftyMovesAskBeforeTheGameIsLost)
     clickButton("btnRestart");
     playMovesUntil(49);
     runOptions([](QDialog *dialog) { choose(dialog, "cboRows", "5"); });
-    EXPECT_EQ(window->state().rows, 5); // no question below 50
+    EXPECT_EQ(window->session().state().rows, 5); // no question below 50
 
     playMovesUntil(50);
     QString caption, question;
@@ -120,13 +120,13 @@ TEST_F(OptionsTest, FiftyMovesAskBeforeTheGameIsLost)
     });
     runOptions([](QDialog *dialog) { choose(dialog, "cboRows", "9"); });
     EXPECT_EQ(question, "You're current game will be lost.\n\nAre you sure you want to restart?");
-    EXPECT_EQ(window->state().rows, 5);
+    EXPECT_EQ(window->session().state().rows, 5);
     EXPECT_EQ(text("txtMoveCount"), "50");
 
     // In the solution view nothing is in progress, so nobody is asked.
     action("mnuSolution")->trigger();
     runOptions([](QDialog *dialog) { choose(dialog, "cboRows", "9"); });
-    EXPECT_EQ(window->state().rows, 9);
+    EXPECT_EQ(window->session().state().rows, 9);
 }
 
 TEST_F(OptionsTest, TheRefreshSliderActsAtOnceEvenOnCancel)
@@ -139,7 +139,7 @@ TEST_F(OptionsTest, TheRefreshSliderActsAtOnceEvenOnCancel)
         },
         false);
     EXPECT_EQ(window->videoRefreshInterval(), 500);
-    EXPECT_EQ(window->state().rows, 4);
+    EXPECT_EQ(window->session().state().rows, 4);
 }
 
 TEST_F(WindowTest, TheToolStripToggleAndFullScreenMode)
@@ -247,10 +247,10 @@ TEST_F(WindowTest, FullScreenMenuCopiesAreASnapshot)
 TEST_F(WindowTest, TheFullScreenMenuCopiesEveryItemAsItWas)
 {
     clickButton("btnRestart");
-    const std::vector<int> dealt = window->state().blockList;
+    const std::vector<int> dealt = window->session().state().blockList;
     pressCell(1);
     pressCell(2); // a move to undo
-    ASSERT_NE(window->state().blockList, dealt);
+    ASSERT_NE(window->session().state().blockList, dealt);
     action("mnuShowGrid")->trigger();
     action("mnuFullScreen")->trigger();
     const QList<QAction *> menus = window->menuBar()->actions();
@@ -280,7 +280,7 @@ TEST_F(WindowTest, TheFullScreenMenuCopiesEveryItemAsItWas)
     QAction *undoCopy = copies.at(0)->menu()->actions().at(7);
     ASSERT_EQ(undoCopy->text(), "&Undo");
     undoCopy->trigger();
-    EXPECT_EQ(window->state().blockList, dealt);
+    EXPECT_EQ(window->session().state().blockList, dealt);
     action("mnuFullScreen")->trigger();
 }
 

@@ -40,7 +40,7 @@ class PauseTest : public WindowTest
         openThroughDialog(path);
         pressCell(1);
         pressCell(2);
-        ASSERT_EQ(window->moveCount(), 1);
+        ASSERT_EQ(window->session().moves(), 1);
     }
 
     bool paused() { return action("mnuPause")->isChecked(); }
@@ -52,14 +52,14 @@ class PauseTest : public WindowTest
 TEST_F(PauseTest, APausedGameStandsStillRefusesMovesAndShowsNothingOfThePicture)
 {
     ASSERT_GT(redPixels(pictureArea()), 1000);
-    const std::vector<int> arrangement = window->state().blockList;
+    const std::vector<int> arrangement = window->session().state().blockList;
 
     QTest::keyClick(board(), Qt::Key_P);
     ASSERT_TRUE(paused());
-    EXPECT_FALSE(window->clockRunning());
-    const qint64 held = window->elapsedMilliseconds();
+    EXPECT_FALSE(window->session().clock().clockRunning());
+    const qint64 held = window->session().clock().elapsedMilliseconds();
     QTest::qWait(30);
-    EXPECT_EQ(window->elapsedMilliseconds(), held);
+    EXPECT_EQ(window->session().clock().elapsedMilliseconds(), held);
     EXPECT_EQ(redPixels(pictureArea()), 0);
 
     // Mouse, keys and commands alike.
@@ -68,36 +68,36 @@ TEST_F(PauseTest, APausedGameStandsStillRefusesMovesAndShowsNothingOfThePicture)
     QTest::keyClick(board(), Qt::Key_Space);
     QTest::keyClick(board(), Qt::Key_Space);
     action("mnuUndo")->trigger();
-    EXPECT_EQ(window->state().blockList, arrangement);
-    EXPECT_EQ(window->moveCount(), 1);
+    EXPECT_EQ(window->session().state().blockList, arrangement);
+    EXPECT_EQ(window->session().moves(), 1);
 
     // P again resumes from the time held; the board plays again.
     QTest::keyClick(find<QWidget>("lblPaused"), Qt::Key_P);
     ASSERT_FALSE(paused());
-    EXPECT_TRUE(window->clockRunning());
-    EXPECT_GE(window->elapsedMilliseconds(), held);
+    EXPECT_TRUE(window->session().clock().clockRunning());
+    EXPECT_GE(window->session().clock().elapsedMilliseconds(), held);
     EXPECT_GT(redPixels(pictureArea()), 1000);
     action("mnuUndo")->trigger();
-    EXPECT_EQ(window->moveCount(), 2);
+    EXPECT_EQ(window->session().moves(), 2);
 
     // The menu item pauses; a click on the cover resumes.
     action("mnuPause")->trigger();
     ASSERT_TRUE(paused());
     QTest::mouseClick(find<QWidget>("lblPaused"), Qt::LeftButton);
     EXPECT_FALSE(paused());
-    EXPECT_TRUE(window->clockRunning());
+    EXPECT_TRUE(window->session().clock().clockRunning());
 }
 
 TEST_F(PauseTest, MinimisingPausesAndRestoringResumes)
 {
     window->showMinimized();
     ASSERT_TRUE(paused());
-    const qint64 held = window->elapsedMilliseconds();
+    const qint64 held = window->session().clock().elapsedMilliseconds();
     QTest::qWait(30);
-    EXPECT_EQ(window->elapsedMilliseconds(), held);
+    EXPECT_EQ(window->session().clock().elapsedMilliseconds(), held);
     window->showNormal();
     EXPECT_FALSE(paused());
-    EXPECT_TRUE(window->clockRunning());
+    EXPECT_TRUE(window->session().clock().clockRunning());
 
     // A game the player paused stays paused when the window comes back.
     action("mnuPause")->trigger();

@@ -95,7 +95,7 @@ TEST_F(VideoPuzzleTest, AChosenVideoPlaysOnTheBoard)
     for (const char *name : {"btnBack", "btnForward"})
         EXPECT_FALSE(find<QToolButton>(name)->isEnabled()) << name;
     EXPECT_FALSE(action("Back1")->isEnabled());
-    EXPECT_EQ(window->siblings().size(), 2);
+    EXPECT_EQ(window->navigation().files().size(), 2);
     EXPECT_EQ(find<QMenu>("mnuImageFiles")->actions().size(), recent.size());
 
     // Every refresh tick shows the frame the player is at, in every tile.
@@ -123,7 +123,7 @@ TEST_F(VideoPuzzleTest, SelectionFramesFollowTheRefreshTicks)
 {
     openThroughDialog(videoFile("clip.avi", clip));
     takeOverRefresh();
-    const game::GameState &state = window->state();
+    const game::GameState &state = window->session().state();
     // Two tiles not at home, so a swap is a move and does not finish the game.
     int first = 1;
     while (state.blockList[std::size_t(first - 1)] == first)
@@ -153,7 +153,7 @@ TEST_F(VideoPuzzleTest, MoveBlocksShowsNoFrame)
     openThroughDialog(videoFile("clip.avi", clip));
     window->applyOptions(game::MoveBlocks, 3, 3, false);
     takeOverRefresh();
-    const game::GameState &state = window->state();
+    const game::GameState &state = window->session().state();
     // A tile next to the gap slides; the tick draws no frame over it.
     const int gapCol = state.gapCell % 3;
     const int neighbour = state.gapCell + (gapCol > 0 ? 0 : 2); // the cell left or right, 1-based
@@ -171,7 +171,7 @@ TEST_F(VideoPuzzleTest, CompletionAndRestartKeepTheVideoPlaying)
 {
     openThroughDialog(videoFile("clip.avi", clip));
     window->applyOptions(game::SwapBlocks, 3, 3, false);
-    const game::GameState &state = window->state();
+    const game::GameState &state = window->session().state();
     for (int tile = 1; tile <= 9 && !game::isSolved(state); ++tile) {
         const int cell = state.blockList[std::size_t(tile - 1)];
         if (cell != tile) {
@@ -180,7 +180,7 @@ TEST_F(VideoPuzzleTest, CompletionAndRestartKeepTheVideoPlaying)
         }
     }
     ASSERT_TRUE(game::isSolved(state));
-    EXPECT_FALSE(window->clockRunning());
+    EXPECT_FALSE(window->session().clock().clockRunning());
     EXPECT_TRUE(player->Active());
     EXPECT_TRUE(refresh->isActive());
     // The solution view goes on showing the running video.
@@ -201,7 +201,7 @@ TEST_F(VideoPuzzleTest, CompletionAndRestartKeepTheVideoPlaying)
 TEST_F(VideoPuzzleTest, AFailedVideoLeavesNothingHalfDone)
 {
     openStillPictures();
-    const QStringList siblings = window->siblings();
+    const QStringList siblings = window->navigation().files();
     for (const bool afterVideo : {false, true}) {
         SCOPED_TRACE(afterVideo ? "after a video" : "after a still picture");
         if (afterVideo) {
@@ -219,13 +219,13 @@ TEST_F(VideoPuzzleTest, AFailedVideoLeavesNothingHalfDone)
         EXPECT_EQ(window->windowTitle(), "Pindrel");
         // No puzzle shows and nothing plays: still-picture rules until the next one.
         EXPECT_FALSE(board()->isVisible());
-        EXPECT_FALSE(window->clockRunning());
+        EXPECT_FALSE(window->session().clock().clockRunning());
         EXPECT_EQ(text("txtStatus"), "00 : 00 : 00");
         EXPECT_FALSE(player->Active());
         EXPECT_FALSE(refresh->isActive());
         EXPECT_FALSE(window->isVideoPuzzle());
         EXPECT_TRUE(action("FadeBlocks1")->isEnabled());
-        EXPECT_EQ(window->siblings(), siblings);
+        EXPECT_EQ(window->navigation().files(), siblings);
         // The dialog now names the video's folder: stepping through the old names is off.
         EXPECT_FALSE(find<QToolButton>("btnForward")->isEnabled());
         EXPECT_FALSE(action("Next1")->isEnabled());
@@ -259,7 +259,7 @@ TEST_F(VideoPuzzleTest, ARecentPictureEndsTheVideoHoweverItsOpenEnds)
         EXPECT_FALSE(refresh->isActive());
         EXPECT_FALSE(window->isVideoPuzzle());
         EXPECT_EQ(board()->isVisible(), opens);
-        EXPECT_EQ(window->clockRunning(), opens);
+        EXPECT_EQ(window->session().clock().clockRunning(), opens);
     }
 }
 
@@ -284,7 +284,7 @@ TEST_F(VideoPuzzleTest, MovesOnAVideoAreTakenBackAndPlayedAgain)
     openThroughDialog(videoFile("clip.avi", clip));
     window->applyOptions(game::MoveBlocks, 3, 3, false);
     takeOverRefresh();
-    const game::GameState &state = window->state();
+    const game::GameState &state = window->session().state();
     const std::vector<int> dealt = state.blockList;
     const int gapCol = state.gapCell % 3;
     pressCell(state.gapCell + (gapCol > 0 ? 0 : 2)); // the tile left or right of the gap

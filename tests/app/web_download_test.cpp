@@ -56,9 +56,9 @@ TEST_F(WebDownloadTest, APictureBecomesAPuzzleCaptionedWithItsWholeAddress)
 
     EXPECT_EQ(window->windowTitle(), "Pindrel - " + address);
     EXPECT_EQ(window->solutionPicture().size(), QSize(120, 90));
-    EXPECT_EQ(window->siblingPosition(), -2);
+    EXPECT_EQ(window->navigation().position(), -2);
     EXPECT_FALSE(window->session().solutionShown());
-    EXPECT_EQ(window->state().blockList.size(), 16u);
+    EXPECT_EQ(window->session().state().blockList.size(), 16u);
     EXPECT_TRUE(board()->isVisible());
     EXPECT_TRUE(board()->isEnabled());
     EXPECT_FALSE(pane()->isVisible());
@@ -66,11 +66,11 @@ TEST_F(WebDownloadTest, APictureBecomesAPuzzleCaptionedWithItsWholeAddress)
     EXPECT_TRUE(action("mnuSolution")->isEnabled());
     EXPECT_FALSE(action("Next1")->isEnabled());
     EXPECT_TRUE(action("Back1")->isEnabled());
-    EXPECT_TRUE(window->clockRunning());
+    EXPECT_TRUE(window->session().clock().clockRunning());
     EXPECT_EQ(text("txtStatus"), "00:00:00");
     // A web picture joins neither the recent pictures nor the siblings.
     EXPECT_TRUE(find<QMenu>("mnuImageFiles")->actions().isEmpty());
-    EXPECT_TRUE(window->siblings().isEmpty());
+    EXPECT_TRUE(window->navigation().files().isEmpty());
 }
 
 TEST_F(WebDownloadTest, EveryFailureIsReportedAndBringsThePaneBack)
@@ -112,8 +112,8 @@ TEST_F(WebDownloadTest, EveryFailureIsReportedAndBringsThePaneBack)
         EXPECT_TRUE(pane()->isEnabled());
         EXPECT_FALSE(board()->isVisible());
         EXPECT_FALSE(gauge()->isVisible());
-        EXPECT_EQ(window->siblingPosition(), -2);
-        EXPECT_FALSE(window->clockRunning());
+        EXPECT_EQ(window->navigation().position(), -2);
+        EXPECT_FALSE(window->session().clock().clockRunning());
         EXPECT_EQ(window->windowTitle(), "Pindrel");
         EXPECT_TRUE(window->solutionPicture().isNull());
     }
@@ -213,7 +213,7 @@ TEST_F(WebDownloadTest, ANewerLinkDuringATransferWinsAndOnlyItsPuzzleIsBuilt)
     EXPECT_EQ(window->solutionPicture().size(), QSize(90, 60));
     EXPECT_TRUE(board()->isVisible());
     EXPECT_FALSE(pane()->isVisible());
-    EXPECT_TRUE(window->clockRunning());
+    EXPECT_TRUE(window->session().clock().clockRunning());
     QTest::qWait(50); // time for a message about the dropped download, had one been queued
     EXPECT_EQ(boxes, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedEarly() == 1; }));

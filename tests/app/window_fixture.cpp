@@ -51,8 +51,8 @@ void WindowTest::waitForSwapFrame()
 
 void WindowTest::solveBySwaps()
 {
-    while (!game::isSolved(window->state())) {
-        const std::vector<int> &cells = window->state().blockList;
+    while (!game::isSolved(window->session().state())) {
+        const std::vector<int> &cells = window->session().state().blockList;
         int tile = 1;
         while (cells[std::size_t(tile - 1)] == tile)
             ++tile;
@@ -65,7 +65,7 @@ void WindowTest::solveBySwaps()
 
 void WindowTest::pressCell(int cell, Qt::MouseButton button)
 {
-    const game::GameState &state = window->state();
+    const game::GameState &state = window->session().state();
     const QRect shown = board()->pictureRect();
     const int index = cell - 1;
     const double w = double(shown.width()) / state.cols;

@@ -4,6 +4,7 @@
 
 #include "app/widgets/picture_view.h"
 #include "app/window/mainform.h"
+#include "app/window/sibling_navigation.h"
 #include "support/qt_printers.h"
 
 #include <QAction>

@@ -113,7 +113,7 @@ TEST_F(OutsideOpenTest, CommandLineWordsOpenAsTheOpenDialogAndOpenUrlWould)
                 << label;
     }
     // The file opened as the Open dialog's: its folder's siblings and the recent menu.
-    EXPECT_EQ(window->siblings().size(), 3);
+    EXPECT_EQ(window->navigation().files().size(), 3);
     EXPECT_EQ(find<QMenu>("mnuImageFiles")->actions().size(), 3);
     EXPECT_FALSE(parseCommandLine({"pindrel"}).has_value());
 }

@@ -131,12 +131,12 @@ TEST_F(LoopbackSiteTest, EveryCommandDuringADownloadCancelsItSilentlyButBackWhil
         EXPECT_EQ(window->windowTitle(), row.title);
         EXPECT_EQ(pane()->isVisible(), row.browsing);
         EXPECT_EQ(board()->isVisible(), !row.browsing);
-        EXPECT_EQ(window->clockRunning(), !row.browsing);
+        EXPECT_EQ(window->session().clock().clockRunning(), !row.browsing);
         EXPECT_EQ(action("mnuSolution")->isEnabled(), !row.browsing);
         EXPECT_FALSE(find<QWidget>("progressBar")->isVisible());
         if (row.browsing)
             EXPECT_EQ(text("txtStatus"), row.fails ? "Error" : "Browsing");
-        EXPECT_EQ(window->siblingPosition() >= 0, row.steps);
+        EXPECT_EQ(window->navigation().position() >= 0, row.steps);
     }
 }
 

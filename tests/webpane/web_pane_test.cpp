@@ -60,7 +60,7 @@ TEST_F(LoopbackSiteTest, PictureLinksBecomePuzzlesAndBackReturnsToTheirPage)
     EXPECT_EQ(window->solutionPicture().size(), QSize(80, 60));
     EXPECT_TRUE(board()->isVisible());
     EXPECT_FALSE(pane()->isVisible());
-    EXPECT_EQ(window->siblingPosition(), -2);
+    EXPECT_EQ(window->navigation().position(), -2);
     EXPECT_TRUE(view()->url().toString().endsWith("/site/pindrel_v2.htm"));
 
     backFromPuzzleToPage();
@@ -92,7 +92,7 @@ TEST_F(LoopbackSiteTest, ArrowKeysScrollThePageNotTheBoardWhileThePaneShows)
     };
     keys(Qt::Key_Right, Qt::NoModifier, 2);
     const int cursor = find<QWidget>("boardOverlay")->property("cursorCell").toInt();
-    const std::vector<int> arrangement = window->state().blockList;
+    const std::vector<int> arrangement = window->session().state().blockList;
     backFromPuzzleToPage();
     ASSERT_TRUE(waitForPage(QStringLiteral("/site/pindrel_v2.htm")));
     script(QStringLiteral("document.body.style.height = '5000px'"));
@@ -105,7 +105,7 @@ TEST_F(LoopbackSiteTest, ArrowKeysScrollThePageNotTheBoardWhileThePaneShows)
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return script(QStringLiteral("window.scrollY")).toInt() > 0; }, 10'000));
     EXPECT_EQ(find<QWidget>("boardOverlay")->property("cursorCell").toInt(), cursor);
-    EXPECT_EQ(window->state().blockList, arrangement);
+    EXPECT_EQ(window->session().state().blockList, arrangement);
 }
 
 TEST_F(LoopbackSiteTest, NewWindowsGoToTheDesktopFromHomePagesAndIntoThePaneFromOthers)

@@ -38,12 +38,10 @@ class TfrmMain : public QMainWindow
 
     // The game as played, and what the board shows of it, read by tests and by the dialogs.
     GameSession &session() const { return *m_session; }
-    const game::GameState &state() const { return m_session->state(); }
+    const SiblingNavigation &navigation() const { return *m_siblings; }
     const QImage &solutionPicture() const { return m_solutionPicture; }
     const QImage &boardPicture() const { return m_board.picture(); }
     const QImage &dimPicture() const { return m_dimPicture.picture(); }
-    bool clockRunning() const { return m_session->clock().clockRunning(); }
-    qint64 elapsedMilliseconds() const { return m_session->clock().elapsedMilliseconds(); }
     int videoRefreshInterval() const;
 
     void btnRestartClick();
@@ -61,15 +59,10 @@ class TfrmMain : public QMainWindow
     void openRequested(const OpenRequest &request);
 
     // What the options dialog reads and sets.
-    int moveCount() const { return m_session->moves(); }
     bool isVideoPuzzle() const { return isVideo; }
     bool restartsVideo() const { return restartVideo; }
-    bool gameInProgress() const { return m_session->inProgress(); }
     void setVideoRefreshInterval(int milliseconds);
     void applyOptions(int gameType, int rows, int cols, bool restartVideoOption);
-
-    const QStringList &siblings() const;
-    int siblingPosition() const;
 
     // The web pane, in mainform_web.cpp; the browser exists once the pane was first used.
     void PuzzlesontheWeb1Click();
@@ -157,7 +150,6 @@ class TfrmMain : public QMainWindow
     void Next1Click();
     bool handleAppMessage(QEvent *event);
     // How the video puzzle closes Back and Forward.
-    void setBackForwardEnabled(bool back, bool forward);
     // The board dims a moment before next runs; over the solution view the dimmed picture
     // shows instead, or nothing, and then next runs at once.
     void playLeavingEffect(bool dimmedSolution, std::function<void()> next);

@@ -15,10 +15,12 @@
 
 void TfrmMain::mnuSetupClick()
 {
-    const OptionsAtOpening opening{{state().gameType, state().rows, state().cols, restartVideo},
-                                   videoRefreshInterval(),
-                                   isVideo,
-                                   [this] { return gameInProgress() ? moveCount() : 0; }};
+    const OptionsAtOpening opening{
+        {m_session->state().gameType, m_session->state().rows, m_session->state().cols,
+         restartVideo},
+        videoRefreshInterval(),
+        isVideo,
+        [this] { return m_session->inProgress() ? m_session->moves() : 0; }};
     TfrmOptions options(opening, this);
     connect(&options, &TfrmOptions::refreshIntervalChanged, this,
             &TfrmMain::setVideoRefreshInterval);

@@ -9,21 +9,6 @@
 #include "app/window/leaving_moment.h"
 #include "app/window/sibling_navigation.h"
 
-const QStringList &TfrmMain::siblings() const
-{
-    return m_siblings->files();
-}
-
-int TfrmMain::siblingPosition() const
-{
-    return m_siblings->position();
-}
-
-void TfrmMain::setBackForwardEnabled(bool back, bool forward)
-{
-    m_siblings->setEnabled(back, forward);
-}
-
 void TfrmMain::btnForwardClick()
 {
     m_siblings->press(+1);

@@ -65,7 +65,8 @@ void TfrmMain::buildPuzzle(const QImage &picture)
     //: In the clock's place on the tool bar, 88 pixels wide: keep it short
     setStatusText(tr("Processing"));
     // A picture smaller than its grid would be cut into empty tiles.
-    m_solutionPicture = game::upscaledForGrid(picture, state().rows, state().cols);
+    m_solutionPicture =
+        game::upscaledForGrid(picture, m_session->state().rows, m_session->state().cols);
     // The board and the dim source are rebuilt from the solution picture in full, in the
     // memory of the previous ones where it fits.
     rebuildDimSource();

@@ -8,6 +8,7 @@
 #include "app/video_board/video_board.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
+#include "app/window/sibling_navigation.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ void TfrmMain::openVideo(const QString &path)
     setWindowTitle(QStringLiteral("Pindrel"));
     // Before anything can fail: the siblings belong to another folder than the one the
     // dialog now names, so stepping through them would open nonexistent paths.
-    setBackForwardEnabled(false, false);
+    m_siblings->setEnabled(false, false);
     m_video->load(path);
     isVideo = true;
     m_session->pictureOpened(game::KeptGame::Source::Video, path, QFileInfo(path).fileName());
