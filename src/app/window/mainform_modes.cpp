@@ -17,7 +17,7 @@ void TfrmMain::mnuSetupClick()
 {
     const OptionsAtOpening opening{{state().gameType, state().rows, state().cols, restartVideo},
                                    videoRefreshInterval(),
-                                   isVideo,
+                                   m_boardView->showsVideo(),
                                    [this] { return gameInProgress() ? moveCount() : 0; }};
     TfrmOptions options(opening, this);
     connect(&options, &TfrmOptions::refreshIntervalChanged, this,
