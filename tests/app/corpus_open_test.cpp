@@ -15,21 +15,22 @@ TEST_F(WindowTest, EveryCorpusPictureOpensOrFailsCleanly)
         const QDir folder(QDir(corpus).filePath(QLatin1String(kind)));
         for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
             const std::vector<int> before = window->session().state().blockList;
-            const QSize sizeBefore = window->solutionPicture().size();
+            const QSize sizeBefore = window->boardView().solutionPicture().size();
             try {
                 window->openPuzzle(folder.filePath(name));
             } catch (const std::exception &failure) {
                 ++refused;
                 EXPECT_EQ(window->session().state().blockList, before) << name.toStdString();
-                EXPECT_EQ(window->solutionPicture().size(), sizeBefore) << name.toStdString();
+                EXPECT_EQ(window->boardView().solutionPicture().size(), sizeBefore)
+                    << name.toStdString();
                 EXPECT_STRNE(failure.what(), "") << name.toStdString();
                 continue;
             }
             ++opened;
-            const QSize size = window->solutionPicture().size();
+            const QSize size = window->boardView().solutionPicture().size();
             EXPECT_FALSE(size.isEmpty()) << name.toStdString();
-            EXPECT_EQ(window->boardPicture().size(), size) << name.toStdString();
-            EXPECT_EQ(window->dimPicture().size(), size) << name.toStdString();
+            EXPECT_EQ(window->boardView().boardPicture().size(), size) << name.toStdString();
+            EXPECT_EQ(window->boardView().dimPicture().size(), size) << name.toStdString();
             EXPECT_EQ(window->session().state().blockList.size(), 16u);
             EXPECT_TRUE(board()->isVisible());
         }

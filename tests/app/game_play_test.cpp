@@ -65,13 +65,13 @@ TEST_F(WindowTest, APickIsMarkedAndCanBeCancelled)
     EXPECT_EQ(state.dimmedCell, 1);
     // The picked tile shows dimmed inside a yellow frame. Its middle pixel comes from just past
     // the middle of the tile's home, the shrink dropping the middle source row and column.
-    const QImage &shown = window->boardPicture();
+    const QImage &shown = window->boardView().boardPicture();
     const QSize tile = game::tileSizeFor(shown.size(), state.rows, state.cols);
     const int w = tile.width(), h = tile.height();
     EXPECT_EQ(shown.pixel(0, 0), 0xffffff00u);
     EXPECT_EQ(shown.pixel(w / 2, h / 2),
-              window->dimPicture().pixel((tileInCellOne - 1) % 4 * w + w / 2 + 1,
-                                         (tileInCellOne - 1) / 4 * h + h / 2 + 1));
+              window->boardView().dimPicture().pixel((tileInCellOne - 1) % 4 * w + w / 2 + 1,
+                                                     (tileInCellOne - 1) / 4 * h + h / 2 + 1));
 
     pressCell(7, Qt::RightButton);
     EXPECT_EQ(state.selectedCell, -1);
@@ -151,10 +151,10 @@ TEST_F(WindowTest, TheWindowPaintsWhileASwapFrameShows)
     QTest::mousePress(board(), Qt::LeftButton, Qt::NoModifier, centre);
     QTest::mouseRelease(board(), Qt::LeftButton, Qt::NoModifier, centre);
     ASSERT_TRUE(window->session().holding());
-    const QSize tileSize = game::tileSizeFor(window->boardPicture().size(), 4, 4);
-    EXPECT_EQ(
-        window->boardPicture().pixel(index % 4 * tileSize.width(), index / 4 * tileSize.height()),
-        game::red);
+    const QSize tileSize = game::tileSizeFor(window->boardView().boardPicture().size(), 4, 4);
+    EXPECT_EQ(window->boardView().boardPicture().pixel(index % 4 * tileSize.width(),
+                                                       index / 4 * tileSize.height()),
+              game::red);
     EXPECT_EQ(cellOf(window->session().state(), tile), cell); // not yet
     EXPECT_EQ(text("txtMoveCount"), "0");
 

@@ -164,7 +164,8 @@ TEST_F(KeepResumeTest, AGameLeftUnfinishedIsResumedExactlyInANewWindow)
                 EXPECT_TRUE(player->Active());
                 find<QTimer>("Timer1")->stop();
                 window->Timer1Timer();
-                EXPECT_EQ(videotest::patternNumber(window->solutionPicture(), numberedFrames()),
+                EXPECT_EQ(videotest::patternNumber(window->boardView().solutionPicture(),
+                                                   numberedFrames()),
                           player->Position());
             }
             // The downloaded picture came from the kept copy, not from the server again.

@@ -95,11 +95,11 @@ TEST_F(WindowTest, APhotoFarLargerThanTheScreenLooksAndPlaysAsItsFullDecode)
         if (residentSetIsMeaningful) {
             EXPECT_LT(statusBytes("VmHWM:") - before, full.sizeInBytes());
         }
-        const QImage &reduced = window->solutionPicture();
+        const QImage &reduced = window->boardView().solutionPicture();
         EXPECT_LT(reduced.width(), fileSize.width());
         EXPECT_GE(reduced.width(), screen.width());
         EXPECT_GE(reduced.height(), screen.height());
-        EXPECT_EQ(window->boardPicture().size(), reduced.size());
+        EXPECT_EQ(window->boardView().boardPicture().size(), reduced.size());
 
         // Bevels over the reduced picture are narrowed alike, so the grid looks the same too.
         for (const bool grid : {false, true}) {
@@ -138,10 +138,10 @@ TEST_F(WindowTest, AVideoFarLargerThanItsBoardLooksAndPlaysAsItsFullFrames)
         window->resize(windowSize);
         action("mnuShowGrid")->setChecked(grid);
         window->Timer1Timer();
-        const QSize built = window->boardPicture().size();
+        const QSize built = window->boardView().boardPicture().size();
         EXPECT_EQ(built, board()->pictureRect().size() * board()->devicePixelRatioF());
         EXPECT_LT(built.width(), frameSize.width());
-        EXPECT_EQ(window->solutionPicture().size(), built);
+        EXPECT_EQ(window->boardView().solutionPicture().size(), built);
 
         const QImage full = fullFrames->frame(player->Position());
         ASSERT_EQ(full.size(), frameSize);

@@ -25,7 +25,7 @@ TEST_F(WindowTest, StartsInTheSolutionViewOfTheBuiltInPicture)
     EXPECT_TRUE(window->session().solutionShown());
     EXPECT_FALSE(window->session().clock().clockRunning());
 
-    EXPECT_EQ(window->solutionPicture().size(), QSize(329, 125));
+    EXPECT_EQ(window->boardView().solutionPicture().size(), QSize(329, 125));
     EXPECT_TRUE(find<PictureView>("imgSolution")->isVisible());
     EXPECT_FALSE(board()->isVisible());
     EXPECT_FALSE(action("mnuSolution")->isEnabled());
@@ -38,9 +38,9 @@ TEST_F(WindowTest, StartsInTheSolutionViewOfTheBuiltInPicture)
     EXPECT_EQ(find<QLabel>("txtStatus")->font().family(), "Arial");
 
     // The dim source is the built-in picture darkened.
-    QImage darkened = window->solutionPicture();
+    QImage darkened = window->boardView().solutionPicture();
     game::darkenBitmap(darkened, 100);
-    EXPECT_EQ(window->dimPicture(), darkened);
+    EXPECT_EQ(window->boardView().dimPicture(), darkened);
 
     EXPECT_TRUE(find<QTimer>("tmrTimer")->isActive());
     EXPECT_EQ(find<QTimer>("tmrTimer")->interval(), 500);
@@ -159,29 +159,29 @@ TEST_F(WindowTest, RestartTurnsThePictureIntoAShuffledGame)
 TEST_F(WindowTest, MenuSwitchesRedrawOrRebuildWhatTheyShould)
 {
     clickButton("btnRestart");
-    const QRgb plain = window->boardPicture().pixel(0, 0);
+    const QRgb plain = window->boardView().boardPicture().pixel(0, 0);
 
     // The grid switch redraws at once: the top-left bevel pixel turns white.
     action("mnuShowGrid")->trigger();
     EXPECT_TRUE(action("mnuShowGrid")->isChecked());
-    EXPECT_EQ(window->boardPicture().pixel(0, 0), 0xffffffffu);
+    EXPECT_EQ(window->boardView().boardPicture().pixel(0, 0), 0xffffffffu);
     action("mnuShowGrid")->trigger();
-    EXPECT_EQ(window->boardPicture().pixel(0, 0), plain);
+    EXPECT_EQ(window->boardView().boardPicture().pixel(0, 0), plain);
 
     // Switching dimming off and on again rebuilds the dim source from the picture once.
-    QImage darkened = window->solutionPicture();
+    QImage darkened = window->boardView().solutionPicture();
     game::darkenBitmap(darkened, 100);
     action("FadeBlocks1")->trigger();
     EXPECT_FALSE(action("FadeBlocks1")->isChecked());
-    EXPECT_EQ(window->dimPicture(), darkened);
+    EXPECT_EQ(window->boardView().dimPicture(), darkened);
     action("FadeBlocks1")->trigger();
     action("FadeBlocks1")->trigger();
     action("FadeBlocks1")->trigger();
-    EXPECT_EQ(window->dimPicture(), darkened);
+    EXPECT_EQ(window->boardView().dimPicture(), darkened);
 
     // Dim Incorrect Tiles only flips its check mark.
-    const QImage before = window->boardPicture();
+    const QImage before = window->boardView().boardPicture();
     action("mnuDimTiles")->trigger();
     EXPECT_TRUE(action("mnuDimTiles")->isChecked());
-    EXPECT_EQ(window->boardPicture(), before);
+    EXPECT_EQ(window->boardView().boardPicture(), before);
 }

@@ -194,7 +194,7 @@ TEST_F(MisnamedFileTest, FilesOpenByTheirContentWhateverTheirName)
             EXPECT_EQ(player->Active(), file.opens == Opens::Video);
             EXPECT_TRUE(board()->isVisible());
             if (file.opens == Opens::Still) {
-                EXPECT_EQ(window->boardPicture().size(), pictureSize);
+                EXPECT_EQ(window->boardView().boardPicture().size(), pictureSize);
             }
             // A video among the siblings leaves the way on through the folder open.
             if (way == Way::Sibling) {

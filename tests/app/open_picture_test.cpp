@@ -56,8 +56,8 @@ TEST_F(OpenPictureTest, AChosenJpegBecomesAShuffledGame)
 
     openThroughDialog(chosen);
     EXPECT_EQ(window->windowTitle(), "Pindrel - cat.jpg");
-    EXPECT_EQ(window->solutionPicture().size(), QSize(120, 90));
-    EXPECT_EQ(window->boardPicture().size(), QSize(120, 90));
+    EXPECT_EQ(window->boardView().solutionPicture().size(), QSize(120, 90));
+    EXPECT_EQ(window->boardView().boardPicture().size(), QSize(120, 90));
     EXPECT_FALSE(window->session().solutionShown());
     EXPECT_TRUE(board()->isVisible());
     EXPECT_TRUE(board()->isEnabled());
@@ -122,8 +122,8 @@ TEST_F(OpenPictureTest, ABitmapNamedJpgOpensAndKeepsTheCaption)
     const QString bitmap = savePicture(file("really_a_bitmap.jpg"), {30, 20}, Qt::blue, "BMP");
     openThroughDialog(bitmap);
     EXPECT_EQ(window->windowTitle(), "Pindrel - first.jpg");
-    EXPECT_EQ(window->solutionPicture().size(), QSize(30, 20));
-    EXPECT_EQ(window->solutionPicture().pixel(5, 5), QColor(Qt::blue).rgb());
+    EXPECT_EQ(window->boardView().solutionPicture().size(), QSize(30, 20));
+    EXPECT_EQ(window->boardView().solutionPicture().pixel(5, 5), QColor(Qt::blue).rgb());
     EXPECT_EQ(menuTexts(recentMenu()).first(), bitmap);
 }
 

@@ -99,8 +99,8 @@ TEST_F(WindowTest, PicturesFarLargerThanTheScreenAreHeldAtItsSize)
         // Three full-size pictures were 1.2 GB; the decode itself is one.
         EXPECT_LT(peak, fullBytes * 3 / 2) << "peak growth " << (peak >> 20) << " MiB";
         EXPECT_LT(held, 64 << 20) << "held " << (held >> 20) << " MiB";
-        EXPECT_LT(window->solutionPicture().width(), size.width() / 2);
-        expectBoardShows(window->boardPicture(), {colour});
+        EXPECT_LT(window->boardView().solutionPicture().width(), size.width() / 2);
+        expectBoardShows(window->boardView().boardPicture(), {colour});
     }
 }
 
@@ -163,6 +163,6 @@ TEST_F(WindowTest, PicturesAndVideosSmallerThanTheGridAreGrown)
             window->Timer1Timer();
         }
         EXPECT_TRUE(board()->isVisible());
-        expectBoardShows(window->boardPicture(), c.colours);
+        expectBoardShows(window->boardView().boardPicture(), c.colours);
     }
 }

@@ -149,7 +149,8 @@ TEST_F(WindowTest, TheBoardShowsEachRebuildSmoothScaled)
     clickButton("btnRestart");
     const QRect shown = board()->pictureRect();
     const auto expected = [&] {
-        return window->boardPicture()
+        return window->boardView()
+            .boardPicture()
             .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
             .convertToFormat(QImage::Format_RGB32);
     };

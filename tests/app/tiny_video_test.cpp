@@ -21,9 +21,10 @@ const char picturesVariable[] = "PINDREL_TINY_PICTURES";
 // The three pictures of the video puzzle side by side: board, solution and dim source.
 QImage shownPictures(const TfrmMain &window)
 {
-    const QImage *pictures[] = {&window.boardPicture(), &window.solutionPicture(),
-                                &window.dimPicture()};
-    const QSize size = window.boardPicture().size();
+    const QImage *pictures[] = {&window.boardView().boardPicture(),
+                                &window.boardView().solutionPicture(),
+                                &window.boardView().dimPicture()};
+    const QSize size = window.boardView().boardPicture().size();
     QImage strip(size.width() * 3, size.height(), QImage::Format_RGB32);
     strip.fill(Qt::white);
     QPainter painter(&strip);

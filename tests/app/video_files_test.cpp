@@ -82,7 +82,7 @@ TEST_F(WindowTest, EveryContainerPlaysItsFramesOnTheBoard)
         EXPECT_EQ(window->windowTitle(), QString("Pindrel - ") + sample.file);
         EXPECT_EQ(player->FrameCount(), pattern.frames);
         EXPECT_EQ(player->FramePeriod(), 40u);
-        EXPECT_EQ(window->boardPicture().size(), pattern.size);
+        EXPECT_EQ(window->boardView().boardPicture().size(), pattern.size);
         find<QTimer>("Timer1")->stop();
         // Each refresh shows the player's current frame; the AVI's across the loop's end and back.
         const int watched = path.endsWith(".avi") ? pattern.frames + 10 : 0;
@@ -90,7 +90,7 @@ TEST_F(WindowTest, EveryContainerPlaysItsFramesOnTheBoard)
             const qint32 before = player->Position();
             ASSERT_TRUE(QTest::qWaitFor([&] { return player->Position() != before; }, 5000));
             window->Timer1Timer();
-            EXPECT_EQ(videotest::patternNumber(window->solutionPicture(), pattern),
+            EXPECT_EQ(videotest::patternNumber(window->boardView().solutionPicture(), pattern),
                       player->Position());
             seen += (player->Position() - before + pattern.frames) % pattern.frames;
         }
@@ -123,10 +123,10 @@ TEST_F(WindowTest, TheFullScreenVideoBoardOnTheScreenIsTheBoardAsDrawn)
         board()->repaint();
         const QRect shown =
             board()->pictureRect().translated(board()->mapTo(window.get(), QPoint()));
-        ASSERT_EQ(shown.size(), window->boardPicture().size()) << "shown one to one";
+        ASSERT_EQ(shown.size(), window->boardView().boardPicture().size()) << "shown one to one";
         const QImage screen = window->screen()->grabWindow(window->winId()).toImage();
         EXPECT_EQ(screen.copy(shown).convertToFormat(QImage::Format_RGB32),
-                  window->boardPicture().convertToFormat(QImage::Format_RGB32));
+                  window->boardView().boardPicture().convertToFormat(QImage::Format_RGB32));
     }
 }
 
@@ -158,7 +158,7 @@ TEST_F(WindowTest, EveryCorpusVideoPlaysOrFailsCleanly)
         // when the frame is too small for the grid (a 10 x 5 one on 4 x 4).
         const QSize frame(player->FrameWidth(), player->FrameHeight());
         const QSize shown = board()->pictureRect().size() * board()->devicePixelRatioF();
-        EXPECT_EQ(window->boardPicture().size(),
+        EXPECT_EQ(window->boardView().boardPicture().size(),
                   frame.width() <= shown.width() ? game::upscaledForGrid(frame, 4, 4) : shown);
         // A few refresh ticks of whatever decodes, each once the player moves on (a one-frame
         // file never does).
@@ -211,7 +211,7 @@ TEST_F(WindowTest, AnAnimatedGifPlaysAndAStillOneIsAPicture)
         EXPECT_EQ(window->windowTitle(), "Pindrel - " + QFileInfo(gif.file).fileName());
         EXPECT_EQ(window->isVideoPuzzle(), gif.video);
         EXPECT_EQ(player->Active(), gif.video);
-        EXPECT_EQ(window->solutionPicture().size(), gif.size);
+        EXPECT_EQ(window->boardView().solutionPicture().size(), gif.size);
     }
 }
 

@@ -48,7 +48,7 @@ class VideoPuzzleTest : public WindowTest
         refresh->stop();
     }
 
-    QRgb boardPixel(QPoint at) { return window->boardPicture().pixel(at); }
+    QRgb boardPixel(QPoint at) { return window->boardView().boardPicture().pixel(at); }
 
     // Two sibling pictures a.jpg and b.jpg; a.jpg is opened through the dialog.
     void openStillPictures()
@@ -87,7 +87,7 @@ TEST_F(VideoPuzzleTest, AChosenVideoPlaysOnTheBoard)
     EXPECT_TRUE(player->Active());
     EXPECT_EQ(player->StopFrame(), 499);
     EXPECT_TRUE(refresh->isActive());
-    EXPECT_EQ(window->boardPicture().size(), QSize(120, 90));
+    EXPECT_EQ(window->boardView().boardPicture().size(), QSize(120, 90));
     EXPECT_TRUE(action("FadeBlocks1")->isChecked());
     EXPECT_FALSE(action("FadeBlocks1")->isEnabled());
     EXPECT_FALSE(board()->smoothScaling());
@@ -103,12 +103,12 @@ TEST_F(VideoPuzzleTest, AChosenVideoPlaysOnTheBoard)
     takeOverRefresh();
     window->Timer1Timer();
     const QRgb shown = colourOfFrame(player->Position());
-    EXPECT_EQ(window->solutionPicture().pixel(60, 45), shown);
-    EXPECT_EQ(window->boardPicture().pixel(15, 11), shown);
-    EXPECT_EQ(window->boardPicture().pixel(105, 78), shown);
+    EXPECT_EQ(window->boardView().solutionPicture().pixel(60, 45), shown);
+    EXPECT_EQ(window->boardView().boardPicture().pixel(15, 11), shown);
+    EXPECT_EQ(window->boardView().boardPicture().pixel(105, 78), shown);
     EXPECT_TRUE(QTest::qWaitFor([&] { return colourOfFrame(player->Position()) != shown; }, 5000));
     window->Timer1Timer();
-    EXPECT_NE(window->boardPicture().pixel(15, 11), shown);
+    EXPECT_NE(window->boardView().boardPicture().pixel(15, 11), shown);
 
     // A still picture afterwards closes the video.
     openThroughDialog(folder.filePath("b.jpg"));
@@ -130,7 +130,8 @@ TEST_F(VideoPuzzleTest, SelectionFramesFollowTheRefreshTicks)
         ++first;
     const int firstCell = state.blockList[std::size_t(first - 1)];
     const auto frameCorner = [&] {
-        const QSize tile = game::tileSizeFor(window->boardPicture().size(), state.rows, state.cols);
+        const QSize tile =
+            game::tileSizeFor(window->boardView().boardPicture().size(), state.rows, state.cols);
         return QPoint(state.clickedCol * tile.width() + 1, state.clickedRow * tile.height() + 1);
     };
 
@@ -159,7 +160,7 @@ TEST_F(VideoPuzzleTest, MoveBlocksShowsNoFrame)
     const int neighbour = state.gapCell + (gapCol > 0 ? 0 : 2); // the cell left or right, 1-based
     pressCell(neighbour);
     window->Timer1Timer();
-    const QImage board = window->boardPicture();
+    const QImage board = window->boardView().boardPicture();
     int framePixels = 0;
     for (int y = 0; y < board.height(); ++y)
         for (int x = 0; x < board.width(); ++x)
@@ -187,7 +188,7 @@ TEST_F(VideoPuzzleTest, CompletionAndRestartKeepTheVideoPlaying)
     takeOverRefresh();
     EXPECT_TRUE(QTest::qWaitFor([&] { return player->Position() > 5; }, 5000));
     window->Timer1Timer();
-    EXPECT_EQ(window->solutionPicture().pixel(0, 0), colourOfFrame(player->Position()));
+    EXPECT_EQ(window->boardView().solutionPicture().pixel(0, 0), colourOfFrame(player->Position()));
 
     // Restart keeps the video's place unless the video is to restart too.
     const qint32 before = player->Position();
@@ -209,7 +210,7 @@ TEST_F(VideoPuzzleTest, AFailedVideoLeavesNothingHalfDone)
             // A frame with colour enough on the board for its darkened copy to differ, to be
             // left behind (frame n is coloured n: the first few darken to themselves).
             ASSERT_TRUE(QTest::qWaitFor(
-                [&] { return qBlue(window->solutionPicture().pixel(60, 45)) >= 8; }));
+                [&] { return qBlue(window->boardView().solutionPicture().pixel(60, 45)) >= 8; }));
         }
         QString caption, message;
         expectMessage(&caption, &message);
@@ -233,7 +234,8 @@ TEST_F(VideoPuzzleTest, AFailedVideoLeavesNothingHalfDone)
     // Restart deals the frame left behind as a still picture, darkened copy and all.
     window->btnRestartClick();
     EXPECT_TRUE(board()->isVisible());
-    EXPECT_NE(window->dimPicture().pixel(60, 45), window->solutionPicture().pixel(60, 45));
+    EXPECT_NE(window->boardView().dimPicture().pixel(60, 45),
+              window->boardView().solutionPicture().pixel(60, 45));
 }
 
 TEST_F(VideoPuzzleTest, ARecentPictureEndsTheVideoHoweverItsOpenEnds)

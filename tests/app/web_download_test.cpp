@@ -55,7 +55,7 @@ TEST_F(WebDownloadTest, APictureBecomesAPuzzleCaptionedWithItsWholeAddress)
     EXPECT_EQ(openFromWebAndWait(address), TfrmMain::WebPicture::Opened);
 
     EXPECT_EQ(window->windowTitle(), "Pindrel - " + address);
-    EXPECT_EQ(window->solutionPicture().size(), QSize(120, 90));
+    EXPECT_EQ(window->boardView().solutionPicture().size(), QSize(120, 90));
     EXPECT_EQ(window->navigation().position(), -2);
     EXPECT_FALSE(window->session().solutionShown());
     EXPECT_EQ(window->session().state().blockList.size(), 16u);
@@ -115,7 +115,7 @@ TEST_F(WebDownloadTest, EveryFailureIsReportedAndBringsThePaneBack)
         EXPECT_EQ(window->navigation().position(), -2);
         EXPECT_FALSE(window->session().clock().clockRunning());
         EXPECT_EQ(window->windowTitle(), "Pindrel");
-        EXPECT_TRUE(window->solutionPicture().isNull());
+        EXPECT_TRUE(window->boardView().solutionPicture().isNull());
     }
     // The redirect's target was never asked for.
     EXPECT_FALSE(server.requestedPaths().contains(QStringLiteral("/elsewhere.jpg")));
@@ -210,7 +210,7 @@ TEST_F(WebDownloadTest, ANewerLinkDuringATransferWinsAndOnlyItsPuzzleIsBuilt)
               TfrmMain::WebPicture::Dropped);
     EXPECT_EQ(webPictureEnd(ends, newer), TfrmMain::WebPicture::Opened);
     EXPECT_EQ(window->windowTitle(), "Pindrel - " + newer);
-    EXPECT_EQ(window->solutionPicture().size(), QSize(90, 60));
+    EXPECT_EQ(window->boardView().solutionPicture().size(), QSize(90, 60));
     EXPECT_TRUE(board()->isVisible());
     EXPECT_FALSE(pane()->isVisible());
     EXPECT_TRUE(window->session().clock().clockRunning());

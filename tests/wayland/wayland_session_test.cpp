@@ -25,13 +25,14 @@ TEST_F(WindowTest, WaylandSessionOpensPlaysAndCloses)
     // What `pindrel photo.png` does at start.
     window->openRequested(*parseCommandLine({"pindrel", photo}));
     EXPECT_EQ(window->windowTitle(), "Pindrel - photo.png");
-    EXPECT_EQ(window->solutionPicture().size(), QSize(90, 60));
+    EXPECT_EQ(window->boardView().solutionPicture().size(), QSize(90, 60));
 
     window->openChosenFile(video);
     EXPECT_EQ(window->windowTitle(), "Pindrel - clip.avi");
     ASSERT_TRUE(window->isVideoPuzzle());
-    const QImage first = window->solutionPicture().copy();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->solutionPicture() != first; }, 10'000))
+    const QImage first = window->boardView().solutionPicture().copy();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window->boardView().solutionPicture() != first; }, 10'000))
         << "the video does not play";
 
     action("mnuFullScreen")->trigger();

@@ -71,7 +71,7 @@ TEST_F(OutsideOpenTest, CommandLineWordsOpenAsTheOpenDialogAndOpenUrlWould)
     savePicture(pictures.filePath("photo two.png"), {30, 30}, "png");
     QFile::copy(png, pictures.filePath("copy.png"));
     const QString webAddress = server.url(QStringLiteral("/pics/web.jpg"));
-    const QSize startup = window->solutionPicture().size();
+    const QSize startup = window->boardView().solutionPicture().size();
     QDir::setCurrent(pictures.path());
 
     struct Row
@@ -104,7 +104,7 @@ TEST_F(OutsideOpenTest, CommandLineWordsOpenAsTheOpenDialogAndOpenUrlWould)
         EXPECT_TRUE(waitForTitle(row.title))
             << label << ": " << window->windowTitle().toStdString();
         EXPECT_EQ(text, row.message) << label;
-        EXPECT_EQ(window->solutionPicture().size(), row.size) << label;
+        EXPECT_EQ(window->boardView().solutionPicture().size(), row.size) << label;
         if (row.message.isEmpty())
             EXPECT_FALSE(window->session().solutionShown()) << label;
         else
@@ -126,7 +126,7 @@ TEST_F(OutsideOpenTest, DropsOpenTheFirstFileOrLinkEvenOverTheWebPage)
     // Several files: the first opens.
     ASSERT_TRUE(drop(board(), {QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)}));
     EXPECT_TRUE(waitForTitle("Pindrel - first.webp"));
-    EXPECT_EQ(window->solutionPicture().size(), QSize(40, 30));
+    EXPECT_EQ(window->boardView().solutionPicture().size(), QSize(40, 30));
 
     // Over a page in the web pane, the window takes the drop and the page stays where it was.
     window->openTypedAddress(server.url(QStringLiteral("/page.htm")));

@@ -23,7 +23,7 @@ TEST_F(WebPaneTest, TheBundledStartPageLoadsAndItsPicturesBecomePuzzles)
     clickLink("sunset");
     const QString picture = view()->url().resolved(QUrl(QStringLiteral("sunset.jpg"))).toString();
     ASSERT_TRUE(waitForTitle("Pindrel - " + picture));
-    EXPECT_EQ(window->solutionPicture().size(), QSize(480, 360));
+    EXPECT_EQ(window->boardView().solutionPicture().size(), QSize(480, 360));
     EXPECT_TRUE(board()->isVisible());
     EXPECT_FALSE(pane()->isVisible());
 }
@@ -57,7 +57,7 @@ TEST_F(LoopbackSiteTest, PictureLinksBecomePuzzlesAndBackReturnsToTheirPage)
     clickLink("pic");
     const QString one = server.url(QStringLiteral("/pics/one.jpg"));
     ASSERT_TRUE(waitForTitle("Pindrel - " + one));
-    EXPECT_EQ(window->solutionPicture().size(), QSize(80, 60));
+    EXPECT_EQ(window->boardView().solutionPicture().size(), QSize(80, 60));
     EXPECT_TRUE(board()->isVisible());
     EXPECT_FALSE(pane()->isVisible());
     EXPECT_EQ(window->navigation().position(), -2);
@@ -75,7 +75,7 @@ TEST_F(LoopbackSiteTest, PictureLinksBecomePuzzlesAndBackReturnsToTheirPage)
     // An image-search result is unwrapped: the picture is fetched, the search never asked.
     clickLink("search");
     ASSERT_TRUE(waitForTitle("Pindrel - " + server.url(QStringLiteral("/pics/two.jpg"))));
-    EXPECT_EQ(window->solutionPicture().size(), QSize(70, 50));
+    EXPECT_EQ(window->boardView().solutionPicture().size(), QSize(70, 50));
     EXPECT_EQ(requestsFor("/pics/two.jpg"), 1);
     for (const QString &path : server.requestedPaths())
         EXPECT_FALSE(path.startsWith("/imgres")) << path.toStdString();
@@ -143,7 +143,7 @@ TEST_F(LoopbackSiteTest, PictureAddressesTypedInOpenUrlBecomePuzzles)
         SCOPED_TRACE(c.typed.toStdString());
         openUrl(c.typed);
         ASSERT_TRUE(waitForTitle("Pindrel - " + c.fetched));
-        EXPECT_EQ(window->solutionPicture().size(), c.size);
+        EXPECT_EQ(window->boardView().solutionPicture().size(), c.size);
         EXPECT_FALSE(pane()->isVisible());
     }
 }

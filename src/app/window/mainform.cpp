@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's handlers: start-up, restart, the solution view, presses on the board,
-// the clock tick, the menu switches and shutdown.
+// the clock tick and shutdown.
 #include "app/window/mainform.h"
 
 #include "app/commands/command_set.h"
@@ -18,10 +18,6 @@
 #include "app/window/native_window_keeper.h"
 #include "app/window/settings.h"
 #include "app/window/sibling_navigation.h"
-#include "app/window/startup_picture.h"
-#include "game/board_renderer.h"
-#include "game/geometry.h"
-#include "sources/picture_cover.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -52,9 +48,8 @@ game::PressButton pressButtonOf(Qt::MouseButton button)
 TfrmMain::TfrmMain(QWidget *parent)
     : QMainWindow(parent), m_session(new GameSession(this)), m_input(new InputRouter(this))
 {
-    m_board.showPicture(startupPicture());
-    createWidgets();
     createMenus();
+    createWidgets();
     m_siblings = new SiblingNavigation(
         this, {ui.btnBack, ui.btnForward, command(Command::Back), command(Command::Next)},
         {.leave = [this](std::function<void()> step) { playLeavingEffect(true, std::move(step)); },
@@ -113,11 +108,9 @@ void TfrmMain::FormCreate()
 {
     setWindowTitle(QStringLiteral("Pindrel"));
     restartVideo = true;
-    isVideo = false;
     m_session->setSolutionShown(true);
     openCount = 0;
-    m_solutionPicture = m_board.picture();
-    rebuildDimSource();
+    m_boardView->setSolution(m_boardView->boardPicture());
     m_session->setShape(4, 4, game::SwapBlocks);
     mnuSolutionClick();
     // What the window itself takes of every event: whether the board shows a game, and the
@@ -135,47 +128,26 @@ void TfrmMain::FormCreate()
 
 void TfrmMain::connectSession()
 {
-    connect(m_session, &GameSession::boardChanged, this, &TfrmMain::drawBitmap);
-    connect(m_session, &GameSession::frameShown, this, &TfrmMain::showFrame);
     connect(m_session, &GameSession::movesChanged, this,
             [this](int moves) { ui.txtMoveCount->setText(QString::number(moves)); });
-    connect(m_session, &GameSession::completed, this, &TfrmMain::showCompletion);
+    connect(m_session, &GameSession::completed, this, [this](int moves) {
+        m_boardView->showCompletion(moves);
+        mnuSolutionClick();
+    });
     connect(m_session, &GameSession::clockTicked, this, &TfrmMain::tmrTimerTimer);
     // The clock's display catches up when a pause ends; the video board holds itself.
     connect(m_session, &GameSession::pausedChanged, this, [this](bool paused) {
         if (!paused)
             tmrTimerTimer();
     });
-    connect(m_session, &GameSession::switchesChanged, this, &TfrmMain::showSwitches);
     connect(m_session, &GameSession::commandsChanged, this,
             [this] { command(Command::Solution)->setEnabled(m_session->inProgress()); });
-    for (Command item : {Command::FadeBlocks, Command::DimTiles, Command::ShowGrid})
-        connect(command(item), &QAction::toggled, this, &TfrmMain::switchesToggled);
-    switchesToggled();
-}
-
-void TfrmMain::switchesToggled()
-{
-    m_session->setSwitches({command(Command::FadeBlocks)->isChecked(),
-                            command(Command::DimTiles)->isChecked(),
-                            command(Command::ShowGrid)->isChecked()});
-}
-
-void TfrmMain::showSwitches()
-{
-    const GameSession::Switches switches = m_session->switches();
-    const bool dimChanged = command(Command::FadeBlocks)->isChecked() != switches.dimSelected;
-    command(Command::FadeBlocks)->setChecked(switches.dimSelected);
-    if (dimChanged)
-        FadeBlocks1Click();
-    command(Command::DimTiles)->setChecked(switches.dimIncorrect);
-    command(Command::ShowGrid)->setChecked(switches.grid);
 }
 
 void TfrmMain::applyOptions(int gameType, int rows, int cols, bool restartVideoOption)
 {
     m_session->setShape(rows, cols, gameType);
-    if (isVideo && restartVideoOption)
+    if (m_boardView->isVideo() && restartVideoOption)
         m_video->restart();
     restartVideo = restartVideoOption;
     btnRestartClick();
@@ -187,23 +159,9 @@ void TfrmMain::setStatusText(const QString &text)
     ui.txtStatus->repaint();
 }
 
-void TfrmMain::hideCaptions()
-{
-    ui.txtInfo->hide();
-    ui.txtInfoShadow->hide();
-}
-
 void TfrmMain::showPuzzleTitle(const QString &name)
 {
     setWindowTitle(QStringLiteral("Pindrel - ") + name);
-}
-
-void TfrmMain::rebuildDimSource()
-{
-    if (command(Command::FadeBlocks)->isChecked())
-        m_dimPicture.showDarkened(m_solutionPicture, 100);
-    else
-        m_dimPicture.showAsIs(m_solutionPicture.convertToFormat(QImage::Format_RGB32));
 }
 
 void TfrmMain::randomBlocks()
@@ -213,35 +171,9 @@ void TfrmMain::randomBlocks()
     m_session->deal();
 }
 
-void TfrmMain::placeInfoLabels()
-{
-    const int paneHeight = ui.fraSolution->height();
-    ui.txtInfo->move(ui.txtInfo->x() > 0 ? ui.txtInfo->x() : 9, paneHeight - 27);
-    ui.txtInfoShadow->move(ui.txtInfo->x() - 1, paneHeight - 26);
-}
-
-int TfrmMain::lineWidth(int fullWidth) const
-{
-    // Over a picture kept reduced or a video built at its shown size, bevels and frames are
-    // narrowed alike, so that they look as wide on the screen as over the full picture. Over
-    // frames grown for a fine grid they stay as wide as over a still picture grown alike.
-    const double reduction =
-        isVideo ? std::min(1.0, double(m_solutionPicture.width()) / m_video->frameWidth())
-                : sources::decodedEighths(m_solutionPicture) / 8.0;
-    return std::max(1, game::roundHalfEven(fullWidth * reduction));
-}
-
 void TfrmMain::drawBitmap()
 {
-    placeInfoLabels();
-    if (m_session->solutionShown())
-        return;
-    ui.imgSolution->hide();
-    ui.ProEffectImage1->hide();
-    const GameSession::Switches &switches = m_session->switches();
-    m_board.showGame(m_session->state(), m_solutionPicture, m_dimPicture,
-                     {switches.grid, switches.dimIncorrect, lineWidth(3)});
-    ui.Image2->updatePicture();
+    m_boardView->draw();
 }
 
 void TfrmMain::leaveGame()
@@ -255,14 +187,7 @@ void TfrmMain::mnuSolutionClick()
     m_pause->setPaused(false);
     m_session->showSolution();
     m_web->hidePaneFrame();
-    ui.imgSolution->show();
-    ui.imgSolution->update();
-    ui.Image2->hide();
-    placeInfoLabels();
-    ui.txtInfoShadow->adjustSize();
-    ui.txtInfo->adjustSize();
-    ui.txtInfoShadow->show();
-    ui.txtInfo->show();
+    m_boardView->showSolution();
 }
 
 void TfrmMain::btnRestartClick()
@@ -288,9 +213,9 @@ void TfrmMain::btnRestartClick()
         ui.txtInfo->clear();
         ui.txtInfoShadow->clear();
     }
-    if (isVideo && restartVideo)
+    if (m_boardView->isVideo() && restartVideo)
         m_video->restart();
-    hideCaptions();
+    m_boardView->hideCaptions();
 }
 
 void TfrmMain::Restart1Click()
@@ -302,24 +227,7 @@ void TfrmMain::Restart1Click()
 void TfrmMain::Image2MouseDown(Qt::MouseButton button, QPoint position)
 {
     m_session->press({pressButtonOf(button), position.x(), position.y(), ui.Image2->size(),
-                      m_solutionPicture.size(), false});
-}
-
-void TfrmMain::showCompletion(int moves)
-{
-    const QString message = tr("Puzzle Completed! (%n moves)", nullptr, moves);
-    ui.txtInfo->setText(message);
-    ui.txtInfoShadow->setText(message);
-    ui.txtInfo->show();
-    ui.txtInfoShadow->show();
-    mnuSolutionClick();
-}
-
-void TfrmMain::showFrame(GameSession::Frame frame)
-{
-    m_board.showSelectionFrame(frame == GameSession::Frame::Swapped ? game::red : game::yellow,
-                               lineWidth(5));
-    ui.Image2->repaintPicture();
+                      m_boardView->solutionPicture().size(), false});
 }
 
 void TfrmMain::tmrTimerTimer()
@@ -335,8 +243,7 @@ void TfrmMain::mnuShowGridClick()
 
 void TfrmMain::FadeBlocks1Click()
 {
-    if (command(Command::FadeBlocks)->isChecked())
-        rebuildDimSource();
+    m_boardView->followFadeBlocks();
 }
 
 void TfrmMain::resizeEvent(QResizeEvent *event)
@@ -344,13 +251,6 @@ void TfrmMain::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     m_session->deselect();
     drawBitmap();
-}
-
-bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui.fraSolution && event->type() == QEvent::Resize)
-        placeInfoLabels();
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TfrmMain::mnuExitClick()

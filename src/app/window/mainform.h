@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/web_pane/web_pane.h"
-#include "app/window/board_picture.h"
+#include "app/window/board_view.h"
 #include "app/window/window_parts.h"
 #include "session/game_session.h"
 #include "web/link_rules.h"
@@ -24,7 +24,6 @@ class InputRouter;
 class PauseControl;
 class PlayAssist;
 class SiblingNavigation;
-class VideoBoard;
 class QAction;
 class QFileDialog;
 
@@ -39,9 +38,7 @@ class TfrmMain : public QMainWindow
     // The game as played, and what the board shows of it, read by tests and by the dialogs.
     GameSession &session() const { return *m_session; }
     const SiblingNavigation &navigation() const { return *m_siblings; }
-    const QImage &solutionPicture() const { return m_solutionPicture; }
-    const QImage &boardPicture() const { return m_board.picture(); }
-    const QImage &dimPicture() const { return m_dimPicture.picture(); }
+    const BoardView &boardView() const { return *m_boardView; }
     int videoRefreshInterval() const;
 
     void btnRestartClick();
@@ -59,7 +56,7 @@ class TfrmMain : public QMainWindow
     void openRequested(const OpenRequest &request);
 
     // What the options dialog reads and sets.
-    bool isVideoPuzzle() const { return isVideo; }
+    bool isVideoPuzzle() const { return m_boardView->isVideo(); }
     bool restartsVideo() const { return restartVideo; }
     void setVideoRefreshInterval(int milliseconds);
     void applyOptions(int gameType, int rows, int cols, bool restartVideoOption);
@@ -91,7 +88,6 @@ class TfrmMain : public QMainWindow
   protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     // mainform.cpp: start-up, restart, presses, the clock, drawing and shutdown.
@@ -103,19 +99,8 @@ class TfrmMain : public QMainWindow
     void FadeBlocks1Click();
     void mnuExitClick();
     void randomBlocks();
-    void showCompletion(int moves);
-    void placeInfoLabels();
     void setStatusText(const QString &text);
-    void rebuildDimSource();
     void connectSession();
-    // The menu's switches as the session keeps them, and back after a resume.
-    void switchesToggled();
-    void showSwitches();
-    void showFrame(GameSession::Frame frame);
-    // A bevel or frame `fullWidth` pixels wide over the full picture, over the picture built.
-    int lineWidth(int fullWidth) const;
-    // Small view switches several handlers make alike.
-    void hideCaptions();
     void showPuzzleTitle(const QString &name);
     // The game on the board is left: a pause ends, and the game is kept.
     void leaveGame();
@@ -186,14 +171,8 @@ class TfrmMain : public QMainWindow
     GameSession *m_session;
     // The one application-wide event filter: keys, side buttons and drops for every part.
     InputRouter *m_input;
-    bool isVideo = false;
     bool restartVideo = true;
     int openCount = 0;
-
-    // The three pictures, all of one size: the picture's own, or a video's as the board shows it.
-    QImage m_solutionPicture;
-    mutable BoardPicture m_board;       // drawn when shown or looked at
-    mutable DimmedPicture m_dimPicture; // what dimmed tiles show, darkened when looked at
 
     WindowParts ui;                                   // the controls
     std::unique_ptr<commands::CommandSet> m_commands; // the menu bar and every command
@@ -205,4 +184,5 @@ class TfrmMain : public QMainWindow
     GameKeeper *m_keeper = nullptr;
     PauseControl *m_pause = nullptr;
     VideoBoard *m_video = nullptr;
+    BoardView *m_boardView = nullptr;
 };

@@ -16,7 +16,7 @@ void TfrmMain::openImageFromWeb(const QString &address, web::LinkOrigin origin)
     repaint();
     //: In the clock's place on the tool bar, 88 pixels wide: keep it short
     setStatusText(tr("Downloading"));
-    m_solutionPicture = QImage();
+    m_boardView->clearSolution();
     mnuSolutionClick();
     m_web->setBrowserShown(false);
     // Back, menu commands and another picture link can come while it runs; every command that

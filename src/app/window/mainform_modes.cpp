@@ -19,7 +19,7 @@ void TfrmMain::mnuSetupClick()
         {m_session->state().gameType, m_session->state().rows, m_session->state().cols,
          restartVideo},
         videoRefreshInterval(),
-        isVideo,
+        m_boardView->isVideo(),
         [this] { return m_session->inProgress() ? m_session->moves() : 0; }};
     TfrmOptions options(opening, this);
     connect(&options, &TfrmOptions::refreshIntervalChanged, this,

@@ -47,9 +47,7 @@ bool TfrmMain::dropPendingOpens()
 void TfrmMain::playLeavingEffect(bool dimmedSolution, std::function<void()> next)
 {
     if (m_session->inProgress()) {
-        m_board.dimAllOnce();
-        drawBitmap();
-        ui.Image2->repaint();
+        m_boardView->drawDimmedOnce();
     } else {
         ui.imgSolution->hide();
         ui.Image2->hide();

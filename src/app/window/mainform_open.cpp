@@ -65,11 +65,8 @@ void TfrmMain::buildPuzzle(const QImage &picture)
     //: In the clock's place on the tool bar, 88 pixels wide: keep it short
     setStatusText(tr("Processing"));
     // A picture smaller than its grid would be cut into empty tiles.
-    m_solutionPicture =
-        game::upscaledForGrid(picture, m_session->state().rows, m_session->state().cols);
-    // The board and the dim source are rebuilt from the solution picture in full, in the
-    // memory of the previous ones where it fits.
-    rebuildDimSource();
+    m_boardView->setSolution(
+        game::upscaledForGrid(picture, m_session->state().rows, m_session->state().cols));
     randomBlocks();
     ui.imgSolution->hide();
     ui.ProEffectImage1->hide();
@@ -79,7 +76,7 @@ void TfrmMain::buildPuzzle(const QImage &picture)
     ui.txtInfoShadow->clear();
     setStatusText(QStringLiteral("00:00:00"));
     ui.btnRestart->setEnabled(true);
-    hideCaptions();
+    m_boardView->hideCaptions();
 }
 
 void TfrmMain::mnuOpenClick()
@@ -120,7 +117,7 @@ void TfrmMain::openStillPicture(const QString &path)
     findOtherFiles();
     openPuzzle(path);
     repaint();
-    hideCaptions();
+    m_boardView->hideCaptions();
 }
 
 void TfrmMain::findOtherFiles()

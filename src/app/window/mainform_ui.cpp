@@ -28,14 +28,8 @@ void TfrmMain::createWidgets()
     ui = buildWindowParts(this);
     m_web = new WebPane(ui.fraBrowser, ui.progressBar, this);
     m_web->hidePaneFrame();
-    ui.ProEffectImage1->setPicture(&m_dimPicture);
-    ui.imgSolution->setPicture(&m_solutionPicture);
-    ui.Image2->setPicture(&m_board);
-    m_video = new VideoBoard(this, *m_session,
-                             {m_solutionPicture, m_dimPicture, m_board, ui.Image2, ui.imgSolution,
-                              ui.ProEffectImage1, ui.fraSolution},
-                             ui.progressBar);
-    ui.fraSolution->installEventFilter(this);
+    m_boardView = new BoardView(this, *m_session, ui, *m_commands);
+    m_video = new VideoBoard(this, *m_session, m_boardView->videoViews(), ui.progressBar);
 }
 
 // Made on first use: building the dialog cost about a fifth of the start-up.
@@ -100,13 +94,7 @@ void TfrmMain::connectCommands()
     connect(ui.btnRestart, &QToolButton::clicked, this, &TfrmMain::btnRestartClick);
     connect(ui.Image2, &PictureView::pressed, this, &TfrmMain::Image2MouseDown);
     connect(m_video, &VideoBoard::frameShown, this, &TfrmMain::drawBitmap);
-    connect(m_video, &VideoBoard::videoLeft, this, [this] {
-        isVideo = false;
-        command(Command::FadeBlocks)->setEnabled(true);
-        // The last frame stays as an ordinary still picture, which Restart deals with dimmed
-        // tiles.
-        rebuildDimSource();
-    });
+    connect(m_video, &VideoBoard::videoLeft, m_boardView, &BoardView::endVideo);
 
     connect(ui.btnOpen, &QToolButton::clicked, this, &TfrmMain::mnuOpenClick);
     connect(ui.txtStatus, &QWidget::customContextMenuRequested, this,

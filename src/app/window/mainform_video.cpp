@@ -26,7 +26,7 @@ void TfrmMain::openVideo(const QString &path)
     // dialog now names, so stepping through them would open nonexistent paths.
     m_siblings->setEnabled(false, false);
     m_video->load(path);
-    isVideo = true;
+    m_boardView->startVideo(*m_video);
     m_session->pictureOpened(game::KeptGame::Source::Video, path, QFileInfo(path).fileName());
     command(Command::FadeBlocks)->setEnabled(false);
     command(Command::FadeBlocks)->setChecked(true);
@@ -37,7 +37,7 @@ void TfrmMain::openVideo(const QString &path)
     m_video->startRefresh();
     m_video->play();
     showPuzzleTitle(QFileInfo(path).fileName());
-    hideCaptions();
+    m_boardView->hideCaptions();
 }
 
 void TfrmMain::abandonShownPuzzle()
