@@ -155,7 +155,7 @@ TEST_F(KeepResumeTest, AGameLeftUnfinishedIsResumedExactlyInANewWindow)
             EXPECT_GE(window->session().clock().elapsedMilliseconds(), kept.game->milliseconds);
             EXPECT_TRUE(window->session().clock().clockRunning());
             EXPECT_TRUE(action("mnuShowGrid")->isChecked());
-            EXPECT_EQ(window->isVideoPuzzle(), kind == Kind::Video);
+            EXPECT_EQ(window->boardView().isVideo(), kind == Kind::Video);
             if (kind == Kind::Video) {
                 // The video goes on from the frame it showed, and the board shows that frame.
                 auto *player = find<TDCAviPlayer>("avi");

@@ -126,7 +126,7 @@ TEST_F(WindowTest, AVideoFarLargerThanItsBoardLooksAndPlaysAsItsFullFrames)
     ASSERT_TRUE(videotest::makeSourceVideo(path, "testsrc2=size=1280x720:rate=25", 5,
                                            {"-c:v", "mpeg4", "-q:v", "2"}));
     window->openChosenFile(path);
-    ASSERT_TRUE(window->isVideoPuzzle());
+    ASSERT_TRUE(window->boardView().isVideo());
     find<QTimer>("Timer1")->stop();
     auto *player = find<TDCAviPlayer>("avi");
     const std::unique_ptr<video::VideoSource> fullFrames = video::openMediaFile(path, {});

@@ -45,7 +45,7 @@ TEST_F(WindowTest, StartsInTheSolutionViewOfTheBuiltInPicture)
     EXPECT_TRUE(find<QTimer>("tmrTimer")->isActive());
     EXPECT_EQ(find<QTimer>("tmrTimer")->interval(), 500);
     EXPECT_FALSE(find<QTimer>("Timer1")->isActive());
-    EXPECT_EQ(window->videoRefreshInterval(), 40);
+    EXPECT_EQ(window->videoBoard().refreshInterval(), 40);
 }
 
 TEST_F(WindowTest, MenusCarryTheirCaptionsShortcutsAndStates)

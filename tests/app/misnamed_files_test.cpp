@@ -185,12 +185,12 @@ TEST_F(MisnamedFileTest, FilesOpenByTheirContentWhateverTheirName)
             openByWay(way, path, file.content);
             if (file.opens == Opens::Refused) {
                 EXPECT_EQ(messages.texts, QStringList{"Unable to open file."});
-                EXPECT_FALSE(window->isVideoPuzzle());
+                EXPECT_FALSE(window->boardView().isVideo());
                 continue;
             }
             EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(' ').toStdString();
             EXPECT_EQ(window->windowTitle(), QString("Pindrel - ") + file.name);
-            EXPECT_EQ(window->isVideoPuzzle(), file.opens == Opens::Video);
+            EXPECT_EQ(window->boardView().isVideo(), file.opens == Opens::Video);
             EXPECT_EQ(player->Active(), file.opens == Opens::Video);
             EXPECT_TRUE(board()->isVisible());
             if (file.opens == Opens::Still) {

@@ -138,7 +138,7 @@ TEST_F(OptionsTest, TheRefreshSliderActsAtOnceEvenOnCancel)
             slider->setValue(500);
         },
         false);
-    EXPECT_EQ(window->videoRefreshInterval(), 500);
+    EXPECT_EQ(window->videoBoard().refreshInterval(), 500);
     EXPECT_EQ(window->session().state().rows, 4);
 }
 

@@ -129,7 +129,7 @@ TEST_F(PauseTest, APausedVideoStopsAndGoesOnFromItsFrame)
             video::VideoStreamInfo{0, 500, 64, 48, 1, 25});
     });
     openThroughDialog(path);
-    ASSERT_TRUE(window->isVideoPuzzle());
+    ASSERT_TRUE(window->boardView().isVideo());
     ASSERT_TRUE(QTest::qWaitFor([player] { return player->Position() > 2; }));
     action("mnuPause")->trigger();
     EXPECT_FALSE(player->Active());

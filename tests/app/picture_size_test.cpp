@@ -158,7 +158,7 @@ TEST_F(WindowTest, PicturesAndVideosSmallerThanTheGridAreGrown)
         window->openChosenFile(path);
         if (c.laterGrid)
             window->applyOptions(game::SwapBlocks, c.laterGrid, c.laterGrid, false);
-        if (window->isVideoPuzzle()) {
+        if (window->boardView().isVideo()) {
             find<QTimer>("Timer1")->stop();
             window->Timer1Timer();
         }

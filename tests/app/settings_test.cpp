@@ -37,7 +37,7 @@ class StoredSettingTest : public WindowTest
 TEST_F(StoredSettingTest, TheWindowReadsTheSystemStore)
 {
     openWithStore("[General]\navi_timer=100\n");
-    EXPECT_EQ(window->videoRefreshInterval(), 100);
+    EXPECT_EQ(window->videoBoard().refreshInterval(), 100);
 }
 
 TEST_F(StoredSettingTest, TheHomeSiteAndTheImageSearchHostComeFromTheStore)
@@ -70,7 +70,7 @@ TEST_F(StoredSettingTest, AStoreThatIsNoRegularFileIsNotRead)
     FifoWatch fifo(settingsDir.filePath(QStringLiteral("Pindrel/Pindrel.ini")));
     ASSERT_TRUE(fifo.created());
     WindowTest::SetUp();
-    EXPECT_EQ(window->videoRefreshInterval(), 40);
+    EXPECT_EQ(window->videoBoard().refreshInterval(), 40);
     EXPECT_EQ(settings::imageSearchHost(), "images.google.com");
     EXPECT_FALSE(fifo.openedForReading());
     qputenv("XDG_CONFIG_DIRS", folders);

@@ -65,7 +65,7 @@ TEST_F(WindowTest, DISABLED_DrawTinyVideoPictures)
     const QString video = qEnvironmentVariable(videoVariable);
     ASSERT_FALSE(video.isEmpty());
     window->openChosenFile(video);
-    ASSERT_TRUE(window->isVideoPuzzle());
+    ASSERT_TRUE(window->boardView().isVideo());
     auto *refresh = find<QTimer>("Timer1");
     QTest::qWait(200);
     refresh->stop();

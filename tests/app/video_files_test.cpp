@@ -77,7 +77,7 @@ TEST_F(WindowTest, EveryContainerPlaysItsFramesOnTheBoard)
         if (path.isEmpty())
             continue;
         window->openChosenFile(path);
-        ASSERT_TRUE(window->isVideoPuzzle());
+        ASSERT_TRUE(window->boardView().isVideo());
         ASSERT_TRUE(player->Active());
         EXPECT_EQ(window->windowTitle(), QString("Pindrel - ") + sample.file);
         EXPECT_EQ(player->FrameCount(), pattern.frames);
@@ -108,7 +108,7 @@ TEST_F(WindowTest, TheFullScreenVideoBoardOnTheScreenIsTheBoardAsDrawn)
     ASSERT_FALSE(path.isEmpty());
     action("mnuFullScreen")->trigger();
     window->openChosenFile(path);
-    ASSERT_TRUE(window->isVideoPuzzle());
+    ASSERT_TRUE(window->boardView().isVideo());
     window->applyOptions(game::SwapBlocks, 4, 5, false);
     action("mnuShowGrid")->setChecked(true);
     find<QTimer>("Timer1")->stop();
@@ -150,7 +150,7 @@ TEST_F(WindowTest, EveryCorpusVideoPlaysOrFailsCleanly)
             continue;
         }
         window->openChosenFile(folder.filePath(name));
-        ASSERT_TRUE(window->isVideoPuzzle());
+        ASSERT_TRUE(window->boardView().isVideo());
         ASSERT_TRUE(player->Active());
         ++played;
         EXPECT_EQ(window->windowTitle(), "Pindrel - " + name);
@@ -188,7 +188,7 @@ TEST_F(WindowTest, BrokenFilesOfEveryKindEndInTheUsualMessage)
         window->openChosenFile(path);
         EXPECT_EQ(message, "Unable to open file.");
         EXPECT_EQ(window->windowTitle(), "Pindrel");
-        EXPECT_FALSE(window->isVideoPuzzle());
+        EXPECT_FALSE(window->boardView().isVideo());
         EXPECT_TRUE(player->FileName().isEmpty());
     }
 }
@@ -209,7 +209,7 @@ TEST_F(WindowTest, AnAnimatedGifPlaysAndAStillOneIsAPicture)
         SCOPED_TRACE(gif.file);
         window->openChosenFile(QDir(corpus).filePath(gif.file));
         EXPECT_EQ(window->windowTitle(), "Pindrel - " + QFileInfo(gif.file).fileName());
-        EXPECT_EQ(window->isVideoPuzzle(), gif.video);
+        EXPECT_EQ(window->boardView().isVideo(), gif.video);
         EXPECT_EQ(player->Active(), gif.video);
         EXPECT_EQ(window->boardView().solutionPicture().size(), gif.size);
     }

@@ -83,7 +83,7 @@ TEST_F(VideoPuzzleTest, AChosenVideoPlaysOnTheBoard)
 
     openThroughDialog(videoFile("clip.avi", clip));
     EXPECT_EQ(window->windowTitle(), "Pindrel - clip.avi");
-    EXPECT_TRUE(window->isVideoPuzzle());
+    EXPECT_TRUE(window->boardView().isVideo());
     EXPECT_TRUE(player->Active());
     EXPECT_EQ(player->StopFrame(), 499);
     EXPECT_TRUE(refresh->isActive());
@@ -114,7 +114,7 @@ TEST_F(VideoPuzzleTest, AChosenVideoPlaysOnTheBoard)
     openThroughDialog(folder.filePath("b.jpg"));
     EXPECT_FALSE(refresh->isActive());
     EXPECT_TRUE(player->FileName().isEmpty());
-    EXPECT_FALSE(window->isVideoPuzzle());
+    EXPECT_FALSE(window->boardView().isVideo());
     EXPECT_TRUE(action("FadeBlocks1")->isEnabled());
     EXPECT_TRUE(board()->smoothScaling());
 }
@@ -224,7 +224,7 @@ TEST_F(VideoPuzzleTest, AFailedVideoLeavesNothingHalfDone)
         EXPECT_EQ(text("txtStatus"), "00 : 00 : 00");
         EXPECT_FALSE(player->Active());
         EXPECT_FALSE(refresh->isActive());
-        EXPECT_FALSE(window->isVideoPuzzle());
+        EXPECT_FALSE(window->boardView().isVideo());
         EXPECT_TRUE(action("FadeBlocks1")->isEnabled());
         EXPECT_EQ(window->navigation().files(), siblings);
         // The dialog now names the video's folder: stepping through the old names is off.
@@ -259,7 +259,7 @@ TEST_F(VideoPuzzleTest, ARecentPictureEndsTheVideoHoweverItsOpenEnds)
         EXPECT_FALSE(player->Active());
         EXPECT_TRUE(player->FileName().isEmpty());
         EXPECT_FALSE(refresh->isActive());
-        EXPECT_FALSE(window->isVideoPuzzle());
+        EXPECT_FALSE(window->boardView().isVideo());
         EXPECT_EQ(board()->isVisible(), opens);
         EXPECT_EQ(window->session().clock().clockRunning(), opens);
     }
@@ -267,17 +267,17 @@ TEST_F(VideoPuzzleTest, ARecentPictureEndsTheVideoHoweverItsOpenEnds)
 
 TEST_F(VideoPuzzleTest, TheRefreshRunsWhileAVideoIsOpenAndItsIntervalAllows)
 {
-    window->setVideoRefreshInterval(0);
+    window->videoBoard().setRefreshInterval(0);
     openThroughDialog(videoFile("clip.avi", clip));
     EXPECT_TRUE(player->Active());
     EXPECT_FALSE(refresh->isActive());
     // A usable interval from the options' track bar starts it; a still picture never has it.
-    window->setVideoRefreshInterval(25);
+    window->videoBoard().setRefreshInterval(25);
     EXPECT_TRUE(refresh->isActive());
     EXPECT_EQ(refresh->interval(), 25);
     openStillPictures();
     EXPECT_FALSE(refresh->isActive());
-    window->setVideoRefreshInterval(40);
+    window->videoBoard().setRefreshInterval(40);
     EXPECT_FALSE(refresh->isActive());
 }
 

@@ -48,7 +48,7 @@ game::PressButton pressButtonOf(Qt::MouseButton button)
 TfrmMain::TfrmMain(QWidget *parent)
     : QMainWindow(parent), m_session(new GameSession(this)), m_input(new InputRouter(this))
 {
-    createMenus();
+    m_commands = std::make_unique<commands::CommandSet>(this);
     createWidgets();
     m_siblings = new SiblingNavigation(
         this, {ui.btnBack, ui.btnForward, command(Command::Back), command(Command::Next)},
@@ -119,10 +119,11 @@ void TfrmMain::FormCreate()
         if ((watched == ui.Image2 || watched == m_web->frame()) &&
             (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent ||
              event->type() == QEvent::EnabledChange))
-            boardShownChanged();
+            m_session->setBoardShown(!ui.Image2->isHidden() && ui.Image2->isEnabled() &&
+                                     m_web->frame()->isHidden());
         return handleAppMessage(event);
     });
-    setVideoRefreshInterval(
+    m_video->setRefreshInterval(
         settings::aviTimerFrom(settings::ReadSetting(QStringLiteral("avi_timer"))));
 }
 

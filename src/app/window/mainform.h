@@ -39,7 +39,7 @@ class TfrmMain : public QMainWindow
     GameSession &session() const { return *m_session; }
     const SiblingNavigation &navigation() const { return *m_siblings; }
     const BoardView &boardView() const { return *m_boardView; }
-    int videoRefreshInterval() const;
+    VideoBoard &videoBoard() const { return *m_video; }
 
     void btnRestartClick();
     void mnuSolutionClick();
@@ -49,16 +49,12 @@ class TfrmMain : public QMainWindow
     void openPuzzle(const QString &path);
     // What the Open command does with the file chosen in its dialog.
     void openChosenFile(const QString &path);
-    // "Resume Last Game", as the command line's --resume asks for it.
-    void resumeLastGame();
     // A file or address from the command line or a drop, opened through the same commands
     // the player uses.
     void openRequested(const OpenRequest &request);
 
     // What the options dialog reads and sets.
-    bool isVideoPuzzle() const { return m_boardView->isVideo(); }
     bool restartsVideo() const { return restartVideo; }
-    void setVideoRefreshInterval(int milliseconds);
     void applyOptions(int gameType, int rows, int cols, bool restartVideoOption);
 
     // The web pane, in mainform_web.cpp; the browser exists once the pane was first used.
@@ -107,15 +103,11 @@ class TfrmMain : public QMainWindow
 
     // mainform_keep.cpp: a kept game's picture opened for its resume.
     void openKeptPicture(const game::KeptGame &kept, const QByteArray &downloaded);
-    // Whether the board control shows the game, as the session is told.
-    void boardShownChanged();
 
     // mainform_ui.cpp: widgets, menus and their connections.
     void createWidgets();
-    void createMenus();
     void connectCommands();
     QAction *command(commands::Command id) const;
-    QFileDialog *openDialog();
 
     // mainform_open.cpp: the Open command and the puzzle from a picture file.
     void mnuOpenClick();

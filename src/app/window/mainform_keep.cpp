@@ -16,17 +16,6 @@
 
 using commands::Command;
 
-void TfrmMain::resumeLastGame()
-{
-    m_keeper->resume();
-}
-
-void TfrmMain::boardShownChanged()
-{
-    m_session->setBoardShown(!ui.Image2->isHidden() && ui.Image2->isEnabled() &&
-                             m_web->frame()->isHidden());
-}
-
 void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &downloaded)
 {
     using Source = game::KeptGame::Source;

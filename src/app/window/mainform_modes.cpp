@@ -18,12 +18,12 @@ void TfrmMain::mnuSetupClick()
     const OptionsAtOpening opening{
         {m_session->state().gameType, m_session->state().rows, m_session->state().cols,
          restartVideo},
-        videoRefreshInterval(),
+        m_video->refreshInterval(),
         m_boardView->isVideo(),
         [this] { return m_session->inProgress() ? m_session->moves() : 0; }};
     TfrmOptions options(opening, this);
     connect(&options, &TfrmOptions::refreshIntervalChanged, this,
-            &TfrmMain::setVideoRefreshInterval);
+            [this](int milliseconds) { m_video->setRefreshInterval(milliseconds); });
     connect(&options, &TfrmOptions::optionsChosen, this, [this](const GameOptions &chosen) {
         applyOptions(chosen.gameType, chosen.rows, chosen.cols, chosen.restartVideo);
     });

@@ -81,7 +81,7 @@ void TfrmMain::buildPuzzle(const QImage &picture)
 
 void TfrmMain::mnuOpenClick()
 {
-    const bool chosen = openDialog()->exec() == QDialog::Accepted;
+    const bool chosen = ui.openDialog(this)->exec() == QDialog::Accepted;
     // Without a window manager nothing hands the focus back, and the menu shortcuts with it.
     activateWindow();
     if (chosen && !ui.OpenDialog1->selectedFiles().isEmpty())
@@ -94,7 +94,7 @@ void TfrmMain::openChosenFile(const QString &path)
 {
     dropPendingOpens();
     m_siblings->setChosenFile(path);
-    openDialog()->setDirectory(QFileInfo(path).absolutePath());
+    ui.openDialog(this)->setDirectory(QFileInfo(path).absolutePath());
     try {
         if (opensAsVideo(path))
             openVideo(path);
@@ -155,7 +155,7 @@ void TfrmMain::openKnownFile(const QString &path)
 void TfrmMain::openRequested(const OpenRequest &request)
 {
     if (request.kind == OpenRequest::Kind::Resume) {
-        resumeLastGame();
+        m_keeper->resume();
     } else if (request.kind == OpenRequest::Kind::File) {
         // A name that leads nowhere leaves the puzzle on screen as it is: the Open command's
         // failure path would hide it, and no dialog could have offered such a name.

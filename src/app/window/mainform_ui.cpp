@@ -32,34 +32,6 @@ void TfrmMain::createWidgets()
     m_video = new VideoBoard(this, *m_session, m_boardView->videoViews(), ui.progressBar);
 }
 
-// Made on first use: building the dialog cost about a fifth of the start-up.
-QFileDialog *TfrmMain::openDialog()
-{
-    if (ui.OpenDialog1)
-        return ui.OpenDialog1;
-    ui.OpenDialog1 = new QFileDialog(this, tr("Open picture"));
-    ui.OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
-    ui.OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
-    ui.OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    ui.OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    ui.OpenDialog1->setOption(QFileDialog::HideNameFilterDetails);
-    ui.OpenDialog1->setNameFilters(openDialogFilters());
-    // Enter in the file name field can accept the dialog while its completion list is up;
-    // the list would then stay over the board and keep the keyboard.
-    connect(ui.OpenDialog1, &QDialog::finished, this, [this] {
-        for (QCompleter *completer : ui.OpenDialog1->findChildren<QCompleter *>())
-            if (completer->popup()->isVisible())
-                completer->popup()->hide();
-    });
-    ui.OpenDialog1->setDirectory(QCoreApplication::applicationDirPath());
-    return ui.OpenDialog1;
-}
-
-void TfrmMain::createMenus()
-{
-    m_commands = std::make_unique<commands::CommandSet>(this);
-}
-
 QAction *TfrmMain::command(commands::Command id) const
 {
     return m_commands->action(id);

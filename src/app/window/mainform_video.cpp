@@ -54,16 +54,6 @@ void TfrmMain::Timer1Timer()
     m_video->refresh();
 }
 
-int TfrmMain::videoRefreshInterval() const
-{
-    return m_video->refreshInterval();
-}
-
-void TfrmMain::setVideoRefreshInterval(int milliseconds)
-{
-    m_video->setRefreshInterval(milliseconds);
-}
-
 void TfrmMain::mnuPlaySoundClick()
 {
     m_video->setPlaySound(command(Command::PlaySound)->isChecked());

@@ -5,7 +5,12 @@
 #include "app/widgets/progress_gauge.h"
 #include "app/widgets/widget_colour.h"
 
+#include "app/open/open_filters.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
@@ -202,4 +207,27 @@ WindowParts buildWindowParts(QMainWindow *window)
     client->setMinimumSize(331, 331);
     window->setCentralWidget(client);
     return ui;
+}
+
+// Made on first use: building the dialog cost about a fifth of the start-up.
+QFileDialog *WindowParts::openDialog(QWidget *window)
+{
+    if (OpenDialog1)
+        return OpenDialog1;
+    OpenDialog1 = new QFileDialog(window, QCoreApplication::translate("TfrmMain", "Open picture"));
+    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog1->setOption(QFileDialog::HideNameFilterDetails);
+    OpenDialog1->setNameFilters(openDialogFilters());
+    // Enter in the file name field can accept the dialog while its completion list is up;
+    // the list would then stay over the board and keep the keyboard.
+    QObject::connect(OpenDialog1, &QDialog::finished, OpenDialog1, [dialog = OpenDialog1] {
+        for (QCompleter *completer : dialog->findChildren<QCompleter *>())
+            if (completer->popup()->isVisible())
+                completer->popup()->hide();
+    });
+    OpenDialog1->setDirectory(QCoreApplication::applicationDirPath());
+    return OpenDialog1;
 }
