@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What dimmed tiles are drawn from: the picture itself, with its darkening left to the drawing.
-#include "app/window/dimmed_picture.h"
+#include "app/widgets/dimmed_picture.h"
 
 #include "game/darkness.h"
 

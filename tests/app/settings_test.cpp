@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The video refresh interval setting and its fallbacks.
-#include "app/window/settings.h"
+#include "app/settings/settings.h"
 #include "support/fifo_watch.h"
 #include "window_fixture.h"
 

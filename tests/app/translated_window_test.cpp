@@ -5,7 +5,7 @@
 #include "app/dialogs/abourform.h"
 #include "app/dialogs/optsform.h"
 #include "app/translations.h"
-#include "app/window/settings.h"
+#include "app/settings/settings.h"
 #include "app/window/startup_picture.h"
 #include "web/OpenURL.h"
 #include "window_fixture.h"

@@ -3,8 +3,8 @@
 
 #include "app/widgets/picture_view.h"
 #include "app/widgets/progress_gauge.h"
-#include "app/window/board_picture.h"
-#include "app/window/dimmed_picture.h"
+#include "app/widgets/board_picture.h"
+#include "app/widgets/dimmed_picture.h"
 #include "game/board_renderer.h"
 #include "game/geometry.h"
 #include "game/puzzle_size.h"

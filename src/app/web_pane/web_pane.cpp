@@ -5,7 +5,7 @@
 
 #include "app/web_pane/picture_fetch.h"
 #include "app/widgets/progress_gauge.h"
-#include "app/window/settings.h"
+#include "app/settings/settings.h"
 #include "web/browser_loader.h"
 #include "web/link_rules.h"
 

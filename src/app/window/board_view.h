@@ -5,7 +5,7 @@
 #pragma once
 
 #include "app/video_board/video_board.h"
-#include "app/window/board_picture.h"
+#include "app/widgets/board_picture.h"
 #include "app/window/window_parts.h"
 #include "session/game_session.h"
 

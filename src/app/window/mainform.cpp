@@ -16,7 +16,7 @@
 #include "app/window/accessible_names.h"
 #include "app/window/full_screen_mode.h"
 #include "app/window/native_window_keeper.h"
-#include "app/window/settings.h"
+#include "app/settings/settings.h"
 #include "app/window/sibling_navigation.h"
 
 #include <QAction>

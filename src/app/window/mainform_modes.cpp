@@ -8,7 +8,7 @@
 #include "app/dialogs/keys_dialog.h"
 #include "app/dialogs/optsform.h"
 #include "app/window/full_screen_mode.h"
-#include "app/window/settings.h"
+#include "app/settings/settings.h"
 #include "app/window/startup_picture.h"
 
 #include <QDesktopServices>

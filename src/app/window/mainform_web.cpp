@@ -6,7 +6,7 @@
 #include "app/video_board/video_board.h"
 #include "app/web_pane/picture_fetch.h"
 #include "app/widgets/picture_view.h"
-#include "app/window/settings.h"
+#include "app/settings/settings.h"
 #include "app/window/sibling_navigation.h"
 #include "web/OpenURL.h"
 #include "web/link_rules.h"

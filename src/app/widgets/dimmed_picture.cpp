@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/window/dimmed_picture.h"
+#include "app/widgets/dimmed_picture.h"
 
 #include "game/darkness.h"
 

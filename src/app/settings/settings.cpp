@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system-wide settings store: an INI file "Pindrel/Pindrel.ini" in the XDG system
 // configuration folders (/etc/xdg by default), which an installer or the administrator writes.
-#include "app/window/settings.h"
+#include "app/settings/settings.h"
 
 #include "sources/picture_file.h"
 #include "web/browser_loader.h"

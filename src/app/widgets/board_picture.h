@@ -5,8 +5,8 @@
 // memory without a board picture in between.
 #pragma once
 
+#include "app/widgets/dimmed_picture.h"
 #include "app/widgets/drawn_picture.h"
-#include "app/window/dimmed_picture.h"
 #include "game/board_renderer.h"
 
 #include <optional>

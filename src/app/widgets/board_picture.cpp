@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/window/board_picture.h"
+#include "app/widgets/board_picture.h"
 
 #include <QPainter>
 
