@@ -5,6 +5,7 @@
 #include "app/commands/command_set.h"
 #include "app/keep/game_keeper.h"
 #include "app/video_board/video_board.h"
+#include "app/web_pane/web_puzzles.h"
 #include "app/widgets/picture_view.h"
 #include "app/window/sibling_navigation.h"
 #include "app/window/startup_picture.h"
@@ -30,7 +31,7 @@ void TfrmMain::boardShownChanged()
 void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &downloaded)
 {
     using Source = game::KeptGame::Source;
-    dropPendingOpens();
+    m_webPuzzles->dropPendingOpens();
     switch (kept.source) {
     case Source::File:
         m_siblings->setChosenFile(kept.path);
