@@ -3,7 +3,7 @@
 // the moment the left picture stands dimmed before the next opens.
 #include "window_fixture.h"
 
-#include "app/window/leaving_moment.h"
+#include "app/navigate/leaving_moment.h"
 
 #include <QFile>
 #include <QTest>

@@ -2,9 +2,9 @@
 // A shown main window and real mouse presses on its board.
 #pragma once
 
+#include "app/navigate/sibling_navigation.h"
 #include "app/widgets/picture_view.h"
 #include "app/window/mainform.h"
-#include "app/window/sibling_navigation.h"
 #include "support/qt_printers.h"
 
 #include <QAction>

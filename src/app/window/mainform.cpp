@@ -5,19 +5,19 @@
 
 #include "app/commands/command_set.h"
 #include "app/keep/game_keeper.h"
+#include "app/navigate/sibling_navigation.h"
 #include "app/open/drop_opener.h"
 #include "app/play/pause_control.h"
 #include "app/play/play_assist.h"
+#include "app/settings/settings.h"
 #include "app/video_board/video_board.h"
-#include "app/web_pane/picture_fetch.h"
+#include "app/web_pane/web_puzzles.h"
 #include "app/widgets/input_router.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
 #include "app/window/accessible_names.h"
 #include "app/window/full_screen_mode.h"
 #include "app/window/native_window_keeper.h"
-#include "app/settings/settings.h"
-#include "app/window/sibling_navigation.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -54,19 +54,9 @@ TfrmMain::TfrmMain(QWidget *parent)
         this, {ui.btnBack, ui.btnForward, command(Command::Back), command(Command::Next)},
         {.leave = [this](std::function<void()> step) { playLeavingEffect(true, std::move(step)); },
          .open = [this](const QString &path) { openKnownFile(path); },
-         .dropPendingOpens = [this] { dropPendingOpens(); },
-         // A download still running has its connection closed: it fails with its message,
-         // which brings the page back.
-         .browseBack =
-             [this] {
-                 m_web->pictures()->abort();
-                 browseBack();
-             },
-         .browseForward =
-             [this] {
-                 dropPendingOpens();
-                 m_web->browseForward();
-             }});
+         .dropPendingOpens = [this] { m_webPuzzles->dropPendingOpens(); },
+         .browseBack = [this] { m_webPuzzles->back(); },
+         .browseForward = [this] { m_webPuzzles->forward(); }});
     m_play = new PlayAssist(this, *m_session, *m_input, ui.Image2, ui.txtInfo, *m_commands,
                             [this](QPoint at) { Image2MouseDown(Qt::LeftButton, at); });
     m_pause =
@@ -196,7 +186,7 @@ void TfrmMain::btnRestartClick()
     leaveGame();
     // A picture still downloading is given up: the page that held its link comes back, and
     // is what restarts.
-    if (dropPendingOpens()) {
+    if (m_webPuzzles->dropPendingOpens()) {
         m_web->showPane();
         //: In the clock's place on the tool bar, 88 pixels wide: keep it short
         setStatusText(tr("Browsing"));

@@ -24,6 +24,7 @@ class InputRouter;
 class PauseControl;
 class PlayAssist;
 class SiblingNavigation;
+class WebPuzzles;
 class QAction;
 class QFileDialog;
 
@@ -130,10 +131,6 @@ class TfrmMain : public QMainWindow
     // The board dims a moment before next runs; over the solution view the dimmed picture
     // shows instead, or nothing, and then next runs at once.
     void playLeavingEffect(bool dimmedSolution, std::function<void()> next);
-    // What every command that starts another puzzle or view does first: a step still in its
-    // leaving moment and a picture still downloading are dropped without a word. True when a
-    // download was running.
-    bool dropPendingOpens();
 
     // mainform_modes.cpp: tool strip, full screen and the dialogs.
     void mnuSetupClick();
@@ -149,16 +146,8 @@ class TfrmMain : public QMainWindow
     void mnuPlaySoundClick();
     void abandonShownPuzzle();
 
-    // mainform_web.cpp: the web pane's wiring, entering it, a taken picture link and Back
-    // from a web puzzle.
+    // mainform_web.cpp: the web pane's and its puzzles' wiring.
     void connectWebPane();
-    void enterBrowsing();
-    void takePictureLink(const QString &address, web::LinkOrigin origin);
-    void browseBack();
-
-    // mainform_download.cpp: a downloaded picture's puzzle, and the page back after a failure.
-    void openWebPicture(const QString &address, const QByteArray &bytes, const QImage &picture);
-    void webPictureFailed(const QString &address);
 
     GameSession *m_session;
     // The one application-wide event filter: keys, side buttons and drops for every part.
@@ -170,6 +159,7 @@ class TfrmMain : public QMainWindow
     std::unique_ptr<commands::CommandSet> m_commands; // the menu bar and every command
 
     WebPane *m_web = nullptr;
+    WebPuzzles *m_webPuzzles = nullptr;
     SiblingNavigation *m_siblings = nullptr;
     FullScreenMode *m_fullScreen = nullptr;
     PlayAssist *m_play = nullptr;

@@ -4,9 +4,10 @@
 
 #include "app/commands/command_set.h"
 #include "app/keep/game_keeper.h"
+#include "app/navigate/sibling_navigation.h"
 #include "app/video_board/video_board.h"
+#include "app/web_pane/web_puzzles.h"
 #include "app/widgets/picture_view.h"
-#include "app/window/sibling_navigation.h"
 #include "app/window/startup_picture.h"
 #include "sources/jpeg_decoder.h"
 
@@ -19,7 +20,7 @@ using commands::Command;
 void TfrmMain::openKeptPicture(const game::KeptGame &kept, const QByteArray &downloaded)
 {
     using Source = game::KeptGame::Source;
-    dropPendingOpens();
+    m_webPuzzles->dropPendingOpens();
     switch (kept.source) {
     case Source::File:
         m_siblings->setChosenFile(kept.path);

@@ -3,11 +3,10 @@
 // stands dimmed before the next one opens.
 #include "app/window/mainform.h"
 
+#include "app/navigate/leaving_moment.h"
+#include "app/navigate/sibling_navigation.h"
 #include "app/video_board/video_board.h"
-#include "app/web_pane/picture_fetch.h"
 #include "app/widgets/picture_view.h"
-#include "app/window/leaving_moment.h"
-#include "app/window/sibling_navigation.h"
 
 void TfrmMain::btnForwardClick()
 {
@@ -32,12 +31,6 @@ void TfrmMain::Back1Click()
 bool TfrmMain::handleAppMessage(QEvent *event)
 {
     return m_siblings->takeSideButton(event);
-}
-
-bool TfrmMain::dropPendingOpens()
-{
-    m_siblings->leavingMoment().cancel();
-    return m_web->pictures()->cancelDownload();
 }
 
 // The left picture stays up a moment, while the window goes on painting. It holds still

@@ -6,14 +6,15 @@
 #include "app/commands/command_set.h"
 #include "app/dialogs/error_report.h"
 #include "app/keep/game_keeper.h"
+#include "app/navigate/sibling_navigation.h"
 #include "app/open/open_request.h"
 #include "app/open/recent_menu.h"
 #include "app/open/video_file.h"
 #include "app/play/play_assist.h"
 #include "app/video_board/video_board.h"
+#include "app/web_pane/web_puzzles.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
-#include "app/window/sibling_navigation.h"
 #include "game/puzzle_size.h"
 #include "sources/bmp_decoder.h"
 #include "sources/picture_cover.h"
@@ -92,7 +93,7 @@ void TfrmMain::mnuOpenClick()
 
 void TfrmMain::openChosenFile(const QString &path)
 {
-    dropPendingOpens();
+    m_webPuzzles->dropPendingOpens();
     m_siblings->setChosenFile(path);
     ui.openDialog(this)->setDirectory(QFileInfo(path).absolutePath());
     try {
@@ -129,7 +130,7 @@ void TfrmMain::findOtherFiles()
 
 void TfrmMain::openPuzzleFromMenu(QAction *item)
 {
-    dropPendingOpens();
+    m_webPuzzles->dropPendingOpens();
     runReportingFailures([&] {
         WaitCursor busy;
         openKnownFile(recentmenu::pathOfMenuText(item->text()));

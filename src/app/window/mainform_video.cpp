@@ -5,10 +5,10 @@
 #include "app/window/mainform.h"
 
 #include "app/commands/command_set.h"
+#include "app/navigate/sibling_navigation.h"
 #include "app/video_board/video_board.h"
 #include "app/widgets/picture_view.h"
 #include "app/widgets/wait_cursor.h"
-#include "app/window/sibling_navigation.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's side of the web pane: its wiring, opening the pane, the Open URL dialog, a
-// taken picture link and Back from a web puzzle to its page.
+// The window's side of the web pane: its wiring, opening the pane, the Open URL dialog and the
+// download of a picture to start a puzzle from.
 #include "app/window/mainform.h"
 
-#include "app/video_board/video_board.h"
-#include "app/web_pane/picture_fetch.h"
-#include "app/widgets/picture_view.h"
+#include "app/navigate/sibling_navigation.h"
 #include "app/settings/settings.h"
-#include "app/window/sibling_navigation.h"
+#include "app/web_pane/picture_fetch.h"
+#include "app/web_pane/web_puzzles.h"
+#include "app/widgets/picture_view.h"
+#include "app/widgets/progress_gauge.h"
 #include "web/OpenURL.h"
 #include "web/link_rules.h"
 
@@ -18,39 +19,35 @@
 
 void TfrmMain::connectWebPane()
 {
+    m_webPuzzles = new WebPuzzles(
+        this, {*m_web, *m_session, *m_siblings, *m_video, ui.Image2},
+        // Over the solution view only the views go: no dimmed picture stands before the page.
+        {.leavePuzzle =
+             [this](std::function<void()> step) { playLeavingEffect(false, std::move(step)); },
+         .buildPuzzle =
+             [this](const QString &address, const QImage &picture) {
+                 ui.fraImages->raise();
+                 buildPuzzle(picture);
+                 ui.progressBar->hide();
+                 showPuzzleTitle(address);
+             }});
     connect(m_web, &WebPane::statusText, this, &TfrmMain::setStatusText);
-    connect(m_web, &WebPane::pictureLinkTaken, this,
-            [this](const QString &address) { takePictureLink(address, web::LinkOrigin::Page); });
-    connect(m_web, &WebPane::backAvailable, this, [this](bool enabled) {
-        m_siblings->setEnabled(enabled, m_siblings->forwardEnabled());
-    });
-    connect(m_web, &WebPane::forwardAvailable, this,
-            [this](bool enabled) { m_siblings->setEnabled(m_siblings->backEnabled(), enabled); });
     connect(m_web, &WebPane::pageComplete, this, [this] { ui.btnRestart->setEnabled(true); });
-    PictureFetch *pictures = m_web->pictures();
-    connect(pictures, &PictureFetch::pictureReady, this, &TfrmMain::openWebPicture);
-    connect(pictures, &PictureFetch::failed, this, &TfrmMain::webPictureFailed);
-    connect(pictures, &PictureFetch::dropped, this,
+    connect(m_webPuzzles, &WebPuzzles::statusText, this, &TfrmMain::setStatusText);
+    connect(m_webPuzzles, &WebPuzzles::leavingGame, this, &TfrmMain::leaveGame);
+    connect(m_webPuzzles, &WebPuzzles::pictureRequested, this, &TfrmMain::openImageFromWeb);
+    connect(m_webPuzzles, &WebPuzzles::opened, this,
+            [this](const QString &address) { emit webPictureEnded(address, WebPicture::Opened); });
+    connect(m_webPuzzles, &WebPuzzles::failed, this,
+            [this](const QString &address) { emit webPictureEnded(address, WebPicture::Failed); });
+    connect(m_webPuzzles, &WebPuzzles::dropped, this,
             [this](const QString &address) { emit webPictureEnded(address, WebPicture::Dropped); });
-}
-
-// What both ways into the pane do first: no download, no video, no clock, the pane's status.
-// From here on Back and Forward follow the browser's history, whatever a local folder left.
-void TfrmMain::enterBrowsing()
-{
-    leaveGame();
-    dropPendingOpens();
-    m_video->leave();
-    m_session->endGame();
-    setStatusText(tr("Browsing"));
-    m_web->createBrowser();
-    m_siblings->setEnabled(m_web->canGoBack(), m_web->canGoForward());
 }
 
 void TfrmMain::PuzzlesontheWeb1Click()
 {
     try {
-        enterBrowsing();
+        m_webPuzzles->enterBrowsing();
         setWindowTitle(QStringLiteral("Pindrel"));
         const QString startPage = web::homeSitePages(settings::homeSiteBase()).constFirst();
         m_session->setInProgress(false);
@@ -79,45 +76,28 @@ void TfrmMain::openTypedAddress(const QString &typed)
 {
     setWindowTitle(QStringLiteral("Pindrel"));
     // A failure to load the engine reaches the default error report.
-    enterBrowsing();
+    m_webPuzzles->enterBrowsing();
     m_siblings->followBrowser();
     const QString address = web::typedAddress(typed).toString(QUrl::FullyEncoded);
     // A picture the player names is fetched as the player's; an image-search link goes through
     // the browser like any page's link, so its unwrapped address is a page's.
     const QString prefix = web::imageSearchPrefix(settings::imageSearchHost());
     if (web::isPictureLink(address) && web::unwrapImageSearchLink(address, prefix) == address)
-        takePictureLink(address, web::LinkOrigin::Typed);
+        m_webPuzzles->takePictureLink(address, web::LinkOrigin::Typed);
     else
         m_web->navigate(address);
     m_web->showPane();
 }
 
-void TfrmMain::takePictureLink(const QString &address, web::LinkOrigin origin)
+void TfrmMain::openImageFromWeb(const QString &address, web::LinkOrigin origin)
 {
-    ui.Image2->setEnabled(false);
-    m_siblings->switchForwardOff();
-    // The download starts from the event loop once the engine has heard the navigation
-    // cancelled: a refused address's message box inside its navigation callback would stall it.
-    QMetaObject::invokeMethod(
-        this, [this, address, origin] { openImageFromWeb(address, origin); }, Qt::QueuedConnection);
-}
-
-void TfrmMain::browseBack()
-{
-    m_session->endGame();
-    setStatusText(QStringLiteral("00 : 00 : 00"));
-    if (m_web->browserEnabled()) {
-        setStatusText(tr("Browsing"));
-        m_web->browseBack();
-        return;
-    }
-    // A web puzzle is showing: it fades out, and the page that held its link comes back.
-    // Over the solution view only the views go: no dimmed picture stands before the page.
-    playLeavingEffect(false, [this] {
-        ui.Image2->setEnabled(false);
-        // Back follows the browser's history again.
-        m_siblings->setEnabled(m_web->canGoBack(), false);
-        m_web->showPane();
-        setStatusText(tr("Browsing"));
-    });
+    repaint();
+    //: In the clock's place on the tool bar, 88 pixels wide: keep it short
+    setStatusText(tr("Downloading"));
+    m_boardView->clearSolution();
+    mnuSolutionClick();
+    m_web->setBrowserShown(false);
+    // Back, menu commands and another picture link can come while it runs; every command that
+    // starts another puzzle or view drops it.
+    m_web->pictures()->fetch(address, origin);
 }

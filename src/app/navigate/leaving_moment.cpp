@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The leaving moment: a single-shot timer, the step it leads to and the presses held meanwhile.
-#include "app/window/leaving_moment.h"
+#include "app/navigate/leaving_moment.h"
 
 #include <utility>
 

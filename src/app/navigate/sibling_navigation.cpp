@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/window/sibling_navigation.h"
+#include "app/navigate/sibling_navigation.h"
 
 #include "app/dialogs/error_report.h"
+#include "app/navigate/leaving_moment.h"
 #include "app/widgets/wait_cursor.h"
-#include "app/window/leaving_moment.h"
 #include "sources/sibling_files.h"
 
 #include <QAction>
