@@ -68,3 +68,12 @@ KeysDialog::KeysDialog(const QList<KeyRow> &rows, QWidget *parent) : QDialog(par
     column->addWidget(buttons);
     resize(520, 480);
 }
+
+void bindKeysCommand(const commands::CommandSet &commands, QWidget *parent)
+{
+    QObject::connect(commands.action(commands::Command::Keys), &QAction::triggered, parent,
+                     [&commands, parent] {
+                         KeysDialog keys(keyRows(commands), parent);
+                         keys.exec();
+                     });
+}

@@ -27,3 +27,6 @@ class KeysDialog : public QDialog
   public:
     KeysDialog(const QList<KeyRow> &rows, QWidget *parent);
 };
+
+// "Keys..." shows the table of the set's commands over the parent.
+void bindKeysCommand(const commands::CommandSet &commands, QWidget *parent);

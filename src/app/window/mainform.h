@@ -138,7 +138,6 @@ class TfrmMain : public QMainWindow
     void mnuFullScreenClick();
     void mnuAboutClick();
     void mnuVisitOnlineClick();
-    void mnuKeysClick();
 
     // mainform_video.cpp: the video branch of the Open command, and the puzzle showing given
     // up: its views hidden, no video, refresh or clock of it runs.

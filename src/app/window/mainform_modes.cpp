@@ -5,10 +5,9 @@
 
 #include "app/commands/command_set.h"
 #include "app/dialogs/abourform.h"
-#include "app/dialogs/keys_dialog.h"
 #include "app/dialogs/optsform.h"
-#include "app/window/full_screen_mode.h"
 #include "app/settings/settings.h"
+#include "app/window/full_screen_mode.h"
 #include "app/window/startup_picture.h"
 
 #include <QDesktopServices>
@@ -49,10 +48,4 @@ void TfrmMain::mnuAboutClick()
 void TfrmMain::mnuVisitOnlineClick()
 {
     QDesktopServices::openUrl(settings::onlineSite());
-}
-
-void TfrmMain::mnuKeysClick()
-{
-    KeysDialog keys(keyRows(*m_commands), this);
-    keys.exec();
 }

@@ -3,6 +3,7 @@
 #include "app/window/mainform.h"
 
 #include "app/commands/command_set.h"
+#include "app/dialogs/keys_dialog.h"
 #include "app/open/open_filters.h"
 #include "app/video_board/video_board.h"
 #include "app/widgets/picture_view.h"
@@ -58,10 +59,10 @@ void TfrmMain::connectCommands()
         {Command::PlaySound, &TfrmMain::mnuPlaySoundClick},
         {Command::About, &TfrmMain::mnuAboutClick},
         {Command::VisitOnline, &TfrmMain::mnuVisitOnlineClick},
-        {Command::Keys, &TfrmMain::mnuKeysClick},
     };
     for (const auto &[id, handler] : handlers)
         connect(command(id), &QAction::triggered, this, handler);
+    bindKeysCommand(*m_commands, this);
 
     connect(ui.btnRestart, &QToolButton::clicked, this, &TfrmMain::btnRestartClick);
     connect(ui.Image2, &PictureView::pressed, this, &TfrmMain::Image2MouseDown);
