@@ -50,6 +50,14 @@ QUrl typedAddress(const QString &typed)
     return QUrl::fromUserInput(typed);
 }
 
+QString addressShown(const QString &address)
+{
+    const QUrl url(address);
+    if (url.userInfo().isEmpty())
+        return address;
+    return url.adjusted(QUrl::RemoveUserInfo).toString(QUrl::FullyEncoded);
+}
+
 bool isAllowedAddress(const QUrl &url, LinkOrigin origin, const QString &siteFolder)
 {
     const QString scheme = url.scheme();

@@ -37,6 +37,10 @@ enum class LinkOrigin
 // ("127.0.0.1:8080/a.jpg"), and an absolute local path is that file.
 QUrl typedAddress(const QString &typed);
 
+// A picture's address as the game shows and keeps it: without the user name and password it
+// may carry, which only its download uses.
+QString addressShown(const QString &address);
+
 // Whether the game may fetch or open url. Any origin may reach http and https; a page may
 // reach regular files inside siteFolder only (the bundled home site, compared by canonical
 // path), the player any regular file. Nothing else: no other scheme, no FIFO or device, which

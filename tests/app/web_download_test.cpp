@@ -3,7 +3,9 @@
 // origin may reach, a newer link taking over, and the transfer on the window's own event loop.
 // The server runs on 127.0.0.1 inside the test.
 #include "app/widgets/progress_gauge.h"
+#include "sources/kept_game_file.h"
 #include "sources/picture_download.h"
+#include "sources/records_file.h"
 #include "support/fifo_watch.h"
 #include "support/jpeg_bytes.h"
 #include "support/loopback_server.h"
@@ -71,6 +73,39 @@ TEST_F(WebDownloadTest, APictureBecomesAPuzzleCaptionedWithItsWholeAddress)
     // A web picture joins neither the recent pictures nor the siblings.
     EXPECT_TRUE(find<QMenu>("mnuImageFiles")->actions().isEmpty());
     EXPECT_TRUE(window->navigation().files().isEmpty());
+}
+
+// A user name and password in a picture's address reach its server, and nothing else: not
+// the title, the kept game or the records.
+TEST_F(WebDownloadTest, APasswordInTheAddressIsUsedForTheDownloadOnly)
+{
+    server.serve(QStringLiteral("/a.jpg"),
+                 picture(QSize(120, 90), LoopbackServer::Framing::Length));
+    const QString plain = server.url(QStringLiteral("/a.jpg"));
+    QString address = plain;
+    address.replace(QStringLiteral("http://"), QStringLiteral("http://user:s3cret@"));
+    EXPECT_EQ(openFromWebAndWait(address), TfrmMain::WebPicture::Opened);
+    ASSERT_FALSE(server.requests().isEmpty());
+    EXPECT_TRUE(server.requests().constLast().contains("Authorization: Basic "));
+    EXPECT_EQ(window->windowTitle(), "Pindrel - " + plain);
+
+    const auto fileText = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    int tile = 1;
+    while (window->session().state().blockList[std::size_t(tile - 1)] == tile)
+        ++tile;
+    pressCell(tile);
+    pressCell(window->session().state().blockList[std::size_t(tile - 1)]);
+    window->session().keepNow();
+    const QByteArray kept = fileText(sources::keptGamePath());
+    EXPECT_TRUE(kept.contains(plain.toUtf8())) << kept.toStdString();
+    EXPECT_FALSE(kept.contains("s3cret"));
+    solveBySwaps();
+    const QByteArray records = fileText(sources::recordsPath());
+    EXPECT_TRUE(records.contains(plain.toUtf8())) << records.toStdString();
+    EXPECT_FALSE(records.contains("s3cret"));
 }
 
 TEST_F(WebDownloadTest, EveryFailureIsReportedAndBringsThePaneBack)

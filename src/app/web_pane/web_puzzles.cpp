@@ -8,6 +8,7 @@
 #include "app/web_pane/picture_fetch.h"
 #include "app/web_pane/web_pane.h"
 #include "session/game_session.h"
+#include "web/link_rules.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -104,8 +105,10 @@ void WebPuzzles::openPicture(const QString &address, const QByteArray &bytes, co
         m_parts.pane.setBrowserShown(false);
         emit statusText(QCoreApplication::translate("TfrmMain", "Processing"));
         m_parts.pane.hidePaneFrame();
-        m_parts.session.pictureOpened(game::KeptGame::Source::Download, address, address, bytes);
-        m_window.buildPuzzle(address, picture);
+        // The title, the kept game and the records never show a password of the address.
+        const QString shown = web::addressShown(address);
+        m_parts.session.pictureOpened(game::KeptGame::Source::Download, shown, shown, bytes);
+        m_window.buildPuzzle(shown, picture);
         m_parts.siblings.followBrowser();
         // Back leads to the page that held the link, even the first page of the history.
         m_parts.siblings.setEnabled(true, false);
