@@ -124,6 +124,39 @@ TEST_F(LoopbackSiteTest, NewWindowsGoToTheDesktopFromHomePagesAndIntoThePaneFrom
     EXPECT_TRUE(pane()->isVisible());
 }
 
+// Links to schemes the engine does not load itself are refused as the page follows them:
+// none reaches the desktop's programs, and the page stays.
+TEST_F(LoopbackSiteTest, LinksToOtherSchemesNeverReachTheDesktop)
+{
+    const char *const schemes[] = {"mailto", "ssh", "smb", "steam", "telnet", "ldap", "ftp"};
+    QByteArray links;
+    for (const char *scheme : schemes) {
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), &desktop, "open");
+        const QByteArray target = QByteArray(scheme) == "mailto"
+                                      ? QByteArray("mailto:someone@example.org")
+                                      : QByteArray(scheme) + "://127.0.0.1/x";
+        links += "<a id='" + QByteArray(scheme) + "' href='" + target + "'>" + scheme + "</a>";
+    }
+    links += "<a id='page' href='/site/next.htm'>next</a>";
+    server.serve(QStringLiteral("/site/schemes.htm"), LoopbackServer::page(pageWithLinks(links)));
+    window->browser()->navigate(server.url(QStringLiteral("/site/schemes.htm")));
+    ASSERT_TRUE(waitForPage(QStringLiteral("/site/schemes.htm")));
+
+    for (const char *scheme : schemes)
+        clickLink(scheme);
+    // A page link clicked after them loads once they have all been dealt with.
+    clickLink("page");
+    ASSERT_TRUE(waitForPage(QStringLiteral("/site/next.htm")));
+    QTest::qWait(500);
+    for (const char *scheme : schemes)
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    QStringList opened;
+    for (const QUrl &url : desktop.opened)
+        opened << url.toString();
+    EXPECT_EQ(opened, QStringList());
+    EXPECT_TRUE(pane()->isVisible());
+}
+
 TEST_F(LoopbackSiteTest, PictureAddressesTypedInOpenUrlBecomePuzzles)
 {
     const QString local = folder.filePath(QStringLiteral("a.jpg"));

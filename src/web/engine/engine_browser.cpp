@@ -10,6 +10,7 @@
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include <type_traits>
@@ -65,6 +66,10 @@ class EngineBrowser final : public web::Browser
     {
         // Off the record: the game writes no files, cookies and cache included.
         m_profile = new QWebEngineProfile();
+        // Links reach only the web and the bundled pages: a scheme the engine does not load
+        // itself (mailto:, ssh:, smb:...) would be handed to the desktop's programs.
+        m_profile->settings()->setUnknownUrlSchemePolicy(
+            QWebEngineSettings::DisallowUnknownUrlSchemes);
         m_view = new QWebEngineView(parent);
         m_view->setObjectName(QStringLiteral("WebBrowser1"));
         auto *page = new InterceptingPage(m_profile, m_events, m_view);
