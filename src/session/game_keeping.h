@@ -35,11 +35,11 @@ class GameKeeping
     Found find();
     // The resumed game is this game now: its picture is known, and it replaces what is kept.
     void resumed(const QString &hash) { m_hash = hash; }
-
-  private:
-    // The content hash of the picture now played, worked out once per picture.
+    // The content hash of the picture now played, worked out once per picture; empty for
+    // the start-up picture or a file that cannot be read.
     QString pictureHash();
 
+  private:
     QString m_path; // the kept game's file
     game::KeptGame::Source m_source = game::KeptGame::Source::StartUp;
     QString m_picturePath;

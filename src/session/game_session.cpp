@@ -6,7 +6,6 @@
 
 #include "game/shuffle.h"
 #include "sources/kept_game_file.h"
-#include "sources/records_file.h"
 
 #include <QCoreApplication>
 
@@ -208,6 +207,11 @@ void GameSession::settle()
 void GameSession::moveMade(const game::Exchange &move)
 {
     m_history.record(move);
+    countMove();
+}
+
+void GameSession::countMove()
+{
     m_hints.boardChanged();
     emit hintShown(-1, -1);
     ++m_moves;
@@ -255,11 +259,7 @@ void GameSession::replay(std::optional<game::Exchange> (game::MoveHistory::*step
     m_videoFlash = 0;
     game::exchangeCells(m_state, *move);
     emit boardChanged();
-    m_hints.boardChanged();
-    emit hintShown(-1, -1);
-    ++m_moves;
-    emit movesChanged(m_moves);
-    emit commandsChanged();
+    countMove();
     testCompletion();
 }
 
@@ -352,12 +352,13 @@ void GameSession::startUpPictureOpened()
 void GameSession::pictureOpened(game::KeptGame::Source source, const QString &path,
                                 const QString &name, const QByteArray &downloaded)
 {
-    // A file is known by its content; a downloaded picture by its address.
+    m_keeping.pictureOpened(source, path, downloaded);
+    // A file is known by its content, hashed once for both; a downloaded picture by its
+    // address.
     if (source == game::KeptGame::Source::Download)
         m_records.setPicture([path] { return path; }, name);
     else
-        m_records.setPicture([path] { return sources::pictureFileIdentity(path); }, name);
-    m_keeping.pictureOpened(source, path, downloaded);
+        m_records.setPicture([this] { return m_keeping.pictureHash(); }, name);
 }
 
 GameSession::ResumeOutcome GameSession::resume(const PictureOpener &openPicture)

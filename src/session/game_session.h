@@ -131,6 +131,8 @@ class GameSession : public QObject
     void settle();
     void replay(std::optional<game::Exchange> (game::MoveHistory::*step)());
     void moveMade(const game::Exchange &move);
+    // A move on the board, made, undone or redone: the hint goes and the count goes up.
+    void countMove();
     void testCompletion();
     void newGame();
     bool gameToKeep(game::KeptGame &kept) const;
