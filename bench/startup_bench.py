@@ -16,6 +16,8 @@ import sys
 import tempfile
 import time
 
+from xvfb_server import start_xvfb
+
 LAZY = ["libavcodec", "libQt6Multimedia", "libQt6WebEngineCore"]
 
 here = os.path.dirname(os.path.abspath(__file__))
@@ -23,21 +25,6 @@ build = os.path.join(os.path.dirname(here), "build-bench")
 game = sys.argv[1] if len(sys.argv) > 1 else os.path.join(build, "src/app/pindrel")
 bare = sys.argv[2] if len(sys.argv) > 2 else os.path.join(build, "bench/bare_window")
 runs = int(sys.argv[3]) if len(sys.argv) > 3 else 15
-
-
-def start_xvfb(work):
-    # The server picks a free display and writes its number to the pipe.
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-         "-nolisten", "tcp", "-noreset"],
-        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        display = pipe.readline().strip()
-    if not display:
-        sys.exit("Xvfb did not start")
-    return server, ":" + display
 
 
 def read_mark(process, name, program):
@@ -72,7 +59,7 @@ def main():
     drawn = {name: [] for name in programs}
     mapped = set()
     with tempfile.TemporaryDirectory() as work:
-        server, display = start_xvfb(work)
+        server, display = start_xvfb()
         try:
             env = dict(os.environ, DISPLAY=display, PINDREL_REPORT_SHOWN="1",
                        HOME=work, XDG_CONFIG_DIRS=os.path.join(work, "etc"),

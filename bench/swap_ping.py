@@ -19,24 +19,12 @@ import time
 
 from Xlib import X, display as xdisplay, protocol
 
+from xvfb_server import start_xvfb
+
 here = os.path.dirname(os.path.abspath(__file__))
 game = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(here),
                                                           "build-bench/src/app/pindrel")
 rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 5
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten",
-         "tcp", "-noreset"], pass_fds=[write_end], stdout=subprocess.DEVNULL,
-        stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        number = pipe.readline().strip()
-    if not number:
-        sys.exit("Xvfb did not start")
-    return server, ":" + number
 
 
 class Pinger:
