@@ -46,9 +46,12 @@ for target in "${targets[@]}"; do
   esac
   found=$build/found/$target
   mkdir -p "$found"
+  # Folders that are missing (a clone without the shared corpus beside it) are left out:
+  # libFuzzer stops at the first corpus folder it cannot open.
   regressions=()
+  present=()
   for dir in "${sources[@]}"; do
-    [ -d "$dir" ] && regressions+=("$dir"/*)
+    [ -d "$dir" ] && regressions+=("$dir"/*) && present+=("$dir")
   done
   [ "$target" = media_fuzzer ] && options=(-dict=fuzz/avi.dict -max_len=262144) || options=()
   echo "== $target: ${#regressions[@]} known inputs, then ${seconds}s of fuzzing"
@@ -57,7 +60,7 @@ for target in "${targets[@]}"; do
       { tail -40 "$build/$target.known.log"; exit 1; }
   fi
   "$build/fuzz/$target" "${options[@]}" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 \
-    -print_final_stats=1 -artifact_prefix="$found/crash-" "$found" "${sources[@]}" \
+    -print_final_stats=1 -artifact_prefix="$found/crash-" "$found" ${present[@]+"${present[@]}"} \
     >"$build/$target.log" 2>&1 || { tail -60 "$build/$target.log"; exit 1; }
   grep -E '^stat::number_of_executed_units|^Done' "$build/$target.log" | tr '\n' ' '
   echo
